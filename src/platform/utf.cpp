@@ -1,0 +1,118 @@
+#include "platform/utf.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes one code point at text[pos]; advances pos. Returns kReplacement and
+// advances by one byte when the sequence is not well-formed UTF-8.
+char32_t DecodeOne(std::string_view text, size_t& pos) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(pos);
+  if (lead < 0x80) {
+    ++pos;
+    return lead;
+  }
+  size_t extra = 0;
+  char32_t cp = 0;
+  char32_t min = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    extra = 1, cp = lead & 0x1F, min = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    extra = 2, cp = lead & 0x0F, min = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    extra = 3, cp = lead & 0x07, min = 0x10000;
+  } else {
+    ++pos;
+    return kReplacement;
+  }
+  for (size_t i = 1; i <= extra; ++i) {
+    if (pos + i >= text.size() || (byte(pos + i) & 0xC0) != 0x80) {
+      ++pos;
+      return kReplacement;
+    }
+    cp = (cp << 6) | (byte(pos + i) & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+    ++pos;
+    return kReplacement;
+  }
+  pos += extra + 1;
+  return cp;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (size_t pos = 0; pos < text.size();) {
+    const char32_t cp = DecodeOne(text, pos);
+    if (cp >= 0x10000) {
+      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(cp);
+    }
+  }
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view units) {
+  std::string out;
+  out.reserve(units.size());
+  for (size_t i = 0; i < units.size(); ++i) {
+    const char16_t u = units[i];
+    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+      AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+      ++i;
+    } else if (u >= 0xD800 && u <= 0xDFFF) {
+      AppendUtf8(out, kReplacement);
+    } else {
+      AppendUtf8(out, u);
+    }
+  }
+  return out;
+}
+
+std::string SanitizeUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t start = pos;
+    const char32_t cp = DecodeOne(text, pos);
+    if (cp == kReplacement && pos - start == 1)
+      AppendUtf8(out, kReplacement);
+    else
+      out.append(text.substr(start, pos - start));
+  }
+  return out;
+}
+
+bool LessByUtf16(std::string_view a, std::string_view b) {
+  // Byte order of UTF-8 equals code-point order; it differs from UTF-16 order
+  // only between U+E000..U+FFFF and the supplementary planes, so compare units.
+  const std::u16string ua = Utf8ToUtf16(a);
+  const std::u16string ub = Utf8ToUtf16(b);
+  return std::lexicographical_compare(ua.begin(), ua.end(), ub.begin(), ub.end());
+}

@@ -1,0 +1,73 @@
+#include "support/sandbox.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace sandbox {
+namespace {
+
+std::string MakeRoot() {
+  fs::path base = fs::path(WXPUB_BINARY_DIR) / "test-sandbox";
+  fs::path root = base / (std::to_string(::getpid()));
+  fs::remove_all(root);
+  fs::create_directories(root);
+  return root.string();
+}
+
+class SandboxEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    const std::string& root = Root();
+    for (const char* sub : {"tmp", "home", "config", "documents"}) fs::create_directories(fs::path(root) / sub);
+    ::setenv("TMPDIR", (root + "/tmp/").c_str(), 1);
+    ::setenv("HOME", (root + "/home").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
+    ::setenv("Z_SUITE_COMMON_DOCUMENTS", (root + "/documents").c_str(), 1);
+    for (const char* name : {"TMP", "TEMP", "XDG_DOCUMENTS_DIR"}) ::unsetenv(name);
+  }
+  void TearDown() override {
+    if (!std::getenv("WXPUB_KEEP_SANDBOX")) {
+      std::error_code ignored;
+      fs::remove_all(Root(), ignored);
+    }
+  }
+};
+
+}  // namespace
+
+const std::string& Root() {
+  static const std::string root = MakeRoot();
+  return root;
+}
+
+std::string Path(const std::string& relative) { return Root() + "/" + relative; }
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+void MakeDirs(const std::string& path) { fs::create_directories(path); }
+
+}  // namespace sandbox
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  ::testing::AddGlobalTestEnvironment(new sandbox::SandboxEnvironment);
+  return RUN_ALL_TESTS();
+}
