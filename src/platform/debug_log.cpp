@@ -1,0 +1,91 @@
+#include "platform/debug_log.h"
+
+#include "platform/clock.h"
+#include "platform/folders.h"
+#include "platform/system_places.h"
+#include "platform/utf.h"
+
+namespace {
+
+constexpr int64_t kSecondsPerDay = 86400;
+constexpr int kWaitSeconds = 10;
+
+std::string TimeStamp() { return FormatLocalTime("%Y/%m/%d %H:%M:%S"); }
+
+std::string LineBreaksToTabs(std::string text) {
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = '\t';
+  }
+  return text;
+}
+
+Bytes Utf16LeBytes(const std::string& text) {
+  Bytes bytes;
+  for (char16_t unit : Utf8ToUtf16(text)) {
+    bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
+    bytes.push_back(static_cast<unsigned char>(unit >> 8));
+  }
+  return bytes;
+}
+
+Bytes HeaderBytes() {
+  const std::string fields =
+      GetUserName() + "\r\n" + GetTempFolder() + "\r\n" + CurrentDirectory() + "\r\n" + GetModulePath() + "\r\n";
+  Bytes bytes{0xFF, 0xFE};
+  const Bytes line = Utf16LeBytes(TimeStamp() + "\t" + LineBreaksToTabs(fields) + "\r\n");
+  bytes.insert(bytes.end(), line.begin(), line.end());
+  return bytes;
+}
+
+bool WriteAll(FILE* file, const Bytes& bytes) {
+  return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+}  // namespace
+
+std::string DbgLogBaseFolder() { return GetSpecialFolder(CSIDL_COMMON_DOCUMENTS) + "/Temp/Temp/DbgDump"; }
+
+void DeleteOldLogs(const std::string& folder, int days) {
+  const std::time_t now = WallClockNow();
+  for (const std::string& path : FilterFiles(ListFolder(AddSeparator(folder)), "*.txt")) {
+    const F_Stat status(path);
+    if (status.Error() != 0 || status.IsFolder() || status.IsReadOnly()) continue;
+    if (now - status.ModifiedTime() >= days * kSecondsPerDay) RemoveFile(path);
+  }
+}
+
+bool DbgDumper::Dump(const Bytes& bytes) {
+  // A failure met while logging (a folder that cannot be made) is logged
+  // itself; that entry is dropped instead of recursing.
+  static bool busy = false;
+  if (busy) return false;
+  busy = true;
+  const bool written = Write(bytes);
+  busy = false;
+  return written;
+}
+
+bool DbgDumper::Write(const Bytes& bytes) {
+  const std::string base = DbgLogBaseFolder();
+  if (cleanupPending_) DeleteOldLogs(base);
+  const std::string folder = base + "/WC";
+  CreateFolder(folder);
+  if (cleanupPending_) DeleteOldLogs(folder);
+  cleanupPending_ = false;
+
+  const std::string path = folder + "/" + FormatLocalTime("%m%d_%H") + ".txt";
+  FILE* file = OpenFileWait(path, "ab", kWaitSeconds);
+  if (!file) return false;
+  const bool fresh = F_Stat(path).Size() == 0;
+  const bool written = (!fresh || WriteAll(file, HeaderBytes())) && WriteAll(file, bytes);
+  return std::fclose(file) == 0 && written;
+}
+
+bool DbgDump(const Bytes& bytes) {
+  static DbgDumper dumper;
+  return dumper.Dump(bytes);
+}
+
+void DbgLog(const std::string& message) {
+  DbgDump(Utf16LeBytes(TimeStamp() + "\t" + GetFileName(GetModulePath()) + "\t" + LineBreaksToTabs(message) + "\r\n"));
+}

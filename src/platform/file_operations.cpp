@@ -1,0 +1,48 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "platform/debug_log.h"
+#include "platform/file_services.h"
+#include "platform/path_text.h"
+
+namespace {
+
+// Prefixes that are never created: the root, a drive, the server and share of a network path.
+bool SkipPrefix(const std::string& prefix, bool network, size_t level) {
+  if (prefix.empty() || prefix == "/" || prefix == "\\" || prefix.back() == ':') return true;
+  return network && level <= 4;
+}
+
+}  // namespace
+
+bool CreateFolder(const std::string& path) {
+  if (FolderExists(path)) return true;
+  const std::string normal = RemoveSeparator(NormalizePath(path));
+  const bool network = IsNetworkPath(normal);
+  std::string prefix;
+  size_t level = 0;
+  for (const std::string& component : SplitAtAny(normal, "/")) {
+    if (level++ > 0) prefix += '/';
+    prefix += component;
+    if (SkipPrefix(prefix, network, level) || FolderExists(prefix)) continue;
+    if (::mkdir(prefix.c_str(), 0777) != 0 && !FolderExists(prefix)) {
+      DbgLog("Can't create " + prefix);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool CopyFileOver(const std::string& from, const std::string& to) {
+  std::error_code error;
+  return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+}
+
+bool RenameFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+bool RemoveFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }

@@ -1,0 +1,48 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/file_services.h"
+#include "platform/path_text.h"
+
+namespace {
+
+constexpr unsigned kTypeMask = 0xF000;
+constexpr unsigned kFolderType = 0x4000;
+
+bool Accessible(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
+
+}  // namespace
+
+F_Stat::F_Stat(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) {
+    error_ = errno;
+    return;
+  }
+  size_ = status.st_size;
+  modified_ = status.st_mtime;
+  mode_ = status.st_mode;
+}
+
+F_Stat::~F_Stat() = default;
+
+bool F_Stat::IsFolder() const { return error_ == 0 && (mode_ & kTypeMask) == kFolderType; }
+int64_t F_Stat::Size() const { return size_; }
+int F_Stat::Error() const { return error_; }
+int64_t F_Stat::ModifiedTime() const { return modified_; }
+unsigned F_Stat::Mode() const { return mode_; }
+bool F_Stat::IsReadOnly() const { return error_ == 0 && (mode_ & S_IWUSR) == 0; }
+
+bool FileExists(const std::string& path, bool emptyIsMissing) {
+  if (IsNetworkPath(path)) return Accessible(path);
+  const F_Stat status(path);
+  if (status.Error() != 0) return false;
+  return status.Size() > 0 || status.IsFolder() || !emptyIsMissing;
+}
+
+bool FolderExists(const std::string& path) {
+  if (IsNetworkPath(path)) return Accessible(path);
+  return F_Stat(path).IsFolder();
+}

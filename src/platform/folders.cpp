@@ -1,0 +1,108 @@
+#include "platform/folders.h"
+
+#include <iostream>
+
+#include "platform/clock.h"
+#include "platform/debug_log.h"
+#include "platform/file_services.h"
+#include "platform/system_places.h"
+
+namespace {
+
+constexpr const char* kTempFamily = "z_Suite.tmp";
+
+bool PointsIntoWindows(const std::string& path) {
+  return path.find("Windows") != std::string::npos || LowerAscii(path).find("windows") != std::string::npos;
+}
+
+std::string FirstSetOf(std::initializer_list<const char*> names) {
+  for (const char* name : names) {
+    std::string value = EnvironmentValue(name);
+    if (!value.empty()) return value;
+  }
+  return "";
+}
+
+// <temp>/<name>, created on demand by the per-user fall-back.
+std::string UserTempFolder() {
+  std::string user = FirstSetOf({"USER", "USERNAME"});
+  if (user.empty()) user = "___";
+  const std::string base = FolderExists("/tmp") ? "/tmp/" : CurrentDirectory();
+  const std::string folder = AddSeparator(base) + user;
+  CreateFolder(folder);
+  return folder;
+}
+
+std::string CommonTempTemp() { return GetSpecialFolder(CSIDL_COMMON_DOCUMENTS) + "/Temp/Temp"; }
+
+}  // namespace
+
+std::string GetModulePath() {
+  static const bool reported = [] {
+    if (!HasArgumentList()) std::cerr << "::get_arv() ... empty" << std::endl;
+    return true;
+  }();
+  (void)reported;
+  return ModuleFileName();
+}
+
+std::string GetProgramName() {
+  static const std::string name = [] {
+    const std::string original = WXPUB_PROGRAM_NAME;
+    const std::string module = GetModulePath();
+    return GetFileStem(LowerAscii(GetFileName(module)) != LowerAscii(original) ? original : module);
+  }();
+  return name;
+}
+
+std::string GetUserName() { return LoginName(); }
+
+std::string GetSpecialFolder(int csidl) { return csidl == CSIDL_COMMON_DOCUMENTS ? CommonDocumentsFolder() : ""; }
+
+std::string ResolveTempFolder(const std::string& systemPath) {
+  std::string folder = systemPath;
+  if (PointsIntoWindows(folder)) folder = CommonTempTemp();
+  if (folder.empty()) folder = FirstSetOf({"TMP", "TMPDIR", "TEMP"});
+  if (folder.empty()) folder = UserTempFolder();
+  return folder;
+}
+
+std::string GetTempFolder() { return ResolveTempFolder(SystemTempPath()); }
+
+std::string GetProgramTempFolder() {
+  return AddSeparator(GetTempFolder()) + kTempFamily + "/" + GetProgramName() + "/";
+}
+
+std::string GetTempWorkFolder() {
+  std::string folder = GetProgramTempFolder();
+  if (!CreateFolder(folder)) {
+    folder = CommonTempTemp() + "/" + kTempFamily + "/" + GetFileStem(GetModulePath());
+    DbgLog(folder);
+    CreateFolder(folder);
+  }
+  return AddSeparator(folder);
+}
+
+std::string GetDatedTempFolder() {
+  const std::string work = GetTempWorkFolder();
+  const std::string dated = work + FormatLocalTime("%Y%m%d");
+  return CreateFolder(dated) ? dated + "/" : work;
+}
+
+std::string MakeSubTempFolder(const std::string& base, const std::string& name) {
+  const std::string folder = AddSeparator(base) + kTempFamily + "/" + name;
+  CreateFolder(folder);
+  return folder;
+}
+
+std::string MakeDatedFolder(const std::string& base) {
+  const std::string folder = AddSeparator(base) + FormatLocalTime("%Y%m%d");
+  CreateFolder(folder);
+  return folder;
+}
+
+std::string GetSuiteFolder() {
+  return NormalizePath(RemoveSeparator(GetSpecialFolder(CSIDL_COMMON_DOCUMENTS)) + "/Temp/z_Suite/");
+}
+
+std::string GetSettingsFolder() { return NormalizePath(AddSeparator(GetSuiteFolder()) + "_Setting"); }

@@ -1,0 +1,47 @@
+// Where the program keeps its working files: the temporary folders below the
+// system temporary folder and the settings folder shared by the tool family.
+// Folders are returned with a trailing '/' unless noted.
+#pragma once
+
+#include <string>
+
+#include "platform/path_text.h"
+
+constexpr int CSIDL_COMMON_DOCUMENTS = 46;
+
+std::string GetModulePath();
+
+// Program name: stem of the module file, or of the built-in original file
+// name when the program file was copied under another name ("wx_pub").
+std::string GetProgramName();
+
+std::string GetUserName();
+
+// Only CSIDL_COMMON_DOCUMENTS is known; no trailing '/'.
+std::string GetSpecialFolder(int csidl);
+
+std::string GetTempFolder();
+
+// GetTempFolder with the system path given: the rules that follow the system call.
+std::string ResolveTempFolder(const std::string& systemPath);
+
+// <temp>/z_Suite.tmp/<program>/, not created.
+std::string GetProgramTempFolder();
+
+// GetProgramTempFolder, created; a folder below the common documents when that fails.
+std::string GetTempWorkFolder();
+
+// <work>/<%Y%m%d>/, created; the work folder itself when that fails.
+std::string GetDatedTempFolder();
+
+// <base>/z_Suite.tmp/<name>, created, no trailing '/'.
+std::string MakeSubTempFolder(const std::string& base, const std::string& name);
+
+// <base>/<%Y%m%d>, created, no trailing '/'.
+std::string MakeDatedFolder(const std::string& base);
+
+// <common documents>/Temp/z_Suite, no trailing '/'.
+std::string GetSuiteFolder();
+
+// <suite>/_Setting, no trailing '/'.
+std::string GetSettingsFolder();

@@ -1,0 +1,79 @@
+#include <optional>
+
+#include "platform/clock.h"
+#include "platform/feedback.h"
+
+namespace {
+
+constexpr uint64_t kRefreshIntervalMs = 100;
+constexpr unsigned kBarLength = 25;
+
+struct ProgressState {
+  int openReporters = 0;
+  uint64_t steps = 0;
+  std::optional<uint64_t> lastRefresh;
+};
+
+ProgressState& State() {
+  static ProgressState state;
+  return state;
+}
+
+unsigned Percent(uint64_t position, uint64_t total) { return static_cast<unsigned>(position * 100 / total); }
+
+}  // namespace
+
+MessageBase::MessageBase(const std::string& title, unsigned total) : title_(title), total_(total) {
+  if (State().openReporters++ == 0) State().steps = 0;
+}
+
+MessageBase::~MessageBase() {
+  --State().openReporters;
+  if (shown_ && InstalledUserInterface()) InstalledUserInterface()->ShowProgressTitle("");
+}
+
+void MessageBase::Step() {
+  if (total_ == 0) return;
+  const unsigned previous = position_;
+  position_ = position_ < total_ ? position_ + 1 : 0;
+  ++State().steps;
+  if (Percent(previous, total_) != Percent(position_, total_)) SetPosition(position_);
+}
+
+void MessageBase::SetPosition(unsigned position) {
+  if (position > total_) return;
+  position_ = position;
+  const uint64_t now = GetTickCount();
+  std::optional<uint64_t>& last = State().lastRefresh;
+  if (last && now - *last < kRefreshIntervalMs) return;
+  last = now;
+  Draw();
+}
+
+unsigned MessageBase::GetPosition() const { return position_; }
+unsigned MessageBase::GetTotal() const { return total_; }
+void MessageBase::SetTotal(unsigned total) { total_ = total; }
+const std::string& MessageBase::GetTitle() const { return title_; }
+
+void MessageBase::Draw() {}
+
+void MessageBase::ShowInTitle(const std::string& text) {
+  UserInterface* ui = InstalledUserInterface();
+  if (!ui) return;
+  ui->ShowProgressTitle(text);
+  ui->PumpMessages();
+  shown_ = true;
+}
+
+uint64_t ProgressStepCount() { return State().steps; }
+
+void MessageMFC::Draw() {
+  const unsigned total = GetTotal();
+  const unsigned stars = total == 0 ? 0 : static_cast<unsigned>(uint64_t{GetPosition()} * kBarLength / total);
+  const std::string bar = std::string(stars, '*') + std::string(kBarLength - stars, '.');
+  ShowInTitle(GetTitle() + "  " + std::to_string(ProgressStepCount()) + "  " + bar);
+}
+
+void Message::Draw() {
+  ShowInTitle(GetTitle() + "  (" + std::to_string(GetPosition()) + "/" + std::to_string(GetTotal()) + ")  ");
+}

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utime.h>
+
+#include "platform/debug_log.h"
+#include "platform/folders.h"
+#include "platform/utf.h"
+#include "support/fake_clock.h"
+#include "support/sandbox.h"
+#include "support/scoped_env.h"
+
+namespace {
+
+constexpr std::time_t kSeptember12At16 = 1663000000;  // 2022-09-12 16:26:40 UTC
+constexpr std::time_t kDay = 86400;
+
+std::string LogFolder() { return sandbox::Path("documents/Temp/Temp/DbgDump/WC"); }
+
+std::string Utf16LeText(const std::string& bytes) {
+  std::u16string units;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+  }
+  return Utf16ToUtf8(units);
+}
+
+void SetModified(const std::string& path, std::time_t when) {
+  const utimbuf times{when, when};
+  ::utime(path.c_str(), &times);
+}
+
+class DebugLog : public ::testing::Test {
+ protected:
+  DebugLog() { clock_.SetWallClock(kSeptember12At16); }
+  ScopedEnv tz_{"TZ", "UTC0"};
+  FakeClock clock_;
+};
+
+}  // namespace
+
+TEST_F(DebugLog, FirstEntryOfAnHourStartsAFileWithMarkAndHeader) {
+  DbgLog("first");
+  DbgLog("second");
+  const std::string raw = sandbox::ReadFile(LogFolder() + "/0912_16.txt");
+  ASSERT_GE(raw.size(), 2u);
+  EXPECT_EQ(raw.substr(0, 2), "\xFF\xFE");
+  const std::string text = Utf16LeText(raw.substr(2));
+  const std::string stamp = "2022/09/12 16:26:40\t";
+  const std::string header = stamp + GetUserName() + "\t\t" + sandbox::Path("tmp/") + "\t\t";
+  EXPECT_EQ(text.substr(0, header.size()), header);
+  const size_t firstEnd = text.find("\r\n");
+  ASSERT_NE(firstEnd, std::string::npos);
+  EXPECT_EQ(text.substr(firstEnd - 2 - GetModulePath().size(), GetModulePath().size() + 4), GetModulePath() + "\t\t\r\n");
+  EXPECT_EQ(text.substr(firstEnd + 2),
+            stamp + "test_platform\tfirst\r\n" + stamp + "test_platform\tsecond\r\n");
+}
+
+TEST_F(DebugLog, LineBreaksBecomeTabsAndTextStaysUtf16) {
+  DbgLog("a\r\nb\nc 日本");
+  const std::string text = Utf16LeText(sandbox::ReadFile(LogFolder() + "/0912_16.txt").substr(2));
+  EXPECT_NE(text.find("\ttest_platform\ta\t\tb\tc 日本\r\n"), std::string::npos);
+}
+
+TEST_F(DebugLog, NextHourWritesTheNextFile) {
+  DbgLog("at four");
+  clock_.SetWallClock(kSeptember12At16 + 3600);
+  DbgLog("at five");
+  const std::string five = sandbox::ReadFile(LogFolder() + "/0912_17.txt");
+  EXPECT_EQ(five.substr(0, 2), "\xFF\xFE");
+  EXPECT_NE(Utf16LeText(five.substr(2)).find("at five"), std::string::npos);
+  EXPECT_EQ(Utf16LeText(sandbox::ReadFile(LogFolder() + "/0912_16.txt")).find("at five"), std::string::npos);
+}
+
+TEST_F(DebugLog, CleanUpOnceSparesReadOnlyAndRecentFiles) {
+  const std::string base = sandbox::Path("documents/Temp/Temp/DbgDump");
+  const std::string old = LogFolder() + "/0901_10.txt";
+  const std::string locked = LogFolder() + "/0901_11.txt";
+  const std::string recent = LogFolder() + "/0903_10.txt";
+  const std::string oldInBase = base + "/old.txt";
+  const std::string oldOther = LogFolder() + "/0901_10.log";
+  for (const std::string& path : {old, locked, recent, oldInBase, oldOther}) {
+    sandbox::WriteFile(path, "x");
+    SetModified(path, kSeptember12At16 - 11 * kDay);
+  }
+  SetModified(recent, kSeptember12At16 - 9 * kDay);
+  ::chmod(locked.c_str(), 0444);
+
+  DbgDumper dumper;
+  EXPECT_TRUE(dumper.Dump({'a', 0}));
+  EXPECT_FALSE(FileExists(old));
+  EXPECT_FALSE(FileExists(oldInBase));
+  EXPECT_TRUE(FileExists(locked));
+  EXPECT_TRUE(FileExists(recent));
+  EXPECT_TRUE(FileExists(oldOther));
+
+  sandbox::WriteFile(old, "x");
+  SetModified(old, kSeptember12At16 - 11 * kDay);
+  EXPECT_TRUE(dumper.Dump({'b', 0}));
+  EXPECT_TRUE(FileExists(old));
+  ::chmod(locked.c_str(), 0644);
+}
+
+TEST_F(DebugLog, DumpFailsWhenTheLogCannotBeOpened) {
+  ScopedEnv documents("Z_SUITE_COMMON_DOCUMENTS", sandbox::Path("blocked-documents"));
+  sandbox::WriteFile(sandbox::Path("blocked-documents/Temp/Temp/DbgDump"), "a file in the way");
+  DbgDumper dumper;
+  EXPECT_FALSE(dumper.Dump({'a', 0}));
+  EXPECT_EQ(clock_.Sleeps().size(), 99u);
+}

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "platform/feedback.h"
+#include "support/fake_clock.h"
+
+namespace {
+
+// Records what the core asked of the user interface.
+class RecordingUi : public UserInterface {
+ public:
+  RecordingUi() { InstallUserInterface(this); }
+  ~RecordingUi() override { InstallUserInterface(nullptr); }
+  int ShowMessageBox(const std::string& text, unsigned type, unsigned helpContext) override {
+    boxes.push_back(text + "|" + std::to_string(type) + "|" + std::to_string(helpContext));
+    return answer;
+  }
+  void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
+  void PumpMessages() override { ++pumps; }
+
+  int answer = IDRETRY;
+  std::vector<std::string> boxes;
+  std::vector<std::string> titles;
+  int pumps = 0;
+};
+
+// Counts the display refreshes and the positions they showed.
+class CountingReport : public MessageBase {
+ public:
+  using MessageBase::MessageBase;
+  std::vector<unsigned> shown;
+
+ protected:
+  void Draw() override { shown.push_back(GetPosition()); }
+};
+
+}  // namespace
+
+TEST(MessageBox, WithoutInterfaceTheDefaultButtonAnswers) {
+  struct Case {
+    unsigned set;
+    int first, second, third;
+  };
+  const Case cases[] = {
+      {MB_OK, IDOK, IDOK, IDOK},
+      {MB_OKCANCEL, IDOK, IDCANCEL, IDOK},
+      {MB_ABORTRETRYIGNORE, IDABORT, IDRETRY, IDIGNORE},
+      {MB_YESNOCANCEL, IDYES, IDNO, IDCANCEL},
+      {MB_YESNO, IDYES, IDNO, IDYES},
+      {MB_RETRYCANCEL, IDRETRY, IDCANCEL, IDRETRY},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(MessageBoxLog("q", c.set | MB_DEFBUTTON1), c.first) << c.set;
+    EXPECT_EQ(MessageBoxLog("q", c.set | MB_DEFBUTTON2), c.second) << c.set;
+    EXPECT_EQ(MessageBoxLog("q", c.set | MB_DEFBUTTON3 | MB_ICONSTOP), c.third) << c.set;
+  }
+  EXPECT_EQ(DefaultAnswer(MB_YESNO | 0x300), IDYES);
+  EXPECT_EQ(DefaultAnswer(0x6), IDCANCEL);
+}
+
+TEST(MessageBox, InstalledInterfaceShowsTheBoxAndGivesTheAnswer) {
+  RecordingUi ui;
+  EXPECT_EQ(MessageBoxLog("text", MB_RETRYCANCEL | MB_ICONEXCLAMATION, 7), IDRETRY);
+  EXPECT_EQ(ui.boxes, std::vector<std::string>{"text|53|7"});
+}
+
+TEST(MessageBox, LogLineHasFixedWidthFields) {
+  EXPECT_EQ(MessageBoxLogLine("Quit?", MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION, IDNO),
+            "(?)  Yes No          Button2  [No]    \tQuit?");
+  EXPECT_EQ(MessageBoxLogLine("t", MB_OK | MB_ICONSTOP, IDOK), "Stop OK              Button1  [OK]    \tt");
+  EXPECT_EQ(MessageBoxLogLine("t", MB_OKCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON3, IDCANCEL),
+            "(!)  OK Cancel       Button3  [CANCEL]\tt");
+  EXPECT_EQ(MessageBoxLogLine("t", MB_ABORTRETRYIGNORE | MB_ICONINFORMATION, IDABORT),
+            "(i)  AbortRetryInore Button1  [Abort] \tt");
+  EXPECT_EQ(MessageBoxLogLine("t", MB_YESNOCANCEL | 0x50, IDRETRY), "---- Yes No Cancel   Button1  [Retry] \tt");
+  EXPECT_EQ(MessageBoxLogLine("t", MB_RETRYCANCEL | 0x300, IDIGNORE), "---- Retry Cancel    Non  (1) [Innore]\tt");
+  EXPECT_EQ(MessageBoxLogLine("t", 0x7, IDYES), "---- " + std::string(16, ' ') + "Button1  [Yes]   \tt");
+  EXPECT_EQ(MessageBoxLogLine("t", MB_OK, 99), "---- OK              Button1  Bug...  \tt");
+}
+
+TEST(Progress, ZeroTotalIgnoresStepsAndCountingWrapsAtTheTotal) {
+  FakeClock clock;
+  CountingReport none("none", 0);
+  none.Step();
+  EXPECT_EQ(none.GetPosition(), 0u);
+  EXPECT_TRUE(none.shown.empty());
+
+  CountingReport three("three", 3);
+  for (int i = 0; i < 4; ++i) three.Step();
+  EXPECT_EQ(three.GetPosition(), 0u);
+  three.SetPosition(4);
+  EXPECT_EQ(three.GetPosition(), 0u);
+  three.SetPosition(3);
+  EXPECT_EQ(three.GetPosition(), 3u);
+}
+
+TEST(Progress, RefreshesOnlyOnNewPercentAndAtMostEvery100ms) {
+  FakeClock clock;
+  CountingReport report("t", 200);
+  for (int i = 0; i < 10; ++i) {
+    report.Step();
+    clock.Advance(100);
+  }
+  EXPECT_EQ(report.shown, (std::vector<unsigned>{2, 4, 6, 8, 10}));
+
+  report.shown.clear();
+  for (int i = 0; i < 10; ++i) {
+    report.Step();
+    clock.Advance(30);
+  }
+  // New percents at 12, 14, ... 20; only those at least 100 ms after the last drawing show.
+  EXPECT_EQ(report.shown, (std::vector<unsigned>{12, 16, 20}));
+  EXPECT_EQ(report.GetPosition(), 20u);
+}
+
+TEST(Progress, StepCountIsSharedByNestedReportsAndResetByTheOutermost) {
+  FakeClock clock;
+  {
+    MessageBase outer("outer", 10);
+    outer.Step();
+    {
+      MessageBase inner("inner", 10);
+      inner.Step();
+      inner.Step();
+    }
+    EXPECT_EQ(ProgressStepCount(), 3u);
+  }
+  MessageBase next("next", 10);
+  EXPECT_EQ(ProgressStepCount(), 0u);
+}
+
+TEST(Progress, TitleProgressShowsCountAndBarThenRestoresTheTitle) {
+  FakeClock clock;
+  RecordingUi ui;
+  {
+    MessageMFC report("Xml_Out::CreateElement ...", 4);
+    report.Step();
+    clock.Advance(100);
+    report.Step();
+  }
+  EXPECT_EQ(ui.titles, (std::vector<std::string>{"Xml_Out::CreateElement ...  1  ******...................",
+                                                 "Xml_Out::CreateElement ...  2  ************.............",
+                                                 ""}));
+  EXPECT_EQ(ui.pumps, 2);
+}
+
+TEST(Progress, WaitingNoticeShowsPositionOfTotal) {
+  FakeClock clock;
+  RecordingUi ui;
+  Message notice("FileWait OpenRead  /x/upfile.ini", 100);
+  notice.Step();
+  EXPECT_EQ(ui.titles, std::vector<std::string>{"FileWait OpenRead  /x/upfile.ini  (1/100)  "});
+}
+
+TEST(Progress, NoInterfaceDrawsNothing) {
+  FakeClock clock;
+  MessageMFC report("quiet", 2);
+  report.Step();
+  report.Step();
+  EXPECT_EQ(report.GetPosition(), 2u);
+}

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "platform/file_services.h"
+#include "platform/folders.h"
+#include "support/sandbox.h"
+
+TEST(FileBackup, RescueFolderGivesEveryDriveAndLevelItsOwnFolder) {
+  const std::string rescue = sandbox::Path("tmp/Rescue");
+  EXPECT_EQ(GetRescueFolder("C:\\Web\\site\\index.htm", false), rescue + "/C/Web/site");
+  EXPECT_EQ(GetRescueFolder("%HOME%/x/page.htm", false), rescue + "/HOME/x");
+  EXPECT_FALSE(FolderExists(rescue));
+  sandbox::MakeDirs(sandbox::Path("site/sub"));
+  const std::string forFolder = GetRescueFolder(sandbox::Path("site/sub"), true);
+  EXPECT_EQ(forFolder, NormalizePath(rescue + "/" + sandbox::Path("site/sub")));
+  EXPECT_TRUE(FolderExists(forFolder));
+}
+
+TEST(FileBackup, NumberedCopiesTakeTheFirstFreeNumber) {
+  const std::string page = sandbox::Path("site/index.htm");
+  sandbox::WriteFile(page, "one");
+  const std::string folder = GetRescueFolder(page, false);
+  EXPECT_EQ(BackupFile(page, true), folder + "/index.000.htm");
+  sandbox::WriteFile(page, "two");
+  EXPECT_EQ(BackupFile(page, true), folder + "/index.001.htm");
+  EXPECT_EQ(sandbox::ReadFile(folder + "/index.000.htm"), "one");
+  EXPECT_EQ(sandbox::ReadFile(folder + "/index.001.htm"), "two");
+  EXPECT_TRUE(RemoveFile(folder + "/index.000.htm"));
+  EXPECT_EQ(BackupFile(page, true), folder + "/index.000.htm");
+
+  const std::string bare = sandbox::Path("site/README");
+  sandbox::WriteFile(bare, "r");
+  EXPECT_EQ(BackupFile(bare, true), folder + "/README.000");
+}
+
+TEST(FileBackup, UnnumberedCopyOverwritesAndMissingFilesGiveNothing) {
+  const std::string page = sandbox::Path("site/a.htm");
+  sandbox::WriteFile(page, "first");
+  const std::string copy = BackupFile(page, false);
+  EXPECT_EQ(copy, GetRescueFolder(page, false) + "/a.htm");
+  sandbox::WriteFile(page, "second");
+  EXPECT_EQ(BackupFile(page, false), copy);
+  EXPECT_EQ(sandbox::ReadFile(copy), "second");
+  EXPECT_EQ(BackupFile(sandbox::Path("site/missing.htm"), true), "");
+}
+
+TEST(FileBackup, AllThousandNumbersTakenGivesNothing) {
+  const std::string page = sandbox::Path("full/p.txt");
+  sandbox::WriteFile(page, "p");
+  const std::string folder = GetRescueFolder(page, true);
+  for (int n = 0; n < 1000; ++n) {
+    char name[16];
+    std::snprintf(name, sizeof name, "/p.%03d.txt", n);
+    sandbox::WriteFile(folder + name, "");
+  }
+  EXPECT_EQ(BackupFile(page, true), "");
+  EXPECT_EQ(sandbox::ReadFile(folder + "/p.999.txt"), "");
+}

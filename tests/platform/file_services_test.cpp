@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "platform/file_services.h"
+#include "support/fake_clock.h"
+#include "support/sandbox.h"
+
+namespace {
+
+Bytes AsBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+}  // namespace
+
+TEST(FileServices, EmptyFilesAndFoldersInExistenceTests) {
+  const std::string empty = sandbox::Path("empty.txt");
+  const std::string full = sandbox::Path("full.txt");
+  sandbox::WriteFile(empty, "");
+  sandbox::WriteFile(full, "x");
+  EXPECT_TRUE(FileExists(empty));
+  EXPECT_FALSE(FileExists(empty, true));
+  EXPECT_TRUE(FileExists(full, true));
+  EXPECT_TRUE(FileExists(sandbox::Root(), true));
+  EXPECT_FALSE(FileExists(sandbox::Path("missing")));
+  EXPECT_TRUE(FolderExists(sandbox::Root()));
+  EXPECT_FALSE(FolderExists(full));
+  EXPECT_FALSE(FolderExists(sandbox::Path("missing")));
+}
+
+TEST(FileServices, StatusRecordsSizeTypeAndError) {
+  sandbox::WriteFile(sandbox::Path("five"), "12345");
+  const F_Stat file(sandbox::Path("five"));
+  EXPECT_EQ(file.Error(), 0);
+  EXPECT_EQ(file.Size(), 5);
+  EXPECT_FALSE(file.IsFolder());
+  EXPECT_GT(file.ModifiedTime(), 0);
+  EXPECT_TRUE(F_Stat(sandbox::Root()).IsFolder());
+  const F_Stat missing(sandbox::Path("missing"));
+  EXPECT_EQ(missing.Error(), ENOENT);
+  EXPECT_EQ(missing.Size(), 0);
+  EXPECT_EQ(missing.Mode(), 0u);
+  EXPECT_FALSE(missing.IsFolder());
+}
+
+TEST(FileServices, CreateFolderBuildsTheMissingLevelsOfAChain) {
+  sandbox::MakeDirs(sandbox::Path("one"));
+  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two\\three/")));
+  EXPECT_TRUE(FolderExists(sandbox::Path("one/two")));
+  EXPECT_TRUE(FolderExists(sandbox::Path("one/two/three")));
+  sandbox::WriteFile(sandbox::Path("one/two/three/keep"), "k");
+  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two/three")));
+  EXPECT_EQ(sandbox::ReadFile(sandbox::Path("one/two/three/keep")), "k");
+}
+
+TEST(FileServices, CreateFolderFailsBelowAFile) {
+  sandbox::WriteFile(sandbox::Path("plain"), "p");
+  EXPECT_FALSE(CreateFolder(sandbox::Path("plain/sub/deeper")));
+  EXPECT_FALSE(FolderExists(sandbox::Path("plain/sub")));
+}
+
+TEST(FileServices, OpenFileWaitTriesEvery100msForTheGivenSeconds) {
+  FakeClock clock;
+  const std::string missing = sandbox::Path("nowhere/file");
+  EXPECT_EQ(OpenFileWait(missing, "rb", 0), nullptr);
+  EXPECT_TRUE(clock.Sleeps().empty());
+  EXPECT_EQ(OpenFileWait(missing, "rb", 2), nullptr);
+  EXPECT_EQ(clock.Sleeps(), std::vector<unsigned>(19, 100));
+  EXPECT_EQ(OpenFileWait("", "rb", 2), nullptr);
+  EXPECT_EQ(clock.Sleeps().size(), 19u);
+  sandbox::WriteFile(sandbox::Path("here"), "h");
+  FILE* file = OpenFileWait(sandbox::Path("here"), "rb", 2);
+  ASSERT_NE(file, nullptr);
+  std::fclose(file);
+  EXPECT_EQ(clock.Sleeps().size(), 19u);
+}
+
+TEST(FileServices, WriteAndReadRoundTripIncludingEmptyFiles) {
+  const std::string path = sandbox::Path("data.bin");
+  const Bytes data{0, 1, 0xFF, '\r', '\n', 0};
+  EXPECT_TRUE(WriteFileBytes(path, data));
+  EXPECT_EQ(ReadFileBytes(path), data);
+  EXPECT_TRUE(WriteFileBytes(path, {}));
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_EQ(F_Stat(path).Size(), 0);
+  EXPECT_TRUE(ReadFileBytes(path).empty());
+}
+
+TEST(FileServices, ReadReturnsWhatTheFileHoldsNotWhatItsStatusSaid) {
+  // Files of /proc report size 0 yet have content: the read must not trust the size.
+  const Bytes bytes = ReadFileBytes("/proc/self/status");
+  ASSERT_FALSE(bytes.empty());
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "Name:");
+  EXPECT_EQ(bytes.back(), '\n');
+}
+
+TEST(FileServices, ReadFailuresGiveEmptyBytes) {
+  FakeClock clock;
+  EXPECT_TRUE(ReadFileBytes(sandbox::Path("missing")).empty());
+  EXPECT_EQ(clock.Sleeps().size(), 99u);
+  EXPECT_TRUE(ReadFileBytes(sandbox::Root()).empty());
+}
+
+TEST(FileServices, WriteReportsAFullDiskAsFailure) {
+  FakeClock clock;
+  EXPECT_FALSE(WriteFileBytes("/dev/full", AsBytes("lost")));
+  EXPECT_FALSE(WriteFileBytes(sandbox::Path("no/such/folder/file"), AsBytes("x")));
+  EXPECT_EQ(clock.Sleeps().size(), 99u);
+}
+
+TEST(FileServices, WriteRetriesWhileTheWrittenFileStaysEmpty) {
+  // /dev/null takes every byte and always reports size 0.
+  FakeClock clock;
+  EXPECT_FALSE(WriteFileBytes("/dev/null", AsBytes("gone")));
+  EXPECT_EQ(clock.Sleeps(), std::vector<unsigned>(11, 10));
+}
+
+TEST(FileServices, CopyRenameAndRemove) {
+  const std::string a = sandbox::Path("a.txt");
+  const std::string b = sandbox::Path("b.txt");
+  sandbox::WriteFile(a, "new");
+  sandbox::WriteFile(b, "old and longer");
+  EXPECT_TRUE(CopyFileOver(a, b));
+  EXPECT_EQ(sandbox::ReadFile(b), "new");
+  EXPECT_FALSE(CopyFileOver(sandbox::Path("missing"), b));
+  EXPECT_TRUE(RenameFile(b, sandbox::Path("c.txt")));
+  EXPECT_FALSE(FileExists(b));
+  EXPECT_TRUE(RemoveFile(sandbox::Path("c.txt")));
+  EXPECT_FALSE(RemoveFile(sandbox::Path("c.txt")));
+  sandbox::MakeDirs(sandbox::Path("outer/inner"));
+  EXPECT_FALSE(RemoveFolder(sandbox::Path("outer")));
+  EXPECT_TRUE(RemoveFolder(sandbox::Path("outer/inner")));
+  EXPECT_TRUE(RemoveFolder(sandbox::Path("outer")));
+}

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/file_services.h"
+#include "support/sandbox.h"
+
+namespace {
+
+std::vector<std::string> Sorted(std::vector<std::string> list) {
+  std::sort(list.begin(), list.end());
+  return list;
+}
+
+}  // namespace
+
+TEST(FolderListing, EntriesAreFullPathsAndFoldersEndWithASeparator) {
+  const std::string root = sandbox::Path("list");
+  sandbox::WriteFile(root + "/file.txt", "f");
+  sandbox::WriteFile(root + "/noext", "n");
+  sandbox::MakeDirs(root + "/sub");
+  const std::vector<std::string> expected{root + "/file.txt", root + "/noext", root + "/sub/"};
+  EXPECT_EQ(Sorted(ListFolder(root)), expected);
+  EXPECT_EQ(Sorted(ListFolder(root + "/")), expected);
+  EXPECT_EQ(Sorted(ListFolder(root + "/file.txt")), expected);
+  EXPECT_EQ(Sorted(ListFolder(root + "/not-there")), expected);
+  const std::vector<std::string> withDots = Sorted(ListFolder(root, false));
+  EXPECT_EQ(withDots.size(), 5u);
+  EXPECT_EQ(withDots[0], root + "/../");
+  EXPECT_EQ(withDots[1], root + "/./");
+  EXPECT_TRUE(ListFolder(sandbox::Path("missing/x")).empty());
+}
+
+TEST(FolderListing, FilterMatchesFileNamesIgnoringCase) {
+  const std::vector<std::string> paths{"/a/x.TXT", "/a.txt/y.htm", "/a/z.txt.bak", "/a/txt", "/b/Q.Txt"};
+  EXPECT_EQ(FilterFiles(paths, "*.txt"), (std::vector<std::string>{"/a/x.TXT", "/b/Q.Txt"}));
+  EXPECT_EQ(FilterFiles(paths, "*"), paths);
+  EXPECT_EQ(FilterFiles(paths, "*t*t*"), (std::vector<std::string>{"/a/x.TXT", "/a/z.txt.bak", "/a/txt", "/b/Q.Txt"}));
+  EXPECT_TRUE(MatchesPattern("abcabc", "a*c"));
+  EXPECT_FALSE(MatchesPattern("abcab", "a*c"));
+  EXPECT_TRUE(MatchesPattern("", "*"));
+  EXPECT_FALSE(MatchesPattern("x", ""));
+}
+
+TEST(FolderListing, EnumerateFoldersIsBreadthFirst) {
+  const std::string root = sandbox::Path("tree");
+  for (const char* folder : {"a/a1/a11", "a/a2", "b/b1", "c"}) sandbox::MakeDirs(root + "/" + folder);
+  sandbox::WriteFile(root + "/a/file", "not a folder");
+  std::vector<std::string> list;
+  EnumerateFolders(list, root);
+  ASSERT_EQ(list.size(), 7u);
+  const std::vector<std::string> top(list.begin(), list.begin() + 3);
+  EXPECT_EQ(Sorted(top), (std::vector<std::string>{root + "/a/", root + "/b/", root + "/c/"}));
+  const std::vector<std::string> second(list.begin() + 3, list.begin() + 6);
+  EXPECT_EQ(Sorted(second), (std::vector<std::string>{root + "/a/a1/", root + "/a/a2/", root + "/b/b1/"}));
+  EXPECT_EQ(list[6], root + "/a/a1/a11/");
+}
