@@ -38,11 +38,11 @@ std::string CommonTempTemp() { return GetSpecialFolder(CSIDL_COMMON_DOCUMENTS) +
 }  // namespace
 
 std::string GetModulePath() {
-  static const bool reported = [] {
+  static bool argumentsChecked = false;
+  if (!argumentsChecked) {
+    argumentsChecked = true;
     if (!HasArgumentList()) std::cerr << "::get_arv() ... empty" << std::endl;
-    return true;
-  }();
-  (void)reported;
+  }
   return ModuleFileName();
 }
 

@@ -33,12 +33,10 @@ std::vector<std::string> SplitAtAny(const std::string& text, const std::string& 
 
 std::string NormalizePath(const std::string& path, char sep) {
   std::string result;
-  bool leading = true;
-  size_t kept = 0;
+  size_t index = 0;
   for (const std::string& component : SplitAtAny(path, "/\\")) {
-    if (component.empty() && !(leading && kept < 2)) continue;
-    leading = leading && component.empty();
-    if (kept++ > 0) result += sep;
+    if (component.empty() && index >= 2) continue;
+    if (index++ > 0) result += sep;
     result += component;
   }
   return result;

@@ -11,8 +11,8 @@ std::string AddSeparator(const std::string& path, char sep = '/');
 // Drops one trailing '/' or '\'.
 std::string RemoveSeparator(const std::string& path);
 
-// Joins the non-empty components with sep; leading empty components (at most
-// two) are kept, so "/a" stays absolute and "//server/share" stays a network path.
+// Joins the components with sep, dropping empty ones after the first two: so
+// "/a" stays absolute, "//server/share" stays a network path and "C:\" a root.
 std::string NormalizePath(const std::string& path, char sep = '/');
 
 // Text after the last '\', else after the last '/', else the whole text.

@@ -4,7 +4,8 @@
 
 #include "platform/debug_log.h"
 #include "platform/folders.h"
-#include "platform/utf.h"
+#include "platform/text_decode.h"
+#include "support/debug_log_reader.h"
 #include "support/fake_clock.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -15,14 +16,6 @@ constexpr std::time_t kSeptember12At16 = 1663000000;  // 2022-09-12 16:26:40 UTC
 constexpr std::time_t kDay = 86400;
 
 std::string LogFolder() { return sandbox::Path("documents/Temp/Temp/DbgDump/WC"); }
-
-std::string Utf16LeText(const std::string& bytes) {
-  std::u16string units;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
-  }
-  return Utf16ToUtf8(units);
-}
 
 void SetModified(const std::string& path, std::time_t when) {
   const utimbuf times{when, when};
@@ -44,7 +37,7 @@ TEST_F(DebugLog, FirstEntryOfAnHourStartsAFileWithMarkAndHeader) {
   const std::string raw = sandbox::ReadFile(LogFolder() + "/0912_16.txt");
   ASSERT_GE(raw.size(), 2u);
   EXPECT_EQ(raw.substr(0, 2), "\xFF\xFE");
-  const std::string text = Utf16LeText(raw.substr(2));
+  const std::string text = ReadTextFile(LogFolder() + "/0912_16.txt");
   const std::string stamp = "2022/09/12 16:26:40\t";
   const std::string header = stamp + GetUserName() + "\t\t" + sandbox::Path("tmp/") + "\t\t";
   EXPECT_EQ(text.substr(0, header.size()), header);
@@ -57,8 +50,7 @@ TEST_F(DebugLog, FirstEntryOfAnHourStartsAFileWithMarkAndHeader) {
 
 TEST_F(DebugLog, LineBreaksBecomeTabsAndTextStaysUtf16) {
   DbgLog("a\r\nb\nc 日本");
-  const std::string text = Utf16LeText(sandbox::ReadFile(LogFolder() + "/0912_16.txt").substr(2));
-  EXPECT_NE(text.find("\ttest_platform\ta\t\tb\tc 日本\r\n"), std::string::npos);
+  EXPECT_NE(DebugLogText().find("\ttest_platform\ta\t\tb\tc 日本\r\n"), std::string::npos);
 }
 
 TEST_F(DebugLog, NextHourWritesTheNextFile) {
@@ -67,8 +59,8 @@ TEST_F(DebugLog, NextHourWritesTheNextFile) {
   DbgLog("at five");
   const std::string five = sandbox::ReadFile(LogFolder() + "/0912_17.txt");
   EXPECT_EQ(five.substr(0, 2), "\xFF\xFE");
-  EXPECT_NE(Utf16LeText(five.substr(2)).find("at five"), std::string::npos);
-  EXPECT_EQ(Utf16LeText(sandbox::ReadFile(LogFolder() + "/0912_16.txt")).find("at five"), std::string::npos);
+  EXPECT_NE(ReadTextFile(LogFolder() + "/0912_17.txt").find("at five"), std::string::npos);
+  EXPECT_EQ(ReadTextFile(LogFolder() + "/0912_16.txt").find("at five"), std::string::npos);
 }
 
 TEST_F(DebugLog, CleanUpOnceSparesReadOnlyAndRecentFiles) {

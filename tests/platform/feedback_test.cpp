@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/feedback.h"
+#include "support/debug_log_reader.h"
 #include "support/fake_clock.h"
 
 namespace {
@@ -55,6 +56,11 @@ TEST(MessageBox, WithoutInterfaceTheDefaultButtonAnswers) {
   }
   EXPECT_EQ(DefaultAnswer(MB_YESNO | 0x300), IDYES);
   EXPECT_EQ(DefaultAnswer(0x6), IDCANCEL);
+}
+
+TEST(MessageBox, AnswerAndQuestionGoToTheDebugLog) {
+  EXPECT_EQ(MessageBoxLog("Replace\nthe file?", MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION), IDNO);
+  EXPECT_NE(DebugLogText().find("\t(?)  Yes No          Button2  [No]    \tReplace\tthe file?\r\n"), std::string::npos);
 }
 
 TEST(MessageBox, InstalledInterfaceShowsTheBoxAndGivesTheAnswer) {

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "platform/file_services.h"
+#include "support/debug_log_reader.h"
 #include "support/fake_clock.h"
 #include "support/sandbox.h"
 
@@ -55,6 +56,7 @@ TEST(FileServices, CreateFolderFailsBelowAFile) {
   sandbox::WriteFile(sandbox::Path("plain"), "p");
   EXPECT_FALSE(CreateFolder(sandbox::Path("plain/sub/deeper")));
   EXPECT_FALSE(FolderExists(sandbox::Path("plain/sub")));
+  EXPECT_NE(DebugLogText().find("\tCan't create " + sandbox::Path("plain") + "\r\n"), std::string::npos);
 }
 
 TEST(FileServices, OpenFileWaitTriesEvery100msForTheGivenSeconds) {
@@ -97,6 +99,7 @@ TEST(FileServices, ReadFailuresGiveEmptyBytes) {
   EXPECT_TRUE(ReadFileBytes(sandbox::Path("missing")).empty());
   EXPECT_EQ(clock.Sleeps().size(), 99u);
   EXPECT_TRUE(ReadFileBytes(sandbox::Root()).empty());
+  EXPECT_NE(DebugLogText().find("\tCan't open rb  " + sandbox::Path("missing") + "\r\n"), std::string::npos);
 }
 
 TEST(FileServices, WriteReportsAFullDiskAsFailure) {
@@ -104,6 +107,7 @@ TEST(FileServices, WriteReportsAFullDiskAsFailure) {
   EXPECT_FALSE(WriteFileBytes("/dev/full", AsBytes("lost")));
   EXPECT_FALSE(WriteFileBytes(sandbox::Path("no/such/folder/file"), AsBytes("x")));
   EXPECT_EQ(clock.Sleeps().size(), 99u);
+  EXPECT_NE(DebugLogText().find("\tCan't open wb  " + sandbox::Path("no/such/folder/file") + "\r\n"), std::string::npos);
 }
 
 TEST(FileServices, WriteRetriesWhileTheWrittenFileStaysEmpty) {

@@ -1,0 +1,14 @@
+#include "support/debug_log_reader.h"
+
+#include <algorithm>
+
+#include "platform/debug_log.h"
+#include "platform/text_decode.h"
+
+std::string DebugLogText() {
+  std::vector<std::string> files = ListFolder(DbgLogBaseFolder() + "/WC/");
+  std::sort(files.begin(), files.end());
+  std::string text;
+  for (const std::string& file : files) text += ReadTextFile(file);
+  return text;
+}
