@@ -23,7 +23,7 @@ std::string FirstSetOf(std::initializer_list<const char*> names) {
   return "";
 }
 
-// <temp>/<name>, created on demand by the per-user fall-back.
+// The last resort: /tmp/<user> (or <current directory>/<user>), created.
 std::string UserTempFolder() {
   std::string user = FirstSetOf({"USER", "USERNAME"});
   if (user.empty()) user = "___";
