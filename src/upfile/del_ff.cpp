@@ -1,0 +1,49 @@
+#include "upfile/del_ff.h"
+
+#include <algorithm>
+
+#include "platform/file_services.h"
+#include "platform/folders.h"
+#include "platform/utf.h"
+
+namespace {
+
+// Descending UTF-16 order puts a folder's contents before the folder itself.
+std::vector<std::string> SortedDescendingUnique(std::vector<std::string> paths) {
+  std::sort(paths.begin(), paths.end(),
+            [](const std::string& a, const std::string& b) { return LessByUtf16(b, a); });
+  paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+  return paths;
+}
+
+// True when the path is gone afterwards (or was never there).
+bool RemoveEntry(const std::string& entry) {
+  const std::string path = RemoveSeparator(entry);
+  if (!FileExists(path)) return true;
+  if (FolderExists(path)) return RemoveFolder(path);
+  return RemoveFile(path);
+}
+
+}  // namespace
+
+DelFF_E::~DelFF_E() { RemoveNow(); }
+
+void DelFF_E::Add(const std::string& path) { paths_.push_back(path); }
+
+void DelFF_E::RemoveNow() {
+  std::vector<std::string> kept;
+  for (const std::string& entry : SortedDescendingUnique(paths_)) {
+    if (!RemoveEntry(entry)) kept.push_back(entry);
+  }
+  paths_ = std::move(kept);
+}
+
+DelFF_E& JobRemovalList() {
+  static DelFF_E list;
+  return list;
+}
+
+DelFF_E& ExitRemovalList() {
+  static DelFF_E list;
+  return list;
+}

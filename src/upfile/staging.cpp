@@ -1,0 +1,68 @@
+#include "upfile/staging.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/clock.h"
+#include "platform/file_services.h"
+#include "platform/folders.h"
+#include "upfile/upload_settings.h"
+
+namespace {
+
+std::filesystem::path FsPath(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+// Creates exactly this folder; false when it exists already or cannot be made,
+// so two jobs never both take the same folder.
+bool CreateFreshFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::create_directory(FsPath(path), error);
+}
+
+bool MoveOver(const std::string& from, const std::string& to) {
+  if (RenameFile(from, to)) return true;
+  return CopyFileOver(from, to) && RemoveFile(from);
+}
+
+bool IsIndexPageName(const std::string& name) { return name == "index.htm" || name == "index.html"; }
+
+}  // namespace
+
+std::string MakeStagingFolder(const std::string& dayFolder) {
+  const std::string base = AddSeparator(dayFolder) + FormatLocalTime("%H%M%S");
+  CreateFolder(dayFolder);
+  constexpr int kMaxSiblings = 1000;
+  for (int n = 1; n <= kMaxSiblings; ++n) {
+    const std::string candidate = n == 1 ? base : base + "_" + std::to_string(n);
+    if (CreateFreshFolder(candidate)) return candidate;
+    if (!FileExists(candidate)) break;   // not taken, yet not creatable: give up
+  }
+  return {};
+}
+
+std::string StagedName(const std::string& path, bool sevenBit) {
+  const std::string name = GetFileName(path);
+  return sevenBit ? NameTo7bit(name) : name;
+}
+
+std::vector<std::string> StageFiles(const std::vector<std::string>& files, const std::string& folder,
+                                    bool sevenBit) {
+  std::vector<std::string> failed;
+  for (const std::string& file : files) {
+    if (!FileExists(file) || FolderExists(file)) continue;
+    const std::string destination = AddSeparator(folder) + StagedName(file, sevenBit);
+    if (!CopyFileOver(file, destination)) failed.push_back(file);
+  }
+  return failed;
+}
+
+bool AdoptIndexPage(const std::string& folder, const std::string& pageName) {
+  const std::string target = AddSeparator(folder) + pageName;
+  bool adopted = false;
+  for (const std::string& entry : ListFolder(folder)) {
+    if (IsIndexPageName(GetFileName(entry)) && MoveOver(entry, target)) adopted = true;
+  }
+  return adopted;
+}

@@ -1,0 +1,65 @@
+#include "upfile/del_ff.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/sandbox.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Fresh(const std::string& name) {
+  const std::string root = sandbox::Path("delff/" + name);
+  fs::remove_all(root);
+  sandbox::MakeDirs(root);
+  return root;
+}
+
+}  // namespace
+
+TEST(DelFF_E, RemovesContentsBeforeTheirFolderWhateverTheOrderAdded) {
+  const std::string root = Fresh("order");
+  sandbox::WriteFile(root + "/a/b/file.txt", "x");
+  sandbox::WriteFile(root + "/a/top.txt", "y");
+  DelFF_E list;
+  list.Add(root + "/a/");
+  list.Add(root + "/a/b");
+  list.Add(root + "/a/top.txt");
+  list.Add(root + "/a/b/file.txt");
+  list.RemoveNow();
+  EXPECT_FALSE(fs::exists(root + "/a"));
+  EXPECT_TRUE(list.Paths().empty());
+}
+
+TEST(DelFF_E, KeepsFoldersThatStillHoldFilesForALaterCall) {
+  const std::string root = Fresh("keep");
+  sandbox::WriteFile(root + "/stage/unlisted.txt", "x");
+  sandbox::WriteFile(root + "/stage/listed.txt", "y");
+  DelFF_E list;
+  list.Add(root + "/stage/");
+  list.Add(root + "/stage/listed.txt");
+  list.Add(root + "/stage/");     // duplicates are dropped
+  list.Add(root + "/missing/");   // gone already: forgotten
+  list.RemoveNow();
+  EXPECT_TRUE(fs::exists(root + "/stage/unlisted.txt"));
+  EXPECT_FALSE(fs::exists(root + "/stage/listed.txt"));
+  EXPECT_EQ(list.Paths(), std::vector<std::string>{root + "/stage/"});
+
+  fs::remove(root + "/stage/unlisted.txt");
+  list.RemoveNow();
+  EXPECT_FALSE(fs::exists(root + "/stage"));
+  EXPECT_TRUE(list.Paths().empty());
+}
+
+TEST(DelFF_E, EmptiesItselfWhenDestroyed) {
+  const std::string root = Fresh("end");
+  sandbox::WriteFile(root + "/w/f.txt", "x");
+  {
+    DelFF_E list;
+    list.Add(root + "/w");
+    list.Add(root + "/w/f.txt");
+  }
+  EXPECT_FALSE(fs::exists(root + "/w"));
+}

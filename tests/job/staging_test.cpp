@@ -1,0 +1,48 @@
+#include "upfile/staging.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/clock.h"
+#include "support/sandbox.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class StagingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    day_ = sandbox::Path("staging/" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(day_);
+    SetWallClockHook([] { return std::time_t{1781000000}; });
+  }
+  void TearDown() override { SetWallClockHook(nullptr); }
+  std::string day_;
+};
+
+TEST_F(StagingTest, AFolderTakenInTheSameSecondGetsAFreshSibling) {
+  const std::string first = MakeStagingFolder(day_);
+  EXPECT_EQ(first, day_ + "/" + FormatLocalTime("%H%M%S"));
+  sandbox::WriteFile(day_ + "/" + FormatLocalTime("%H%M%S") + "_2", "a file, not a folder");
+  const std::string second = MakeStagingFolder(day_);
+  EXPECT_EQ(second, first + "_3");
+  EXPECT_TRUE(fs::is_directory(first));
+  EXPECT_TRUE(fs::is_directory(second));
+  EXPECT_TRUE(fs::is_empty(second));
+}
+
+TEST_F(StagingTest, AnIndexPageReplacesAPageOfTheSameNameAndOtherCasesStay) {
+  const std::string folder = MakeStagingFolder(day_);
+  sandbox::WriteFile(folder + "/index.htm", "user page");
+  sandbox::WriteFile(folder + "/INDEX.HTML", "not an index page");
+  sandbox::WriteFile(folder + "/taro.htm", "older page");
+  EXPECT_TRUE(AdoptIndexPage(folder, "taro.htm"));
+  EXPECT_EQ(sandbox::ReadFile(folder + "/taro.htm"), "user page");
+  EXPECT_FALSE(fs::exists(folder + "/index.htm"));
+  EXPECT_TRUE(fs::exists(folder + "/INDEX.HTML"));
+  EXPECT_FALSE(AdoptIndexPage(folder, "taro.htm"));
+}
+
+}  // namespace
