@@ -28,6 +28,5 @@ FileStamp GetFileStamp(const std::string& path) {
 bool IsSettledStamp(const FileStamp& stamp) {
   timespec now {};
   ::clock_gettime(CLOCK_REALTIME, &now);
-  const int64_t limit = ToNs(now) - kSettleNs;
-  return stamp.modifiedNs < limit && stamp.changedNs < limit;
+  return stamp.modifiedNs < ToNs(now) - kSettleNs;
 }

@@ -18,5 +18,6 @@ FileStamp GetFileStamp(const std::string& path);
 
 // File systems keep times coarsely (a few ms, up to 2 s), so a write of the
 // same size soon after the last one may leave the stamp unchanged. A stamp is
-// trustworthy only when its times lie clearly before the moment of reading.
+// trustworthy only when its modification time lies clearly before now: any
+// later write then sets a different time.
 bool IsSettledStamp(const FileStamp& stamp);
