@@ -1,5 +1,7 @@
 #include "htmout/xml_element.h"
 
+#include "platform/feedback.h"
+
 Xml_E::Xml_E(const char* name) : name_(htmout::FromPointer(name)) {}
 
 Xml_E::Xml_E(std::string name) : name_(std::move(name)) {}
@@ -50,7 +52,7 @@ std::string Xml_E::GetName() const { return name_; }
 
 std::string Xml_E::GetText() const { return text_; }
 
-bool Xml_E::IsComment() const { return name_ == kCommentName; }
+bool Xml_E::IsComment() const { return name_ == std::string_view(kCommentName); }
 
 int Xml_E::GetAttributeCount() const { return static_cast<int>(attributes_.size()); }
 
@@ -111,7 +113,10 @@ Xml_E Xml_E::FindElement(const std::string& name) const {
 }
 
 const Xml_E* Xml_E::FindDescendant(const std::string& name) const {
+  static const std::string title = "Xml_E::GetElement ...";
+  MessageMFC progress(title, static_cast<unsigned>(elements_.size()));
   for (const Xml_E& child : elements_) {
+    progress.Step();
     if (child.name_ == name) return &child;
     if (const Xml_E* found = child.FindDescendant(name)) return found;
   }

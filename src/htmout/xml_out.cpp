@@ -3,14 +3,15 @@
 #include "htmout/line_writer.h"
 
 std::vector<std::string> Xml_Out::CreateElement(const Xml_E& element, int depth) {
-  std::string buffer;
-  htmout::LineWriter writer(buffer);
-  writer.Write(element, depth);
+  Bytes buffer;
+  std::vector<size_t> lineEnds;
+  htmout::AppendLines(element, depth, buffer, &lineEnds);
   std::vector<std::string> lines;
-  lines.reserve(writer.LineEnds().size());
+  lines.reserve(lineEnds.size());
   size_t start = 0;
-  for (size_t end : writer.LineEnds()) {
-    lines.emplace_back(buffer, start, end - start);
+  for (size_t end : lineEnds) {
+    lines.emplace_back(buffer.begin() + static_cast<std::ptrdiff_t>(start),
+                       buffer.begin() + static_cast<std::ptrdiff_t>(end));
     start = end + 2;
   }
   return lines;
