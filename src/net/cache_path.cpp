@@ -1,0 +1,119 @@
+#include "net/cache_path.h"
+
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+#include "platform/file_services.h"
+#include "platform/folders.h"
+#include "platform/text_replace.h"
+#include "platform/utf.h"
+
+namespace {
+
+constexpr std::array<std::string_view, 16> kKnownExtensions = {
+    "htm", "html", "css", "js", "xml", "txt", "svg", "ico",
+    "png", "jpg", "jpeg", "gif", "bmp", "emf", "zip", "msi"};
+
+bool StartsWith(const std::string& text, std::string_view start) { return text.rfind(start, 0) == 0; }
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+std::string LastSegmentExtension(const std::string& url) {
+  const std::string name = GetFileName(url);
+  const size_t dot = name.rfind('.');
+  if (name.empty() || name == " " || name.find('?') != std::string::npos || dot == std::string::npos) return "";
+  return LowerAscii(name.substr(dot + 1));
+}
+
+bool IsKnownExtension(const std::string& extension) {
+  for (std::string_view known : kKnownExtensions) {
+    if (extension == known) return true;
+  }
+  return false;
+}
+
+std::string WithFileName(const std::string& url) {
+  const std::string extension = LastSegmentExtension(url);
+  if (extension.empty()) return url + "/_.htm";
+  if (!IsKnownExtension(extension)) return url + "/_.html";
+  return url;
+}
+
+std::string SeparatorsForUrlSyntax(std::string path) {
+  path = ReplaceAll(path, "https:", "//");
+  path = ReplaceAll(path, "http:", "//");
+  for (std::string_view mark : {"+", "&", "?", ":"}) path = ReplaceAll(path, mark, "/");
+  return path;
+}
+
+std::string HashText(const std::string& text) {
+  uint32_t hash = 2166136261u;  // FNV-1a: short and stable between runs
+  for (unsigned char c : text) hash = (hash ^ c) * 16777619u;
+  char hex[9];
+  std::snprintf(hex, sizeof hex, "%08x", hash);
+  return hex;
+}
+
+// The first units of the text, never splitting a surrogate pair.
+std::u16string Head(const std::u16string& text, size_t units) {
+  if (units >= text.size()) return text;
+  if (units > 0 && text[units - 1] >= 0xD800 && text[units - 1] <= 0xDBFF) --units;
+  return text.substr(0, units);
+}
+
+// A long path keeps its file name and as much of its front (host first) as
+// fits; a hash of the whole path stands in for the cut middle, so different
+// long addresses keep different copies.
+std::string ShortenPath(const std::string& path) {
+  const std::u16string whole = Utf8ToUtf16(path);
+  if (whole.size() <= kCachePathLimit) return path;
+  const std::string name = GetFileName(path);
+  const std::u16string name16 = Utf8ToUtf16(name);
+  if (name16.size() > kCachePathLimit) return name;
+  const std::string marker = "~" + HashText(path);
+  const size_t tail = name16.size() + 1 + marker.size();  // "/" + name
+  if (tail > kCachePathLimit) return name;
+  const std::u16string front = Head(whole.substr(0, whole.size() - name16.size() - 1), kCachePathLimit - tail);
+  return Utf16ToUtf8(front) + marker + "/" + name;
+}
+
+std::string RelativeForm(std::string path) {
+  path = ReplaceAll(path, "=", ".");
+  path = ReplaceAll(path, "%", "/");
+  path = ReplaceAll(path, "..", ".");
+  if (!path.empty() && IsSeparator(path.front())) path.erase(0, 1);
+  return NormalizePath("./" + path);
+}
+
+// Dots in folder names become "_", so no folder can be "." or "..".
+std::string FoldersWithoutDots(const std::string& path) {
+  const std::string folder = ReplaceAll(GetFolderPart(path), ".", "_");
+  return NormalizePath(AddSeparator(folder) + GetFileName(path));
+}
+
+}  // namespace
+
+std::string url_tail(const std::string& url) {
+  const std::string rest = ReplaceAll(ReplaceAll(url, "https:", ""), "http:", "");
+  if (StartsWith(rest, "//")) return rest;
+  if (StartsWith(rest, "/")) return "/" + rest;
+  return "//" + rest;
+}
+
+std::string cache_folder() {
+  MakeSubTempFolder(GetTempFolder(), "I_Read");
+  return MakeSubTempFolder(GetTempFolder(), "IR_dump");
+}
+
+std::string cache_relative_path(const std::string& url) {
+  std::string path = NormalizePath(WithFileName(RemoveSeparator(url)));
+  path = ShortenPath(NormalizePath(SeparatorsForUrlSyntax(path)));
+  return FoldersWithoutDots(RelativeForm(path));
+}
+
+std::string cache_path(const std::string& url) {
+  const std::string path = NormalizePath(AddSeparator(cache_folder()) + cache_relative_path(url));
+  CreateFolder(GetFolderPart(path));
+  return path;
+}

@@ -1,0 +1,111 @@
+#include "net/http_get.h"
+
+#include <curl/curl.h>
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "net/move_aside.h"
+#include "net/parse_url.h"
+#include "net/u_agent.h"
+#include "platform/debug_log.h"
+#include "platform/file_services.h"
+
+namespace {
+
+constexpr long kReceiveBuffer = 1024;
+constexpr int kOpenWaitSeconds = 10;
+constexpr long kMaxRedirects = 10;
+
+// The local file, opened when the first piece of the body arrives.
+class BodySink {
+ public:
+  explicit BodySink(std::string path) : path_(std::move(path)) {}
+  ~BodySink() { Close(); }
+
+  bool Write(const char* data, size_t size) {
+    if (!Open()) return false;
+    return std::fwrite(data, 1, size, file_) == size;
+  }
+  // Opens when nothing was written yet, so an empty body gives an empty file.
+  bool Open() {
+    if (file_) return true;
+    if (failed_) return false;
+    file_ = OpenFileWait(path_, "wb", kOpenWaitSeconds);
+    if (!file_) {
+      failed_ = true;
+      DbgLog("Can't open wb  " + path_);
+    }
+    return file_ != nullptr;
+  }
+  void Close() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+  }
+  // A body cut off halfway is no copy of the page.
+  void Discard() {
+    const bool written = file_ != nullptr;
+    Close();
+    if (written) RemoveFile(path_);
+  }
+
+ private:
+  std::string path_;
+  FILE* file_ = nullptr;
+  bool failed_ = false;
+};
+
+size_t WriteBody(char* data, size_t size, size_t count, void* sink) {
+  const size_t bytes = size * count;
+  return static_cast<BodySink*>(sink)->Write(data, bytes) ? bytes : 0;
+}
+
+using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+
+void SetRequestOptions(CURL* curl, const ParsedUrl& url, BodySink& sink, char* errorText) {
+  curl_easy_setopt(curl, CURLOPT_URL, url.Url().c_str());
+  curl_easy_setopt(curl, CURLOPT_USERAGENT, u_agent().c_str());
+  curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
+  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+  curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
+  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, kReceiveBuffer);
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &WriteBody);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
+  curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+}
+
+// Empty on success, else the reason the body could not be stored.
+std::string Download(const ParsedUrl& url, const std::string& localPath) {
+  EasyHandle curl(curl_easy_init(), &curl_easy_cleanup);
+  if (!curl) return "SendRequest ... error";
+  BodySink sink(localPath);
+  char errorText[CURL_ERROR_SIZE] = {};
+  SetRequestOptions(curl.get(), url, sink, errorText);
+  const CURLcode result = curl_easy_perform(curl.get());
+  if (result == CURLE_OK && sink.Open()) return "";
+  sink.Discard();
+  if (result == CURLE_OK) return "Can't open wb  " + localPath;
+  return errorText[0] ? errorText : curl_easy_strerror(result);
+}
+
+}  // namespace
+
+bool http_get(const std::string& prefix, const std::string& tail, const std::string& localPath) {
+  move_aside(localPath);
+  const std::string address = prefix + tail;
+  const auto url = AfxParseURL(address);
+  if (!url) {
+    std::cerr << "Failed AfxParseURL |" << address << "\n";
+    return false;
+  }
+  const std::string failure = Download(*url, localPath);
+  if (!failure.empty()) std::cerr << url->server << "\t" << url->port << "\t" << failure << "\n";
+  return true;
+}

@@ -1,0 +1,63 @@
+#include "net/move_aside.h"
+
+#include <cstdio>
+
+#include "platform/file_services.h"
+#include "platform/folders.h"
+
+namespace {
+
+constexpr int kNumberedNames = 1000;
+
+std::string Extension(const std::string& name) {
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos ? "" : name.substr(dot + 1);
+}
+
+// With every name taken the copies form a ring: the least recently written one goes.
+std::string OldestNumberedName(const std::string& path) {
+  std::string oldest = numbered_name(path, 0);
+  int64_t oldestTime = F_Stat(oldest).ModifiedTime();
+  for (int counter = 1; counter < kNumberedNames; ++counter) {
+    const std::string candidate = numbered_name(path, counter);
+    const int64_t time = F_Stat(candidate).ModifiedTime();
+    if (time < oldestTime) {
+      oldest = candidate;
+      oldestTime = time;
+    }
+  }
+  return oldest;
+}
+
+std::string FreeNumberedName(const std::string& path) {
+  for (int counter = 0; counter < kNumberedNames; ++counter) {
+    const std::string candidate = numbered_name(path, counter);
+    if (!FileExists(candidate)) return candidate;
+  }
+  const std::string oldest = OldestNumberedName(path);
+  RemoveFile(oldest);
+  return oldest;
+}
+
+bool MoveOrCopy(const std::string& from, const std::string& to) {
+  if (RenameFile(from, to)) return true;
+  return CopyFileOver(from, to) && RemoveFile(from);
+}
+
+}  // namespace
+
+std::string numbered_name(const std::string& path, int counter) {
+  const std::string name = GetFileName(path);
+  const std::string extension = Extension(name);
+  char number[8];
+  std::snprintf(number, sizeof number, "%03d", counter);
+  std::string result = AddSeparator(GetFolderPart(path)) + GetFileStem(path) + "." + number;
+  if (!extension.empty()) result += "." + extension;
+  return result;
+}
+
+std::string move_aside(const std::string& path) {
+  if (!FileExists(path) || FolderExists(path)) return "";
+  const std::string target = FreeNumberedName(path);
+  return MoveOrCopy(path, target) ? target : "";
+}

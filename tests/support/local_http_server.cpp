@@ -1,0 +1,108 @@
+#include "support/local_http_server.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int kPollMs = 20;
+constexpr int kReadTimeoutMs = 2000;
+
+bool WaitReadable(int fd, int timeoutMs) {
+  pollfd entry{fd, POLLIN, 0};
+  return ::poll(&entry, 1, timeoutMs) > 0;
+}
+
+// The request head, or empty when the peer sends something other than a GET
+// (a TLS handshake, for example) or nothing at all.
+std::string ReadRequestHead(int connection) {
+  std::string head;
+  char buffer[1024];
+  while (head.find("\r\n\r\n") == std::string::npos) {
+    if (!WaitReadable(connection, kReadTimeoutMs)) return "";
+    const ssize_t got = ::recv(connection, buffer, sizeof buffer, 0);
+    if (got <= 0) return "";
+    head.append(buffer, static_cast<size_t>(got));
+    if (head.size() >= 4 && head.compare(0, 4, "GET ") != 0) return "";
+  }
+  return head.substr(0, head.find("\r\n\r\n"));
+}
+
+void SendAll(int connection, const std::string& bytes) {
+  for (size_t sent = 0; sent < bytes.size();) {
+    const ssize_t done = ::send(connection, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+    if (done <= 0) return;
+    sent += static_cast<size_t>(done);
+  }
+}
+
+}  // namespace
+
+LocalHttpServer::LocalHttpServer(Mode mode) : mode_(mode) {
+  socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  if (socket_ < 0 || ::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+      ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    throw std::runtime_error("no local port");
+  }
+  port_ = ntohs(address.sin_port);
+  // A bound socket that does not listen makes the system refuse every connection.
+  if (mode_ == Mode::kRefuse) return;
+  ::listen(socket_, 16);
+  thread_ = std::thread(&LocalHttpServer::Serve, this);
+}
+
+LocalHttpServer::~LocalHttpServer() {
+  stop_ = true;
+  if (thread_.joinable()) thread_.join();
+  for (int connection : held_) ::close(connection);
+  ::close(socket_);
+}
+
+std::string LocalHttpServer::HostPort() const { return "127.0.0.1:" + std::to_string(port_); }
+
+void LocalHttpServer::SetResponse(int status, const std::string& body) {
+  std::lock_guard lock(mutex_);
+  status_ = status;
+  body_ = body;
+}
+
+std::vector<std::string> LocalHttpServer::Requests() const {
+  std::lock_guard lock(mutex_);
+  return requests_;
+}
+
+void LocalHttpServer::Serve() {
+  while (!stop_) {
+    if (!WaitReadable(socket_, kPollMs)) continue;
+    const int connection = ::accept(socket_, nullptr, nullptr);
+    if (connection < 0) continue;
+    if (mode_ == Mode::kSilent) {
+      held_.push_back(connection);
+      continue;
+    }
+    Answer(connection);
+    ::close(connection);
+  }
+}
+
+void LocalHttpServer::Answer(int connection) {
+  const std::string head = ReadRequestHead(connection);
+  if (head.empty()) return;
+  std::string response;
+  {
+    std::lock_guard lock(mutex_);
+    requests_.push_back(head);
+    response = "HTTP/1.1 " + std::to_string(status_) + " Status\r\nContent-Type: text/html\r\nContent-Length: " +
+               std::to_string(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_;
+  }
+  SendAll(connection, response);
+}

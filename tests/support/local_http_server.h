@@ -1,0 +1,43 @@
+// A tiny HTTP server on 127.0.0.1 for tests and benchmarks: it answers every
+// GET with one fixed response, or refuses connections, or accepts them and
+// never answers. The port is chosen by the system, so parallel runs never meet.
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class LocalHttpServer {
+ public:
+  enum class Mode { kAnswer, kRefuse, kSilent };
+
+  explicit LocalHttpServer(Mode mode = Mode::kAnswer);
+  ~LocalHttpServer();
+  LocalHttpServer(const LocalHttpServer&) = delete;
+  LocalHttpServer& operator=(const LocalHttpServer&) = delete;
+
+  unsigned Port() const { return port_; }
+  // "127.0.0.1:<port>"
+  std::string HostPort() const;
+
+  void SetResponse(int status, const std::string& body);
+  // The request heads of the GET requests answered so far.
+  std::vector<std::string> Requests() const;
+
+ private:
+  void Serve();
+  void Answer(int connection);
+
+  Mode mode_;
+  int socket_ = -1;
+  unsigned port_ = 0;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+  mutable std::mutex mutex_;
+  int status_ = 200;
+  std::string body_;
+  std::vector<std::string> requests_;
+  std::vector<int> held_;
+};
