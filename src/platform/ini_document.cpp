@@ -1,0 +1,26 @@
+#include "platform/ini_document.h"
+
+#include "platform/ini_line.h"
+#include "platform/text_case.h"
+
+IniDocument IniDocument::Parse(std::string_view text) {
+  IniDocument document;
+  Entries* current = nullptr;  // null outside a section and in a repeated one
+  for (std::string_view piece : SplitLinesKeepEnds(text)) {
+    const IniLine line = ParseIniLine(piece.substr(0, piece.size() - LineEnd(piece).size()));
+    if (line.kind == IniLineKind::Section) {
+      auto [where, isNew] = document.sections_.try_emplace(ToLowerText(line.name));
+      current = isNew ? &where->second : nullptr;
+    } else if (line.kind == IniLineKind::Entry && current && !line.name.empty()) {
+      current->try_emplace(ToLowerText(line.name), line.value);
+    }
+  }
+  return document;
+}
+
+const std::string* IniDocument::Find(std::string_view section, std::string_view key) const {
+  const auto entries = sections_.find(ToLowerText(section));
+  if (entries == sections_.end()) return nullptr;
+  const auto value = entries->second.find(ToLowerText(key));
+  return value == entries->second.end() ? nullptr : &value->second;
+}

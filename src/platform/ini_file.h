@@ -1,0 +1,36 @@
+// The INI functions of the Windows profile API (GetPrivateProfileString,
+// GetPrivateProfileInt, WritePrivateProfileString) as the tool uses them.
+//
+// Sections and keys match without regard to case; a missing file, section or
+// key gives the default. A file is read in any encoding the text decoder knows;
+// a write keeps a UTF-16 LE file (with BOM) so and stores anything else as
+// UTF-8, changing only the one line it writes. Reads are served from a parsed
+// copy while the file is unchanged, so reading a key per page cell stays cheap.
+#pragma once
+
+#include <optional>
+#include <string>
+
+std::string IniReadString(const std::string& section, const std::string& key, const std::string& def,
+                          const std::string& path);
+
+// Optional sign and leading digits of the value; the default when the key is
+// missing or its value empty.
+int IniReadInt(const std::string& section, const std::string& key, int def, const std::string& path);
+
+// What the int reader makes of a value: def when it is empty, else the low 32
+// bits of its optional sign and leading digits.
+int IniIntValue(const std::string& value, int def);
+
+// The value, or nullopt when the file, section or key is missing.
+std::optional<std::string> IniFindString(const std::string& section, const std::string& key, const std::string& path);
+
+// Creates a missing file (never a missing folder). False for names that the
+// file could not hold (empty, line breaks, "=" in a key, "]" in a section)
+// and for values with line breaks.
+bool IniWriteString(const std::string& section, const std::string& key, const std::string& value,
+                    const std::string& path);
+
+// False when the entry or section was not there or the file could not be written.
+bool IniDeleteKey(const std::string& section, const std::string& key, const std::string& path);
+bool IniDeleteSection(const std::string& section, const std::string& path);

@@ -1,0 +1,53 @@
+#include "platform/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+std::string_view SkipBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || (text.front() >= '\t' && text.front() <= '\r'))) text.remove_prefix(1);
+  return text;
+}
+
+}  // namespace
+
+int64_t LeadingInt64(std::string_view text) {
+  text = SkipBlanks(text);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  // Accumulate towards the negative side, which holds one value more.
+  int64_t value = 0;
+  constexpr int64_t kMin = std::numeric_limits<int64_t>::min();
+  for (char c : text) {
+    if (c < '0' || c > '9') break;
+    const int digit = c - '0';
+    value = (value < (kMin + digit) / 10) ? kMin : value * 10 - digit;
+  }
+  if (negative) return value;
+  return value == kMin ? std::numeric_limits<int64_t>::max() : -value;
+}
+
+int LeadingInt(std::string_view text) {
+  const int64_t value = LeadingInt64(text);
+  if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(value);
+}
+
+double LeadingDouble(std::string_view text) {
+  text = SkipBlanks(text);
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  if (result.ec == std::errc::invalid_argument) return 0;
+  return negative ? -value : value;
+}
+
+std::string FormatDouble(double value, int precision) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
+  return std::string(buffer, result.ptr);
+}

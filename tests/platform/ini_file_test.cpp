@@ -1,0 +1,258 @@
+#include "platform/ini_file.h"
+
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "platform/utf.h"
+#include "support/sandbox.h"
+
+namespace {
+
+// The file a person would write: comments, odd spacing, quotes, a section
+// repeated under another case, Japanese text, no line end after the last line.
+const std::string kHandWritten =
+    "; settings of the family\n"
+    "[Preference]\n"
+    "  Key One  =  value with spaces  \n"
+    "quoted = \"  padded \"\n"
+    "single='x'\n"
+    "mixed=\"a'\n"
+    ";commented=1\n"
+    "name=日本語\n"
+    "number = +12\n"
+    "negative=-7\n"
+    "trailing=12abc\n"
+    "letters=abc\n"
+    "empty=\n"
+    "\n"
+    "[ preference ]\n"
+    "later=ignored\n"
+    "[Other]\n"
+    "key one=other\n"
+    "Ωmega=1";
+
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+std::string Utf16LeWithBom(const std::string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t unit : Utf8ToUtf16(text)) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+// The text with "日本語" and "Ω" in code page 932.
+std::string ShiftJis(const std::string& text) {
+  std::string out = text;
+  const std::pair<std::string, std::string> forms[] = {{"日本語", "\x93\xFA\x96\x7B\x8C\xEA"}, {"Ω", "\x83\xB6"}};
+  for (const auto& [utf8, cp932] : forms) {
+    const size_t at = out.find(utf8);
+    if (at != std::string::npos) out.replace(at, utf8.size(), cp932);
+  }
+  return out;
+}
+
+void ExpectHandWrittenValues(const std::string& path) {
+  EXPECT_EQ(IniReadString("preference", "KEY ONE", "-", path), "value with spaces");
+  EXPECT_EQ(IniReadString("Preference", "quoted", "-", path), "  padded ");
+  EXPECT_EQ(IniReadString("Preference", "single", "-", path), "x");
+  EXPECT_EQ(IniReadString("Preference", "mixed", "-", path), "\"a'");
+  EXPECT_EQ(IniReadString("Preference", ";commented", "-", path), "-");
+  EXPECT_EQ(IniReadString("Preference", "commented", "-", path), "-");
+  EXPECT_EQ(IniReadString("Preference", "name", "-", path), "日本語");
+  EXPECT_EQ(IniReadString("Preference", "empty", "-", path), "");
+  EXPECT_EQ(IniReadString("Preference", "later", "-", path), "-");  // the repeated section is not read
+  EXPECT_EQ(IniReadString("OTHER", "Key One", "-", path), "other");
+  EXPECT_EQ(IniReadString("Missing", "Key One", "-", path), "-");
+  EXPECT_EQ(IniReadString("other", "ωMEGA", "-", path), "1");
+  EXPECT_EQ(IniReadInt("Preference", "number", 5, path), 12);
+  EXPECT_EQ(IniReadInt("Preference", "negative", 5, path), -7);
+  EXPECT_EQ(IniReadInt("Preference", "trailing", 5, path), 12);
+  EXPECT_EQ(IniReadInt("Preference", "letters", 5, path), 0);
+  EXPECT_EQ(IniReadInt("Preference", "empty", 5, path), 5);
+  EXPECT_EQ(IniReadInt("Preference", "absent", 5, path), 5);
+}
+
+TEST(IniFileRead, FilesAsPeopleAndWindowsWriteThem) {
+  const struct {
+    const char* name;
+    std::string bytes;
+  } files[] = {
+      {"lf.ini", kHandWritten},
+      {"crlf.ini", WithCrLf(kHandWritten)},
+      {"utf8bom.ini", "\xEF\xBB\xBF" + WithCrLf(kHandWritten)},
+      {"sjis.ini", ShiftJis(WithCrLf(kHandWritten))},
+      {"utf16.ini", Utf16LeWithBom(WithCrLf(kHandWritten))},
+  };
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.name);
+    const std::string path = sandbox::Path(std::string("read/") + file.name);
+    sandbox::WriteFile(path, file.bytes);
+    ExpectHandWrittenValues(path);
+  }
+}
+
+TEST(IniFileRead, MissingFileGivesDefaults) {
+  const std::string path = sandbox::Path("read/none.ini");
+  EXPECT_EQ(IniReadString("a", "b", "def", path), "def");
+  EXPECT_EQ(IniReadInt("a", "b", 42, path), 42);
+  EXPECT_FALSE(IniFindString("a", "b", path).has_value());
+  EXPECT_EQ(IniReadString("a", "b", "def", ""), "def");
+}
+
+TEST(IniFileRead, SeesEveryChangeOfTheFile) {
+  const std::string path = sandbox::Path("read/changing.ini");
+  sandbox::WriteFile(path, "[s]\r\nk=1\r\n");
+  // Old enough that the parsed copy is kept and trusted.
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  EXPECT_EQ(IniReadString("s", "k", "", path), "1");
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+  // Same size, and the modification time set back: the parsed copy must not be used.
+  sandbox::WriteFile(path, "[s]\r\nk=2\r\n");
+  const timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+  EXPECT_EQ(IniReadString("s", "k", "", path), "2");
+
+  std::filesystem::remove(path);
+  EXPECT_EQ(IniReadString("s", "k", "gone", path), "gone");
+}
+
+TEST(IniFileWrite, CreatesMissingFileButNeverAFolder) {
+  const std::string path = sandbox::Path("write/new.ini");
+  sandbox::MakeDirs(sandbox::Path("write"));
+  EXPECT_TRUE(IniWriteString("Preference_202206", "server", "localhost", path));
+  EXPECT_EQ(sandbox::ReadFile(path), "[Preference_202206]\r\nserver=localhost\r\n");
+  EXPECT_EQ(IniReadString("preference_202206", "SERVER", "", path), "localhost");
+
+  const std::string nested = sandbox::Path("write/missing/folder/new.ini");
+  EXPECT_FALSE(IniWriteString("s", "k", "v", nested));
+  EXPECT_FALSE(std::filesystem::exists(sandbox::Path("write/missing")));
+}
+
+TEST(IniFileWrite, ChangesOnlyTheLineItWrites) {
+  const std::string path = sandbox::Path("write/keep.ini");
+  const std::string original =
+      "; comment  \n"
+      "[Preference]\n"
+      "  Width =  120  \n"
+      "quoted=\"x\"\r\n"
+      "\n"
+      "[Debug]\r\n"
+      "Log=0";
+  sandbox::WriteFile(path, original);
+
+  ASSERT_TRUE(IniWriteString("preference", "width", "300", path));
+  std::string expected = original;
+  expected.replace(expected.find("120  "), 5, "300");
+  EXPECT_EQ(sandbox::ReadFile(path), expected);
+
+  ASSERT_TRUE(IniWriteString("Preference", "height", "40", path));
+  expected.insert(expected.find("\n\n[Debug]") + 1, "height=40\r\n");
+  EXPECT_EQ(sandbox::ReadFile(path), expected);
+
+  ASSERT_TRUE(IniWriteString("Debug", "Write", "1", path));
+  expected += "\r\nWrite=1\r\n";
+  EXPECT_EQ(sandbox::ReadFile(path), expected);
+
+  ASSERT_TRUE(IniWriteString("New", "k", "v", path));
+  expected += "[New]\r\nk=v\r\n";
+  EXPECT_EQ(sandbox::ReadFile(path), expected);
+  EXPECT_EQ(IniReadInt("preference", "WIDTH", 0, path), 300);
+}
+
+TEST(IniFileWrite, WritesIntoTheFirstOfRepeatedSections) {
+  const std::string path = sandbox::Path("write/repeated.ini");
+  sandbox::WriteFile(path, "[a]\r\nx=1\r\n[b]\r\n[A]\r\ny=2\r\n");
+  ASSERT_TRUE(IniWriteString("A", "y", "3", path));
+  EXPECT_EQ(sandbox::ReadFile(path), "[a]\r\nx=1\r\ny=3\r\n[b]\r\n[A]\r\ny=2\r\n");
+  EXPECT_EQ(IniReadString("a", "y", "", path), "3");
+}
+
+TEST(IniFileWrite, KeepsUtf16AndStoresOtherEncodingsAsUtf8) {
+  const std::string utf16 = sandbox::Path("write/utf16.ini");
+  sandbox::WriteFile(utf16, Utf16LeWithBom("[s]\r\nname=日本語\r\n"));
+  ASSERT_TRUE(IniWriteString("s", "more", "テキスト", utf16));
+  EXPECT_EQ(sandbox::ReadFile(utf16), Utf16LeWithBom("[s]\r\nname=日本語\r\nmore=テキスト\r\n"));
+
+  const std::string bom = sandbox::Path("write/bom.ini");
+  sandbox::WriteFile(bom, "\xEF\xBB\xBF[s]\nname=日本語\n");
+  ASSERT_TRUE(IniWriteString("s", "name", "値", bom));
+  EXPECT_EQ(sandbox::ReadFile(bom), "\xEF\xBB\xBF[s]\nname=値\n");
+
+  const std::string sjis = sandbox::Path("write/sjis.ini");
+  sandbox::WriteFile(sjis, ShiftJis("[s]\r\nname=日本語\r\n"));
+  ASSERT_TRUE(IniWriteString("s", "k", "v", sjis));
+  EXPECT_EQ(sandbox::ReadFile(sjis), "[s]\r\nname=日本語\r\nk=v\r\n");
+  EXPECT_EQ(IniReadString("s", "name", "", sjis), "日本語");
+}
+
+TEST(IniFileWrite, RefusesWhatTheFileCouldNotHold) {
+  const std::string path = sandbox::Path("write/refused.ini");
+  sandbox::WriteFile(path, "[s]\r\nk=1\r\n");
+  EXPECT_FALSE(IniWriteString("s", "k", "two\r\nlines", path));
+  EXPECT_FALSE(IniWriteString("s", "a=b", "v", path));
+  EXPECT_FALSE(IniWriteString("s", ";k", "v", path));
+  EXPECT_FALSE(IniWriteString("s", " ", "v", path));
+  EXPECT_FALSE(IniWriteString("s]x", "k", "v", path));
+  EXPECT_FALSE(IniWriteString("", "k", "v", path));
+  EXPECT_FALSE(IniWriteString("s", "k", "v", ""));
+  EXPECT_EQ(sandbox::ReadFile(path), "[s]\r\nk=1\r\n");
+}
+
+TEST(IniFileWrite, ReplacesTheFileWholeAndKeepsItsPermissions) {
+  const std::string folder = sandbox::Path("write/atomic");
+  const std::string path = folder + "/settings.ini";
+  sandbox::WriteFile(path, "[s]\r\nk=1\r\n");
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+  ASSERT_TRUE(IniWriteString("s", "k", "2", path));
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_NE(before.st_ino, after.st_ino);  // a new file renamed over the old one
+  EXPECT_EQ(after.st_mode & 0777, 0640u);
+  size_t entries = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+  EXPECT_EQ(entries, 1u);  // no temporary file left behind
+}
+
+TEST(IniFileWrite, WritesThroughASymbolicLink) {
+  const std::string target = sandbox::Path("write/link/real.ini");
+  const std::string link = sandbox::Path("write/link/alias.ini");
+  sandbox::WriteFile(target, "[s]\r\n");
+  std::filesystem::create_symlink(target, link);
+  ASSERT_TRUE(IniWriteString("s", "k", "v", link));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(sandbox::ReadFile(target), "[s]\r\nk=v\r\n");
+}
+
+TEST(IniFileWrite, DeletesKeysAndSections) {
+  const std::string path = sandbox::Path("write/delete.ini");
+  sandbox::WriteFile(path, "[a]\r\nx=1\r\ny=2\r\n[b]\r\nz=3\r\n");
+  EXPECT_TRUE(IniDeleteKey("A", "X", path));
+  EXPECT_FALSE(IniDeleteKey("a", "x", path));
+  EXPECT_FALSE(IniDeleteKey("c", "x", path));
+  EXPECT_EQ(sandbox::ReadFile(path), "[a]\r\ny=2\r\n[b]\r\nz=3\r\n");
+  EXPECT_TRUE(IniDeleteSection("a", path));
+  EXPECT_FALSE(IniDeleteSection("a", path));
+  EXPECT_EQ(sandbox::ReadFile(path), "[b]\r\nz=3\r\n");
+  EXPECT_FALSE(IniDeleteSection("b", sandbox::Path("write/absent.ini")));
+}
+
+}  // namespace
