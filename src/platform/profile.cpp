@@ -1,0 +1,161 @@
+#include "platform/profile.h"
+
+#include <atomic>
+#include <mutex>
+#include <unordered_map>
+
+#include "platform/debug_log.h"
+#include "platform/ini_file.h"
+#include "platform/profile_location.h"
+#include "platform/profile_text.h"
+#include "platform/text_case.h"
+#include "platform/utf.h"
+
+namespace {
+
+// The Windows reader's buffer holds 10000 characters with the terminating zero.
+constexpr size_t kMaxValueUnits = 9999;
+
+std::recursive_mutex gLock;  // held by every profile read and write of the program
+std::atomic<uint64_t> gReads{0};
+std::atomic<uint64_t> gWrites{0};
+std::unordered_map<std::string, ProfileC_1> gCache;  // touched only under gLock
+
+std::string CacheKey(const std::string& section, const std::string& key) {
+  return ToLowerText(section) + '\n' + ToLowerText(key);
+}
+
+const ProfileC_1* FindCached(const std::string& section, const std::string& key) {
+  const auto entry = gCache.find(CacheKey(section, key));
+  return entry == gCache.end() ? nullptr : &entry->second;
+}
+
+void StoreCached(const std::string& section, const std::string& key, const std::string& value) {
+  gCache[CacheKey(section, key)] = {section, key, value};
+}
+
+std::string CutToReaderBuffer(const std::string& value) {
+  if (value.size() <= kMaxValueUnits) return value;  // a UTF-8 byte never stands for more than one unit
+  std::u16string units = Utf8ToUtf16(value);
+  if (units.size() <= kMaxValueUnits) return value;
+  units.resize(kMaxValueUnits);
+  if (units.back() >= 0xD800 && units.back() <= 0xDBFF) units.pop_back();  // no half of a pair
+  return Utf16ToUtf8(units);
+}
+
+bool Missing(const std::string& section, const std::string& key) { return section.empty() || key.empty(); }
+
+}  // namespace
+
+Profile::Profile(const std::string& name) : path_(ResolveProfilePath(name)) {
+  {
+    std::lock_guard lock(gLock);
+    RewriteProfileAsUtf16(path_);
+  }
+  writeBack_ = IniReadInt("Debug", "Write", 0, path_);
+  trace_ = IniReadInt("Debug", "Log", 0, path_);
+  useCache_ = IniReadInt("Debug\\2009_09", "UseProfileCache", 0, path_) != 0 &&
+              (name.empty() || path_ == ResolveProfilePath(""));
+}
+
+Profile::~Profile() = default;
+
+std::string Profile::GetPath() const { return path_; }
+
+uint64_t Profile::ReadCount() { return gReads; }
+
+uint64_t Profile::WriteCount() { return gWrites; }
+
+void Profile::ClearCache() {
+  std::lock_guard lock(gLock);
+  gCache.clear();
+}
+
+void Profile::Trace(const char* operation, const std::string& section, const std::string& key, const std::string& def,
+                    const std::string& value) const {
+  if (!trace_) return;
+  DbgLog(std::string(operation) + "\t " + path_ + "\t " + section + "\t " + key + "\t " + def + "\t " + value);
+}
+
+int Profile::RawGetInt(const std::string& section, const std::string& key, int def) {
+  if (useCache_) {
+    if (const ProfileC_1* cached = FindCached(section, key)) return IniIntValue(cached->value, def);
+  }
+  const int value = IniReadInt(section, key, def, path_);
+  if (useCache_) StoreCached(section, key, std::to_string(value));
+  Trace("GetInt", section, key, std::to_string(def), std::to_string(value));
+  return value;
+}
+
+std::string Profile::RawGetStr(const std::string& section, const std::string& key, const std::string& def) {
+  if (useCache_) {
+    if (const ProfileC_1* cached = FindCached(section, key)) return cached->value;
+  }
+  const std::string value = CutToReaderBuffer(IniReadString(section, key, def, path_));
+  if (useCache_) StoreCached(section, key, value);
+  Trace("GetStr", section, key, def, value);
+  return value;
+}
+
+int Profile::RawWriteInt(const std::string& section, const std::string& key, int value) {
+  return RawWriteStr(section, key, std::to_string(value));
+}
+
+// A written value replaces its cached copy, so that the next read sees it.
+int Profile::RawWriteStr(const std::string& section, const std::string& key, const std::string& value) {
+  if (!IniWriteString(section, key, value, path_)) return 0;
+  if (useCache_) StoreCached(section, key, value);
+  return 1;
+}
+
+int Profile::GetInt(const std::string& section, const std::string& key, int def) {
+  if (Missing(section, key)) return def;
+  int value = def;
+  {
+    std::lock_guard lock(gLock);
+    value = RawGetInt(section, key, def);
+    ++gReads;
+  }
+  if (writeBack_) WriteInt(section, key, value);
+  return value;
+}
+
+std::string Profile::GetStr(const std::string& section, const std::string& key, const std::string& def) {
+  if (Missing(section, key)) return def;
+  std::string value;
+  {
+    std::lock_guard lock(gLock);
+    value = RawGetStr(section, key, def);
+    ++gReads;
+  }
+  if (writeBack_) WriteStr(section, key, value);
+  return value;
+}
+
+int Profile::WriteInt(const std::string& section, const std::string& key, int value) {
+  if (Missing(section, key)) return 0;
+  std::lock_guard lock(gLock);
+  ++gWrites;
+  return RawWriteInt(section, key, value);
+}
+
+int Profile::WriteStr(const std::string& section, const std::string& key, const std::string& value) {
+  if (Missing(section, key)) return 0;
+  std::lock_guard lock(gLock);
+  ++gWrites;
+  return RawWriteStr(section, key, value);
+}
+
+// The presence test reads the file itself: through the cache or with the
+// write-back switch on, the first test read would make the key look present.
+int Profile::WriteStrIfAbsent(const std::string& section, const std::string& key, const std::string& value) {
+  if (Missing(section, key)) return 0;
+  const bool absent = IniReadString(section, key, "0", path_) == "0" && IniReadString(section, key, "1", path_) == "1";
+  return absent ? WriteStr(section, key, value) : 0;
+}
+
+int Profile::WriteIntIfAbsent(const std::string& section, const std::string& key, int value) {
+  if (Missing(section, key)) return 0;
+  const bool absent = IniReadInt(section, key, 0, path_) == 0 && IniReadInt(section, key, 1, path_) == 1;
+  return absent ? WriteInt(section, key, value) : 0;
+}

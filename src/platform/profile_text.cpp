@@ -1,0 +1,39 @@
+#include "platform/profile_text.h"
+
+#include <cstdio>
+
+#include "platform/atomic_file.h"
+#include "platform/clock.h"
+#include "platform/file_wait.h"
+#include "platform/text_decode.h"
+
+namespace {
+
+std::string ConversionNote() {
+  const std::string rule = ";" + std::string(69, '-') + "\r\n";
+  return rule + ";\t" + FormatLocalTime("%Y/%m/%d %H:%M:%S") + "\r\n" + rule;
+}
+
+bool IsUtf16(const Bytes& head) {
+  return head.size() >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
+}
+
+void ReadRest(FILE* file, Bytes& bytes) {
+  unsigned char buffer[65536];
+  size_t got = 0;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
+}
+
+}  // namespace
+
+bool RewriteProfileAsUtf16(const std::string& path) {
+  FILE* file = FileExists(path, true) ? FileWaitOpenRead(path) : nullptr;
+  if (!file) return true;
+  Bytes bytes(2);
+  bytes.resize(std::fread(bytes.data(), 1, 2, file));
+  const bool done = bytes.empty() || IsUtf16(bytes);
+  if (!done) ReadRest(file, bytes);
+  std::fclose(file);
+  if (done) return true;
+  return ReplaceFileAtomically(path, EncodeUtf16LeWithBom(ConversionNote() + DecodeText(std::move(bytes))));
+}

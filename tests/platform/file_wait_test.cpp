@@ -1,0 +1,106 @@
+#include "platform/file_wait.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/feedback.h"
+#include "platform/registry.h"
+#include "support/sandbox.h"
+
+namespace {
+
+class RecordingUi : public UserInterface {
+ public:
+  int ShowMessageBox(const std::string&, unsigned, unsigned) override { return IDOK; }
+  void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
+  void PumpMessages() override {}
+  std::vector<std::string> titles;
+};
+
+// A file another program holds for the first `busy` tries, failing with `cause`.
+class FileWaitTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    sandbox::WriteFile(path, "[s]\r\n");
+    SetSleepHook([this](unsigned ms) { slept.push_back(ms); });
+    SetTickHook([this] { return tick += 1000; });
+    InstallUserInterface(&ui);
+    SetFileWaitOpener([this](const std::string& file, const char* mode) -> FILE* {
+      ++tries;
+      if (tries <= busy) {
+        errno = cause;
+        return nullptr;
+      }
+      return std::fopen(file.c_str(), mode);
+    });
+  }
+  void TearDown() override {
+    SetFileWaitOpener(nullptr);
+    SetSleepHook(nullptr);
+    SetTickHook(nullptr);
+    InstallUserInterface(nullptr);
+    waitKey.DeleteValue("Wait_MaxCount_sec");
+  }
+
+  const std::string path = sandbox::Path("wait/upfile.ini");
+  RegAccess waitKey{"Software\\z_Suite\\z_Suite\\FileWait"};
+  RecordingUi ui;
+  std::vector<unsigned> slept;
+  uint64_t tick = 0;
+  int tries = 0;
+  int busy = 0;
+  int cause = EAGAIN;
+};
+
+TEST_F(FileWaitTest, WaitsWhileTheFileIsHeld) {
+  busy = 3;
+  FILE* file = FileWaitOpenRead(path);
+  ASSERT_NE(file, nullptr);
+  std::fclose(file);
+  EXPECT_EQ(tries, 4);
+  EXPECT_EQ(slept, (std::vector<unsigned>{100, 100, 100}));
+  ASSERT_FALSE(ui.titles.empty());
+  EXPECT_EQ(ui.titles.front(), "FileWait OpenRead  " + path + "  (1/100)  ");
+}
+
+TEST_F(FileWaitTest, GivesUpAfterTheRegistryTime) {
+  ASSERT_EQ(waitKey.WriteInt("Wait_MaxCount_sec", 2), 1);
+  busy = 1000;
+  EXPECT_EQ(FileWaitOpenWrite(path), nullptr);
+  EXPECT_EQ(tries, 20);
+  EXPECT_EQ(slept.size(), 20u);
+  ASSERT_FALSE(ui.titles.empty());
+  EXPECT_EQ(ui.titles.front().rfind("FileWait OpenWrite " + path, 0), 0u);
+  EXPECT_EQ(sandbox::ReadFile(path), "[s]\r\n");
+
+  ASSERT_EQ(waitKey.WriteInt("Wait_MaxCount_sec", 0), 1);
+  tries = 0;
+  EXPECT_EQ(FileWaitOpenRead(path), nullptr);
+  EXPECT_EQ(tries, 1);
+}
+
+TEST_F(FileWaitTest, OtherFailuresEndTheWaitAtOnce) {
+  busy = 1000;
+  cause = EACCES;
+  EXPECT_EQ(FileWaitOpenRead(path), nullptr);
+  EXPECT_EQ(tries, 1);
+  EXPECT_TRUE(slept.empty());
+  EXPECT_TRUE(ui.titles.empty());
+  EXPECT_EQ(FileWaitOpenRead(""), nullptr);
+}
+
+TEST_F(FileWaitTest, NewFilesAreOpenedOnce) {
+  const std::string fresh = sandbox::Path("wait/new.ini");
+  busy = 1;
+  EXPECT_EQ(FileWaitOpenWrite(fresh), nullptr);
+  EXPECT_EQ(tries, 1);
+  FILE* file = FileWaitOpenWrite(fresh);
+  ASSERT_NE(file, nullptr);
+  std::fclose(file);
+  EXPECT_TRUE(slept.empty());
+}
+
+}  // namespace

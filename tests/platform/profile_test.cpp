@@ -1,0 +1,194 @@
+#include "platform/profile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/file_services.h"
+#include "platform/profile_location.h"
+#include "platform/registry.h"
+#include "platform/text_decode.h"
+#include "support/sandbox.h"
+
+namespace {
+
+std::string ProfileFolder() { return sandbox::Path("documents/Temp/z_Suite_Setting"); }
+
+// A profile of its own for each test, with the given text in it (or none).
+std::string MakeProfile(const std::string& name, const std::string& text) {
+  const std::string path = ProfileFolder() + "/" + name + ".ini";
+  std::filesystem::remove(path);
+  if (!text.empty()) sandbox::WriteFile(path, text);
+  return name;
+}
+
+std::string FileText(const Profile& profile) { return ReadTextFile(profile.GetPath()); }
+
+TEST(ProfileLocation, NamesResolveIntoTheSharedFolder) {
+  EXPECT_EQ(GetProfileFolder(), ProfileFolder());
+  EXPECT_TRUE(FolderExists(ProfileFolder()));
+  EXPECT_EQ(Profile("abc").GetPath(), ProfileFolder() + "/abc.ini");
+  EXPECT_EQ(Profile("x.INI").GetPath(), ProfileFolder() + "/x.INI");
+  EXPECT_EQ(Profile("x.ini.bak").GetPath(), ProfileFolder() + "/x.ini.bak.ini");
+  EXPECT_EQ(Profile().GetPath(), ProfileFolder() + "/z_Suite.ini");
+  EXPECT_EQ(Profile(sandbox::Path("elsewhere/own")).GetPath(), sandbox::Path("elsewhere/own.ini"));
+
+  EXPECT_EQ(GetFamilyKey(), "Software\\z_Suite\\z_Suite");
+  EXPECT_EQ(RegAccess("Software\\z_Suite").GetStr("RegKey_Base は", ""), "z_Suite");
+  EXPECT_EQ(RegAccess(GetFamilyKey()).GetStr("IniFullBase は", ""), ProfileFolder());
+}
+
+TEST(ProfileLocation, SharedFolderAndRegistryOverrideComeFirst) {
+  const std::string shared = sandbox::Path("documents/z_Suite_Setting");
+  sandbox::MakeDirs(shared);
+  EXPECT_EQ(GetProfileFolder(), shared);
+  std::filesystem::remove(shared);
+
+  RegAccess family(GetFamilyKey());
+  ASSERT_EQ(family.WriteStr("IniFullBase", sandbox::Root() + "\\configured\\"), 1);
+  EXPECT_EQ(Profile("abc").GetPath(), sandbox::Path("configured/abc.ini"));
+  EXPECT_EQ(family.GetStr("IniFullBase は", ""), sandbox::Path("configured"));
+  ASSERT_EQ(family.DeleteValue("IniFullBase"), 1);
+  EXPECT_EQ(GetProfileFolder(), ProfileFolder());
+}
+
+TEST(ProfileStoredForms, TypedValuesAsText) {
+  Profile profile(MakeProfile("forms", ""));
+  EXPECT_EQ(profile.WriteRect("Position", "rect", {1, 2, 30, 40}), 1);
+  EXPECT_EQ(profile.WritePoint("Position", "point", {-5, 7}), 1);
+  EXPECT_EQ(profile.WriteDouble("Position", "double", 0.125), 1);
+  EXPECT_EQ(profile.WriteInt64("Position", "big", -9000000000LL), 1);
+  EXPECT_EQ(profile.WriteFloat("Position", "float", 1.1), 1);
+  EXPECT_EQ(profile.WriteRectLTRB("Position", "frame", {-1, 0, 800, 600}), 1);
+  EXPECT_EQ(profile.WritePointXY("Position", "at", {3, -4}), 1);
+
+  const std::string text = FileText(profile);
+  for (const char* line : {"rect=000000001 000000002 000000030 000000040\r\n", "point=-00000005 000000007\r\n",
+                           "double=0.125\r\n", "big=-9000000000\r\n", "float_Flt_=1.1000000000000000888\r\n",
+                           "float=1.1\r\n", "frame_LTRB=-1 0 800 600\r\n",
+                           "frame=-00000001 000000000 000000800 000000600\r\n", "at_L_XY=3 -4\r\n",
+                           "at=000000003 -00000004\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+  }
+
+  EXPECT_EQ(profile.GetRect("Position", "rect", {}), (ProfileRect{1, 2, 30, 40}));
+  EXPECT_EQ(profile.GetPoint("position", "POINT", {}), (ProfilePoint{-5, 7}));
+  EXPECT_EQ(profile.GetDouble("Position", "double", 0), 0.125);
+  EXPECT_EQ(profile.GetInt64("Position", "big", 0), -9000000000LL);
+  EXPECT_DOUBLE_EQ(profile.GetFloat("Position", "float", 0), 1.1);
+  EXPECT_EQ(profile.GetRectLTRB("Position", "frame", {}), (ProfileRect{-1, 0, 800, 600}));
+  EXPECT_EQ(profile.GetPointXY("Position", "at", {}), (ProfilePoint{3, -4}));
+}
+
+TEST(ProfileStoredForms, DefaultsAndOddText) {
+  Profile profile(MakeProfile("defaults", "[s]\r\nshort=12 34\r\nspaced=  5   6  \r\nwords=abc\r\n"));
+  EXPECT_EQ(profile.GetDouble("s", "missing", 0.5), 0.5);
+  EXPECT_EQ(profile.GetDouble("s", "words", 0.5), 0);
+  EXPECT_EQ(profile.GetRect("s", "short", {1, 2, 3, 4}), (ProfileRect{12, 34, 3, 4}));
+  EXPECT_EQ(profile.GetPoint("s", "spaced", {}), (ProfilePoint{5, 6}));
+  EXPECT_EQ(profile.GetRect("s", "missing", {-1, -2, 3, 4}), (ProfileRect{-1, -2, 3, 4}));
+  EXPECT_EQ(profile.GetInt64("s", "missing", 1LL << 40), 1LL << 40);
+  EXPECT_EQ(profile.GetInt("s", "", 9), 9);
+  EXPECT_EQ(profile.GetStr("", "words", "def"), "def");
+  EXPECT_EQ(profile.WriteStr("s", "", "v"), 0);
+}
+
+TEST(ProfileSwitches, WriteBackRecordsEveryKeyRead) {
+  Profile plain(MakeProfile("plain", "[Debug]\r\nWrite=0\r\n"));
+  EXPECT_EQ(plain.GetInt("Preference", "tbl_cols", 5), 5);
+  EXPECT_EQ(FileText(plain).find("tbl_cols"), std::string::npos);
+
+  Profile recording(MakeProfile("recording", "[Debug]\r\nWrite=1\r\n"));
+  EXPECT_EQ(recording.GetInt("Preference", "tbl_cols", 5), 5);
+  EXPECT_EQ(recording.GetStr("Preference", "css", "a.css"), "a.css");
+  EXPECT_EQ(recording.GetFloat("Preference", "zoom", 0.5), 0.5);
+  const std::string text = FileText(recording);
+  for (const char* line : {"tbl_cols=5\r\n", "css=a.css\r\n", "zoom_Flt_=0.5\r\n", "zoom=0.5\r\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+  }
+}
+
+TEST(ProfileSwitches, WriteIfAbsentSeesOnlyTheFile) {
+  Profile profile(MakeProfile("absent", "[Debug]\r\nWrite=1\r\n[s]\r\nhere=old\r\nempty=\r\n"));
+  EXPECT_EQ(profile.WriteStrIfAbsent("s", "here", "new"), 0);
+  EXPECT_EQ(profile.WriteStrIfAbsent("s", "new", "value"), 1);
+  EXPECT_EQ(profile.WriteIntIfAbsent("s", "count", 3), 1);
+  EXPECT_EQ(profile.WriteIntIfAbsent("s", "count", 4), 0);
+  EXPECT_EQ(profile.WriteIntIfAbsent("s", "empty", 8), 1);  // the int reader takes an empty value for none
+  EXPECT_EQ(profile.GetStr("s", "here", ""), "old");
+  EXPECT_EQ(profile.GetStr("s", "new", ""), "value");
+  EXPECT_EQ(profile.GetInt("s", "count", 0), 3);
+  EXPECT_EQ(profile.GetInt("s", "empty", 0), 8);
+}
+
+TEST(ProfileReads, TextIsCutAfter9999Units) {
+  Profile profile(MakeProfile("long", ""));
+  ASSERT_EQ(profile.WriteStr("s", "long", std::string(12000, 'x')), 1);
+  EXPECT_EQ(profile.GetStr("s", "long", ""), std::string(9999, 'x'));
+
+  // A character outside the BMP takes two units; half of one is not kept.
+  ASSERT_EQ(profile.WriteStr("s", "pair", std::string(9998, 'y') + "😀z"), 1);
+  EXPECT_EQ(profile.GetStr("s", "pair", ""), std::string(9998, 'y'));
+  ASSERT_EQ(profile.WriteStr("s", "japanese", std::string(9990, 'j') + "日本語日本語日本語日本語"), 1);
+  EXPECT_EQ(profile.GetStr("s", "japanese", ""), std::string(9990, 'j') + "日本語日本語日本語");
+}
+
+TEST(ProfileReads, CacheServesTheDefaultProfileOnly) {
+  const std::string path = ProfileFolder() + "/z_Suite.ini";
+  sandbox::WriteFile(path, "[Debug\\2009_09]\r\nUseProfileCache=1\r\n[s]\r\nk=first\r\n");
+  Profile::ClearCache();
+  Profile cached;
+  Profile other(sandbox::Path("documents/Temp/z_Suite_Setting/z_Suite_copy"));
+  sandbox::WriteFile(other.GetPath(), sandbox::ReadFile(path));
+  EXPECT_EQ(cached.GetStr("s", "k", ""), "first");
+  EXPECT_EQ(other.GetStr("s", "k", ""), "first");
+
+  const uint64_t reads = Profile::ReadCount();
+  sandbox::WriteFile(path, "[s]\r\nk=changed\r\n");
+  sandbox::WriteFile(other.GetPath(), "[s]\r\nk=changed\r\n");
+  EXPECT_EQ(cached.GetStr("S", "K", ""), "first");
+  EXPECT_EQ(other.GetStr("s", "k", ""), "changed");
+  EXPECT_EQ(Profile::ReadCount(), reads + 2);
+
+  ASSERT_EQ(cached.WriteStr("s", "k", "written"), 1);
+  EXPECT_EQ(cached.GetStr("s", "k", ""), "written");
+  Profile::ClearCache();
+  sandbox::WriteFile(path, "[s]\r\nk=after clear\r\n");
+  EXPECT_EQ(cached.GetStr("s", "k", ""), "after clear");
+  std::filesystem::remove(path);
+  Profile::ClearCache();
+}
+
+TEST(ProfileFile, RewrittenOnceAsUtf16WithANote) {
+  const std::string name = MakeProfile("converted", "[s]\r\nname=日本語\r\n");
+  Profile profile(name);
+  const std::string bytes = sandbox::ReadFile(profile.GetPath());
+  ASSERT_GE(bytes.size(), 2u);
+  EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+  const std::string text = FileText(profile);
+  const std::string rule = ";" + std::string(69, '-') + "\r\n";
+  ASSERT_EQ(text.substr(0, rule.size()), rule);
+  const size_t stamp = rule.size();
+  EXPECT_EQ(text.substr(stamp, 2), ";\t");
+  EXPECT_EQ(text.find("\r\n", stamp), stamp + 2 + 19);  // "%Y/%m/%d %H:%M:%S"
+  EXPECT_EQ(text.substr(stamp + 2 + 19 + 2), rule + "[s]\r\nname=日本語\r\n");
+  EXPECT_EQ(profile.GetStr("s", "name", ""), "日本語");
+
+  Profile again(name);
+  EXPECT_EQ(sandbox::ReadFile(again.GetPath()), bytes);
+
+  Profile empty(MakeProfile("empty", ""));
+  sandbox::WriteFile(empty.GetPath(), "");
+  Profile emptyAgain("empty");
+  EXPECT_EQ(sandbox::ReadFile(emptyAgain.GetPath()), "");
+}
+
+TEST(ProfileEnv, KeepsItsFilePathInTheRegistry) {
+  Env env(MakeProfile("env", ""));
+  EXPECT_EQ(env.GetFilePath("none"), "none");
+  EXPECT_EQ(env.WriteFilePath("/srv/site/index.htm"), 1);
+  EXPECT_EQ(Env().GetFilePath(), "/srv/site/index.htm");
+  EXPECT_EQ(RegAccess("Software\\z_Suite\\z_Suite\\Env").GetStr("FilePath", ""), "/srv/site/index.htm");
+}
+
+}  // namespace
