@@ -1,17 +1,16 @@
 #include "platform/ini_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
 
 #include "platform/atomic_file.h"
+#include "platform/file_stamp.h"
 #include "platform/ini_document.h"
 #include "platform/ini_editor.h"
 #include "platform/ini_line.h"
@@ -20,80 +19,43 @@
 
 namespace {
 
-// What a file's status says about its contents: any change of the contents
-// changes the inode change time (and a replacement the inode).
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  int64_t modified = 0;  // ns
-  int64_t changed = 0;   // ns
-
-  bool operator==(const FileIdentity&) const = default;
-};
-
-int64_t Nanoseconds(const timespec& time) { return int64_t{time.tv_sec} * 1'000'000'000 + time.tv_nsec; }
-
-FileIdentity IdentityOf(const struct stat& status) {
-  return {status.st_dev, status.st_ino, status.st_size, Nanoseconds(status.st_mtim), Nanoseconds(status.st_ctim)};
-}
-
-// File times advance in clock ticks of a few ms. A copy parsed within this much
-// of the file's last change could miss a change made later in the same tick,
-// so it is not trusted and the file is parsed again at the next read.
-constexpr int64_t kSettleNs = 50'000'000;
-
-int64_t NowNs() {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
-      .count();
-}
-
 struct CachedDocument {
-  FileIdentity identity;
-  bool trusted = false;
+  FileStamp stamp;
+  bool settled = false;
   std::shared_ptr<const IniDocument> document;
 };
 
 std::mutex gMutex;  // guards gCache and serialises each read-modify-write
 std::unordered_map<std::string, CachedDocument> gCache;
 
-bool ReadOpenFile(int fd, Bytes& bytes) {
-  unsigned char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got == 0) return true;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.insert(bytes.end(), buffer, buffer + got);
-  }
-}
-
-// Parses the file anew; nullptr when it cannot be read. Caller holds gMutex.
-std::shared_ptr<const IniDocument> ParseFile(const std::string& path) {
+// False when the file cannot be read; errno tells why.
+bool ReadWholeFile(const std::string& path, Bytes& bytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return nullptr;
-  struct stat status {};
-  Bytes bytes;
-  const bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ReadOpenFile(fd, bytes);
+  if (fd < 0) return false;
+  unsigned char buffer[65536];
+  ssize_t got = 0;
+  while ((got = ::read(fd, buffer, sizeof buffer)) != 0) {
+    if (got < 0 && errno != EINTR) break;
+    if (got > 0) bytes.insert(bytes.end(), buffer, buffer + got);
+  }
   ::close(fd);
-  if (!ok) return nullptr;
-  auto document = std::make_shared<const IniDocument>(IniDocument::Parse(DecodeText(std::move(bytes))));
-  const FileIdentity identity = IdentityOf(status);
-  gCache[path] = {identity, NowNs() - identity.changed > kSettleNs, document};
-  return document;
+  return got == 0;
 }
 
 std::shared_ptr<const IniDocument> LoadDocument(const std::string& path) {
-  struct stat status {};
-  if (path.empty() || ::stat(path.c_str(), &status) != 0) return nullptr;
+  const FileStamp stamp = GetFileStamp(path);
+  if (!stamp.exists) return nullptr;
   std::lock_guard lock(gMutex);
-  const auto cached = gCache.find(path);
-  if (cached != gCache.end() && cached->second.trusted && cached->second.identity == IdentityOf(status)) {
-    return cached->second.document;
+  CachedDocument& entry = gCache[path];
+  if (entry.document && entry.settled && entry.stamp == stamp) return entry.document;
+  Bytes bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    gCache.erase(path);
+    return nullptr;
   }
-  return ParseFile(path);
+  // Judged on the stamp taken before reading: a write during the read shows as a new stamp.
+  entry = {stamp, IsSettledStamp(stamp), std::make_shared<const IniDocument>(IniDocument::Parse(DecodeText(std::move(bytes))))};
+  return entry.document;
 }
 
 bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
@@ -128,14 +90,7 @@ bool EditFile(const std::string& path, const TextEdit& edit) {
   if (path.empty()) return false;
   std::lock_guard lock(gMutex);
   Bytes original;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd >= 0) {
-    const bool ok = ReadOpenFile(fd, original);
-    ::close(fd);
-    if (!ok) return false;
-  } else if (errno != ENOENT) {
-    return false;
-  }
+  if (!ReadWholeFile(path, original) && errno != ENOENT) return false;
   const std::optional<std::string> edited = edit(DecodeText(original));
   if (!edited) return false;
   gCache.erase(path);
