@@ -11,7 +11,6 @@
 
 #include "platform/atomic_file.h"
 #include "platform/file_stamp.h"
-#include "platform/ini_document.h"
 #include "platform/ini_editor.h"
 #include "platform/ini_line.h"
 #include "platform/number_text.h"
@@ -42,7 +41,9 @@ bool ReadWholeFile(const std::string& path, Bytes& bytes) {
   return got == 0;
 }
 
-std::shared_ptr<const IniDocument> LoadDocument(const std::string& path) {
+}  // namespace
+
+std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
   const FileStamp stamp = GetFileStamp(path);
   if (!stamp.exists) return nullptr;
   std::lock_guard lock(gMutex);
@@ -57,6 +58,8 @@ std::shared_ptr<const IniDocument> LoadDocument(const std::string& path) {
   entry = {stamp, IsSettledStamp(stamp), std::make_shared<const IniDocument>(IniDocument::Parse(DecodeText(std::move(bytes))))};
   return entry.document;
 }
+
+namespace {
 
 bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
 
@@ -100,7 +103,7 @@ bool EditFile(const std::string& path, const TextEdit& edit) {
 }  // namespace
 
 std::optional<std::string> IniFindString(const std::string& section, const std::string& key, const std::string& path) {
-  const std::shared_ptr<const IniDocument> document = LoadDocument(path);
+  const std::shared_ptr<const IniDocument> document = IniLoad(path);
   const std::string* value = document ? document->Find(section, key) : nullptr;
   if (!value) return std::nullopt;
   return *value;

@@ -8,8 +8,11 @@
 // copy while the file is unchanged, so reading a key per page cell stays cheap.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
+
+#include "platform/ini_document.h"
 
 std::string IniReadString(const std::string& section, const std::string& key, const std::string& def,
                           const std::string& path);
@@ -24,6 +27,9 @@ int IniIntValue(const std::string& value, int def);
 
 // The value, or nullopt when the file, section or key is missing.
 std::optional<std::string> IniFindString(const std::string& section, const std::string& key, const std::string& path);
+
+// The parsed file, for several lookups at once; nullptr when it is missing.
+std::shared_ptr<const IniDocument> IniLoad(const std::string& path);
 
 // Creates a missing file (never a missing folder). False for names that the
 // file could not hold (empty, line breaks, "=" in a key, "]" in a section)

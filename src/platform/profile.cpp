@@ -45,6 +45,11 @@ std::string CutToReaderBuffer(const std::string& value) {
 
 bool Missing(const std::string& section, const std::string& key) { return section.empty() || key.empty(); }
 
+int Switch(const IniDocument* document, const char* section, const char* key) {
+  const std::string* value = document ? document->Find(section, key) : nullptr;
+  return value ? IniIntValue(*value, 0) : 0;
+}
+
 }  // namespace
 
 Profile::Profile(const std::string& name) : path_(ResolveProfilePath(name)) {
@@ -52,9 +57,10 @@ Profile::Profile(const std::string& name) : path_(ResolveProfilePath(name)) {
     std::lock_guard lock(gLock);
     RewriteProfileAsUtf16(path_);
   }
-  writeBack_ = IniReadInt("Debug", "Write", 0, path_);
-  trace_ = IniReadInt("Debug", "Log", 0, path_);
-  useCache_ = IniReadInt("Debug\\2009_09", "UseProfileCache", 0, path_) != 0 &&
+  const std::shared_ptr<const IniDocument> document = IniLoad(path_);
+  writeBack_ = Switch(document.get(), "Debug", "Write");
+  trace_ = Switch(document.get(), "Debug", "Log");
+  useCache_ = Switch(document.get(), "Debug\\2009_09", "UseProfileCache") != 0 &&
               (name.empty() || path_ == ResolveProfilePath(""));
 }
 

@@ -4,7 +4,6 @@
 
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
-#include "platform/file_wait.h"
 #include "platform/text_decode.h"
 
 namespace {
@@ -26,8 +25,9 @@ void ReadRest(FILE* file, Bytes& bytes) {
 
 }  // namespace
 
+// Runs at every construction of a profile: a missing or converted file costs one open and read.
 bool RewriteProfileAsUtf16(const std::string& path) {
-  FILE* file = FileExists(path, true) ? FileWaitOpenRead(path) : nullptr;
+  FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return true;
   Bytes bytes(2);
   bytes.resize(std::fread(bytes.data(), 1, 2, file));

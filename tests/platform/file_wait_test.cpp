@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <vector>
 
-#include "platform/clock.h"
 #include "platform/feedback.h"
 #include "platform/registry.h"
+#include "support/fake_clock.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -25,8 +25,6 @@ class FileWaitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     sandbox::WriteFile(path, "[s]\r\n");
-    SetSleepHook([this](unsigned ms) { slept.push_back(ms); });
-    SetTickHook([this] { return tick += 1000; });
     InstallUserInterface(&ui);
     SetFileWaitOpener([this](const std::string& file, const char* mode) -> FILE* {
       ++tries;
@@ -39,8 +37,6 @@ class FileWaitTest : public ::testing::Test {
   }
   void TearDown() override {
     SetFileWaitOpener(nullptr);
-    SetSleepHook(nullptr);
-    SetTickHook(nullptr);
     InstallUserInterface(nullptr);
     waitKey.DeleteValue("Wait_MaxCount_sec");
   }
@@ -48,8 +44,7 @@ class FileWaitTest : public ::testing::Test {
   const std::string path = sandbox::Path("wait/upfile.ini");
   RegAccess waitKey{"Software\\z_Suite\\z_Suite\\FileWait"};
   RecordingUi ui;
-  std::vector<unsigned> slept;
-  uint64_t tick = 0;
+  FakeClock clock;
   int tries = 0;
   int busy = 0;
   int cause = EAGAIN;
@@ -61,7 +56,7 @@ TEST_F(FileWaitTest, WaitsWhileTheFileIsHeld) {
   ASSERT_NE(file, nullptr);
   std::fclose(file);
   EXPECT_EQ(tries, 4);
-  EXPECT_EQ(slept, (std::vector<unsigned>{100, 100, 100}));
+  EXPECT_EQ(clock.Sleeps(), (std::vector<unsigned>{100, 100, 100}));
   ASSERT_FALSE(ui.titles.empty());
   EXPECT_EQ(ui.titles.front(), "FileWait OpenRead  " + path + "  (1/100)  ");
 }
@@ -71,7 +66,7 @@ TEST_F(FileWaitTest, GivesUpAfterTheRegistryTime) {
   busy = 1000;
   EXPECT_EQ(FileWaitOpenWrite(path), nullptr);
   EXPECT_EQ(tries, 20);
-  EXPECT_EQ(slept.size(), 20u);
+  EXPECT_EQ(clock.Sleeps().size(), 20u);
   ASSERT_FALSE(ui.titles.empty());
   EXPECT_EQ(ui.titles.front().rfind("FileWait OpenWrite " + path, 0), 0u);
   EXPECT_EQ(sandbox::ReadFile(path), "[s]\r\n");
@@ -87,7 +82,7 @@ TEST_F(FileWaitTest, OtherFailuresEndTheWaitAtOnce) {
   cause = EACCES;
   EXPECT_EQ(FileWaitOpenRead(path), nullptr);
   EXPECT_EQ(tries, 1);
-  EXPECT_TRUE(slept.empty());
+  EXPECT_TRUE(clock.Sleeps().empty());
   EXPECT_TRUE(ui.titles.empty());
   EXPECT_EQ(FileWaitOpenRead(""), nullptr);
 }
@@ -100,7 +95,7 @@ TEST_F(FileWaitTest, NewFilesAreOpenedOnce) {
   FILE* file = FileWaitOpenWrite(fresh);
   ASSERT_NE(file, nullptr);
   std::fclose(file);
-  EXPECT_TRUE(slept.empty());
+  EXPECT_TRUE(clock.Sleeps().empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/profile_location.h"
 #include "platform/registry.h"
 #include "platform/text_decode.h"
+#include "support/debug_log_reader.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -106,6 +107,18 @@ TEST(ProfileSwitches, WriteBackRecordsEveryKeyRead) {
   for (const char* line : {"tbl_cols=5\r\n", "css=a.css\r\n", "zoom_Flt_=0.5\r\n", "zoom=0.5\r\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
   }
+}
+
+TEST(ProfileSwitches, TraceLogsEveryRead) {
+  Profile traced(MakeProfile("traced", "[Debug]\r\nLog=1\r\n[s]\r\nk=v\r\n"));
+  EXPECT_EQ(traced.GetStr("s", "k", "d"), "v");
+  EXPECT_EQ(traced.GetInt("s", "n", 4), 4);
+  Profile quiet(MakeProfile("quiet", "[s]\r\nk=v\r\n"));
+  EXPECT_EQ(quiet.GetStr("s", "k", "d"), "v");
+  const std::string log = DebugLogText();
+  EXPECT_NE(log.find("GetStr\t " + traced.GetPath() + "\t s\t k\t d\t v"), std::string::npos) << log;
+  EXPECT_NE(log.find("GetInt\t " + traced.GetPath() + "\t s\t n\t 4\t 4"), std::string::npos) << log;
+  EXPECT_EQ(log.find(quiet.GetPath()), std::string::npos);
 }
 
 TEST(ProfileSwitches, WriteIfAbsentSeesOnlyTheFile) {

@@ -2,25 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "support/sandbox.h"
+#include "support/scoped_env.h"
 
 namespace {
-
-// Points XDG_CONFIG_HOME (or HOME) elsewhere for one test and puts it back.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    value ? ::setenv(name, value, 1) : ::unsetenv(name);
-  }
-  ~ScopedEnv() { old_.empty() ? ::unsetenv(name_) : ::setenv(name_, old_.c_str(), 1); }
-
- private:
-  const char* name_;
-  std::string old_;
-};
 
 TEST(RegAccess, KeepsTypedValuesInOneFile) {
   RegAccess key("Software\\z_Suite\\RegTest\\Typed");
@@ -59,7 +44,7 @@ TEST(RegAccess, ReadsValuesAPersonWroteByHand) {
                      "hex = DWORD:0000000A\n"
                      "broken = dword:xyz\n"
                      "word = abc\n");
-  ScopedEnv config("XDG_CONFIG_HOME", sandbox::Path("hand").c_str());
+  ScopedEnv config("XDG_CONFIG_HOME", sandbox::Path("hand"));
   RegAccess key("Software\\z_Suite\\z_Suite\\FileWait");
   EXPECT_EQ(key.GetInt("Wait_MaxCount_sec", 10), 3);
   EXPECT_EQ(key.GetInt("hex", 0), 10);
@@ -70,7 +55,7 @@ TEST(RegAccess, ReadsValuesAPersonWroteByHand) {
 
 TEST(RegAccess, HiveFollowsTheConfigFolder) {
   {
-    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
+    ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
     EXPECT_EQ(RegAccess::HiveFilePath(), sandbox::Path("home/.config/z_Suite/registry.ini"));
     EXPECT_EQ(RegAccess("Software\\x").WriteInt("v", 1), 1);
     EXPECT_EQ(sandbox::ReadFile(sandbox::Path("home/.config/z_Suite/registry.ini")), "[Software\\x]\r\nv=dword:00000001\r\n");
@@ -88,7 +73,7 @@ TEST(RegAccess, FailuresKeepTheirTextInTheObject) {
   EXPECT_EQ(key.GetErrorText(), "登録に失敗　　　　　　　　Software\\z_Suite\\RegTest\\Failures\\[lines]");
 
   sandbox::WriteFile(sandbox::Path("blocked"), "a file where the config folder should be");
-  ScopedEnv config("XDG_CONFIG_HOME", sandbox::Path("blocked").c_str());
+  ScopedEnv config("XDG_CONFIG_HOME", sandbox::Path("blocked"));
   RegAccess blocked("Software\\z_Suite");
   EXPECT_EQ(blocked.WriteInt("n", 1), 0);
   EXPECT_EQ(blocked.GetErrorText(), "登録に失敗　　　　　　　　Software\\z_Suite\\[n]");
