@@ -1,15 +1,36 @@
+#include <cstdio>
+
 #include "htmout/line_writer.h"
 #include "htmout/xml_out.h"
+#include "platform/debug_log.h"
+#include "platform/file_services.h"
 #include "platform/folders.h"
 
 namespace {
 
-constexpr std::string_view kDocumentTypeLine = "<!DOCTYPE html>\r\n";
+constexpr const char* kDocumentTypeLine = "<!DOCTYPE html>\r\n";
+constexpr int kOpenWaitSeconds = 10;
 
 std::string FallbackPath(const std::string& path) {
   std::string folder = GetTempWorkFolder();
   if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += '/';
   return folder + ToSafeFileName(path);
+}
+
+// The document type line and the tree's lines, each ended by CR LF: what
+// joining them would give, streamed so that a large page is never held twice.
+// Opening waits and failures are logged as for any written file.
+bool WritePage(const Xml_E& root, const std::string& path) {
+  FILE* file = OpenFileWait(path, "wb", kOpenWaitSeconds);
+  if (!file) {
+    DbgLog("Can't open wb  " + path);
+    return false;
+  }
+  const bool written = std::fputs(kDocumentTypeLine, file) >= 0 && htmout::WriteLines(root, 0, file);
+  const bool closed = std::fclose(file) == 0;
+  if (written && closed) return true;
+  DbgLog("Can't write wb  " + path);
+  return false;
 }
 
 }  // namespace
@@ -22,12 +43,8 @@ bool WriteTextFile(const std::string& path, const std::string& text) {
 namespace htmout {
 
 bool SaveHtml(const Xml_E& root, const std::string& path) {
-  // Every line ends with CR LF, which is what joining the document type line
-  // and the tree's lines gives. The bytes go to the file without a text copy.
-  Bytes page(kDocumentTypeLine.begin(), kDocumentTypeLine.end());
-  AppendLines(root, 0, page);
-  const bool ok = WriteFileBytes(path, page);
-  if (!ok) WriteFileBytes(FallbackPath(path), page);
+  const bool ok = WritePage(root, path);
+  if (!ok) WritePage(root, FallbackPath(path));
   return ok;
 }
 

@@ -3,15 +3,14 @@
 #include "htmout/line_writer.h"
 
 std::vector<std::string> Xml_Out::CreateElement(const Xml_E& element, int depth) {
-  Bytes buffer;
+  std::string text;
   std::vector<size_t> lineEnds;
-  htmout::AppendLines(element, depth, buffer, &lineEnds);
+  htmout::AppendLines(element, depth, text, lineEnds);
   std::vector<std::string> lines;
   lines.reserve(lineEnds.size());
   size_t start = 0;
   for (size_t end : lineEnds) {
-    lines.emplace_back(buffer.begin() + static_cast<std::ptrdiff_t>(start),
-                       buffer.begin() + static_cast<std::ptrdiff_t>(end));
+    lines.emplace_back(text, start, end - start);
     start = end + 2;
   }
   return lines;
