@@ -28,9 +28,7 @@ FILE* OpenOnce(const std::string& path, const char* mode) {
   return Opener() ? Opener()(path, mode) : std::fopen(path.c_str(), mode);
 }
 
-int WaitSeconds() {
-  return RegAccess(GetFamilyKey() + "\\FileWait").GetInt("Wait_MaxCount_sec", kDefaultWaitSeconds);
-}
+int WaitSeconds() { return RegAccess(GetFamilyKey() + "\\FileWait").GetInt("Wait_MaxCount_sec", kDefaultWaitSeconds); }
 
 FILE* OpenWaiting(const std::string& path, const char* mode, const char* title) {
   if (path.empty()) return nullptr;

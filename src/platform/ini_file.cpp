@@ -55,7 +55,8 @@ std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
     return nullptr;
   }
   // Judged on the stamp taken before reading: a write during the read shows as a new stamp.
-  entry = {stamp, IsSettledStamp(stamp), std::make_shared<const IniDocument>(IniDocument::Parse(DecodeText(std::move(bytes))))};
+  entry = {stamp, IsSettledStamp(stamp),
+           std::make_shared<const IniDocument>(IniDocument::Parse(DecodeText(std::move(bytes))))};
   return entry.document;
 }
 

@@ -7,7 +7,8 @@
 namespace {
 
 std::string_view SkipBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || (text.front() >= '\t' && text.front() <= '\r'))) text.remove_prefix(1);
+  while (!text.empty() && (text.front() == ' ' || (text.front() >= '\t' && text.front() <= '\r')))
+    text.remove_prefix(1);
   return text;
 }
 

@@ -88,9 +88,9 @@ class Profile {
              const std::string& value) const;
 
   std::string path_;
-  int writeBack_ = 0;     // "Write" in section "Debug": every read writes its value back
-  int trace_ = 0;         // "Log" in section "Debug": every raw read writes a debug-log line
-  bool useCache_ = false; // "UseProfileCache" in section "Debug\2009_09", default profile only
+  int writeBack_ = 0;      // "Write" in section "Debug": every read writes its value back
+  int trace_ = 0;          // "Log" in section "Debug": every raw read writes a debug-log line
+  bool useCache_ = false;  // "UseProfileCache" in section "Debug\2009_09", default profile only
 };
 
 // A profile that also knows the family's file path, kept in the registry under

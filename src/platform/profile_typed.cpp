@@ -31,7 +31,9 @@ std::vector<int> SplitNumbers(const std::string& text, std::vector<int> fallback
   return fallback;
 }
 
-std::string RectText(const ProfileRect& r, const char* form) { return JoinNumbers({r.left, r.top, r.right, r.bottom}, form); }
+std::string RectText(const ProfileRect& r, const char* form) {
+  return JoinNumbers({r.left, r.top, r.right, r.bottom}, form);
+}
 
 std::string PointText(const ProfilePoint& p, const char* form) { return JoinNumbers({p.x, p.y}, form); }
 
@@ -69,7 +71,8 @@ int Profile::WriteFloat(const std::string& section, const std::string& key, doub
 }
 
 ProfileRect Profile::GetRect(const std::string& section, const std::string& key, const ProfileRect& def) {
-  const std::vector<int> n = SplitNumbers(GetStr(section, key, RectText(def, kPadded)), {def.left, def.top, def.right, def.bottom});
+  const std::vector<int> n =
+      SplitNumbers(GetStr(section, key, RectText(def, kPadded)), {def.left, def.top, def.right, def.bottom});
   return {n[0], n[1], n[2], n[3]};
 }
 

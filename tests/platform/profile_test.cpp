@@ -64,11 +64,10 @@ TEST(ProfileStoredForms, TypedValuesAsText) {
   EXPECT_EQ(profile.WritePointXY("Position", "at", {3, -4}), 1);
 
   const std::string text = FileText(profile);
-  for (const char* line : {"rect=000000001 000000002 000000030 000000040\r\n", "point=-00000005 000000007\r\n",
-                           "double=0.125\r\n", "big=-9000000000\r\n", "float_Flt_=1.1000000000000000888\r\n",
-                           "float=1.1\r\n", "frame_LTRB=-1 0 800 600\r\n",
-                           "frame=-00000001 000000000 000000800 000000600\r\n", "at_L_XY=3 -4\r\n",
-                           "at=000000003 -00000004\r\n"}) {
+  for (const char* line :
+       {"rect=000000001 000000002 000000030 000000040\r\n", "point=-00000005 000000007\r\n", "double=0.125\r\n",
+        "big=-9000000000\r\n", "float_Flt_=1.1000000000000000888\r\n", "float=1.1\r\n", "frame_LTRB=-1 0 800 600\r\n",
+        "frame=-00000001 000000000 000000800 000000600\r\n", "at_L_XY=3 -4\r\n", "at=000000003 -00000004\r\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
   }
 

@@ -58,7 +58,8 @@ TEST(RegAccess, HiveFollowsTheConfigFolder) {
     ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
     EXPECT_EQ(RegAccess::HiveFilePath(), sandbox::Path("home/.config/z_Suite/registry.ini"));
     EXPECT_EQ(RegAccess("Software\\x").WriteInt("v", 1), 1);
-    EXPECT_EQ(sandbox::ReadFile(sandbox::Path("home/.config/z_Suite/registry.ini")), "[Software\\x]\r\nv=dword:00000001\r\n");
+    EXPECT_EQ(sandbox::ReadFile(sandbox::Path("home/.config/z_Suite/registry.ini")),
+              "[Software\\x]\r\nv=dword:00000001\r\n");
   }
   EXPECT_EQ(RegAccess::HiveFilePath(), sandbox::Path("config/z_Suite/registry.ini"));
 }
