@@ -132,9 +132,11 @@ bool IniWriteString(const std::string& section, const std::string& key, const st
 }
 
 bool IniDeleteKey(const std::string& section, const std::string& key, const std::string& path) {
+  if (TrimBlanks(section).empty() || TrimBlanks(key).empty()) return false;
   return EditFile(path, [&](const std::string& text) { return IniRemoveKey(text, section, key); });
 }
 
 bool IniDeleteSection(const std::string& section, const std::string& path) {
+  if (TrimBlanks(section).empty()) return false;
   return EditFile(path, [&](const std::string& text) { return IniRemoveSection(text, section); });
 }

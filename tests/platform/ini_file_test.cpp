@@ -241,11 +241,12 @@ TEST(IniFileWrite, WritesThroughASymbolicLink) {
 
 TEST(IniFileWrite, DeletesKeysAndSections) {
   const std::string path = sandbox::Path("write/delete.ini");
-  sandbox::WriteFile(path, "[a]\r\nx=1\r\ny=2\r\n[b]\r\nz=3\r\n");
+  sandbox::WriteFile(path, "[a]\r\nx=1\r\ny=2\r\n= no name\r\n[b]\r\nz=3\r\n");
+  EXPECT_FALSE(IniDeleteKey("a", "", path));
   EXPECT_TRUE(IniDeleteKey("A", "X", path));
   EXPECT_FALSE(IniDeleteKey("a", "x", path));
   EXPECT_FALSE(IniDeleteKey("c", "x", path));
-  EXPECT_EQ(sandbox::ReadFile(path), "[a]\r\ny=2\r\n[b]\r\nz=3\r\n");
+  EXPECT_EQ(sandbox::ReadFile(path), "[a]\r\ny=2\r\n= no name\r\n[b]\r\nz=3\r\n");
   EXPECT_TRUE(IniDeleteSection("a", path));
   EXPECT_FALSE(IniDeleteSection("a", path));
   EXPECT_EQ(sandbox::ReadFile(path), "[b]\r\nz=3\r\n");
