@@ -38,7 +38,10 @@ void DelFF_E::RemoveNow() {
   paths_ = std::move(kept);
 }
 
+// Made after the exit list, so that at program end it empties first and the
+// exit list then finds the staging folders empty.
 DelFF_E& JobRemovalList() {
+  ExitRemovalList();
   static DelFF_E list;
   return list;
 }
