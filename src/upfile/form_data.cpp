@@ -1,0 +1,81 @@
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "platform/debug_log.h"
+#include "platform/folders.h"
+#include "upfile/post_files.h"
+#include "upfile/upload_settings.h"
+
+namespace {
+
+constexpr int kOpenWaitSeconds = 10;
+
+void Append(Bytes& body, const std::string& text) { body.insert(body.end(), text.begin(), text.end()); }
+
+// Reads the file straight behind the head rows so that it is held only once;
+// false unless exactly the bytes it held at opening were read.
+bool AppendWholeFile(Bytes& body, const std::string& path) {
+  FILE* file = OpenFileWait(path, "rb", kOpenWaitSeconds);
+  if (!file) {
+    DbgLog("Can't open rb  " + path);
+    return false;
+  }
+  struct stat status{};
+  bool complete = ::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode);
+  if (complete) {
+    const size_t head = body.size();
+    const size_t size = static_cast<size_t>(status.st_size);
+    body.resize(head + size);
+    complete = std::fread(body.data() + head, 1, size, file) == size && std::fgetc(file) == EOF &&
+               !std::ferror(file);
+  }
+  std::fclose(file);
+  if (!complete) DbgLog("Can't read rb  " + path);
+  return complete;
+}
+
+void WriteDebugCopy(const std::string& name, const Bytes& body) {
+  if (GetDebugSetting().empty()) return;
+  WriteFileBytes(GetDatedTempFolder() + name + ".txt", body);
+}
+
+}  // namespace
+
+std::string MakeBoundary() {
+  std::string boundary = "-----upfile.hxx__";
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  char clock[16] = "";
+  if (::localtime_r(&now, &local)) std::strftime(clock, sizeof clock, "%H%M%S", &local);
+  return boundary + clock;
+}
+
+std::string EscapeFormFileName(const std::string& name) {
+  std::string escaped;
+  for (const char c : name) {
+    if (c == '"') escaped += "%22";
+    else if (c == '\r') escaped += "%0D";
+    else if (c == '\n') escaped += "%0A";
+    else escaped += c;
+  }
+  return escaped;
+}
+
+Bytes make_form_data(const std::string& path, const std::string& boundary) {
+  const std::string name = GetFileName(path);
+  const std::string tail = "\r\n--" + boundary + "--\r\n";
+  Bytes body;
+  Append(body, "--" + boundary + "\r\n");
+  Append(body, "Content-Disposition: form-data; name=\"file_img\"; filename=\"" + EscapeFormFileName(name) + "\"\r\n");
+  Append(body, "Content-Type: application/octet-stream\r\n");
+  Append(body, "\r\n");
+  // The exact size is known only once the file is open; one reserve keeps the body in one allocation.
+  body.reserve(body.size() + static_cast<size_t>(std::max<int64_t>(F_Stat(path).Size(), 0)) + tail.size());
+  if (!AppendWholeFile(body, path)) return {};
+  Append(body, tail);
+  WriteDebugCopy(name, body);
+  return body;
+}

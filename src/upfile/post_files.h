@@ -1,0 +1,35 @@
+// Sends files to the server's upload script: one multipart/form-data POST per
+// file with a single part "file_img", up to three attempts per file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/file_services.h"
+
+// What stopped post_files: the file and why its attempts failed.
+struct PostFailure {
+  std::string path;    // empty when nothing failed
+  std::string reason;  // one text per distinct attempt failure, "; "-separated
+};
+
+// Empty scheme: the setting "open_http" decides per attempt; empty server or
+// script: the settings "server" and "php_fn". Missing files and folders are
+// skipped; false (and *failure filled) as soon as one file could not be sent,
+// the files after it are then not attempted.
+bool post_files(const std::vector<std::string>& files, const std::string& scheme, const std::string& server,
+                const std::string& script, PostFailure* failure = nullptr);
+
+// One attempt for one file; true when the server took it (status below 400).
+bool post_file(const std::string& scheme, const std::string& server, const std::string& script,
+               const std::string& path);
+
+// The request body for one file; empty when the file cannot be read whole.
+// Writes the debug copy when the setting "Debug" is set.
+Bytes make_form_data(const std::string& path, const std::string& boundary);
+
+// "-----upfile.hxx__" + the local time "%H%M%S".
+std::string MakeBoundary();
+
+// The filename parameter as browsers write it: '"' %22, CR %0D, LF %0A.
+std::string EscapeFormFileName(const std::string& name);

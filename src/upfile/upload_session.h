@@ -1,0 +1,35 @@
+// One libcurl handle that sends the upload requests of one post_files call:
+// the handle keeps its connection (and TLS session) open between requests.
+#pragma once
+
+#include <string>
+
+#include "platform/file_services.h"
+#include "upfile/upload_target.h"
+
+struct UploadRequest {
+  UploadTarget target;
+  std::string script;        // request target, sent unchanged
+  std::string contentType;   // the one header line this request sets
+  const Bytes* body = nullptr;
+  bool relaxCertificate = false;
+  std::string agent;
+};
+
+struct UploadAnswer {
+  long status = 0;      // HTTP status of the answer, 0 when none came
+  std::string error;    // transport error text; empty when an answer came
+};
+
+class UploadSession {
+ public:
+  UploadSession();
+  ~UploadSession();
+  UploadSession(const UploadSession&) = delete;
+  UploadSession& operator=(const UploadSession&) = delete;
+
+  UploadAnswer Send(const UploadRequest& request);
+
+ private:
+  void* curl_;
+};

@@ -1,0 +1,156 @@
+// Uploads through PHP's own multipart parser, with the reference script.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "platform/feedback.h"
+#include "post_files_servers.h"
+#include "support/sandbox.h"
+#include "upfile/post_files.h"
+#include "upfile/upload_settings.h"
+
+namespace {
+
+constexpr size_t kMiB = 1048576;
+
+class PostFilesPhp : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    sandbox::MakeDirs(Docroot());
+    std::filesystem::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", Docroot() + "/upload.php",
+                               std::filesystem::copy_options::overwrite_existing);
+    sandbox::WriteFile(Docroot() + "/fail500.php",
+                       "<?php file_put_contents(__DIR__ . '/hits.txt', 'x', FILE_APPEND); http_response_code(500);");
+    server_ = std::make_unique<testserver::PhpServer>(Docroot());
+  }
+  static void TearDownTestSuite() { server_.reset(); }
+
+  void SetUp() override {
+    for (const char* proxy : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"}) ::unsetenv(proxy);
+    WriteSettings("");
+  }
+
+  static std::string Docroot() { return sandbox::Path("php_www"); }
+  static std::string Server() { return testserver::LocalServer(server_->Port()); }
+
+  // The scheme comes from the settings too: everything left empty goes by them.
+  static void WriteSettings(const std::string& more) {
+    sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nserver=" + Server() +
+                                               "\nphp_fn=/upload.php\nopen_http=http\nup_max_file_size=1\n" + more);
+  }
+
+  static std::string Local(const std::string& name, const std::string& content) {
+    const std::string path = sandbox::Path("php_files/" + name);
+    sandbox::WriteFile(path, content);
+    return path;
+  }
+
+  static std::string Stored(const std::string& name) { return Docroot() + "/data/" + name; }
+
+  static std::unique_ptr<testserver::PhpServer> server_;
+};
+
+std::unique_ptr<testserver::PhpServer> PostFilesPhp::server_;
+
+TEST_F(PostFilesPhp, EveryFileArrivesByteForByte) {
+  std::string allBytes;
+  for (int round = 0; round < 4; ++round)
+    for (int value = 0; value < 256; ++value) allBytes += static_cast<char>(value);
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"all_bytes.bin", allBytes},
+      {"empty.txt", ""},
+      {"日本語の名前.txt", "こんにちは\r\n"},
+      {"say \"cheese\".txt", "quoted"},
+      {"exactly_limit.bin", std::string(kMiB, 'L')},
+      {"boundary_like.txt", "\r\n-----upfile.hxx__000000--\r\n"},
+  };
+  std::vector<std::string> paths;
+  for (const auto& [name, content] : files) paths.push_back(Local(name, content));
+  paths.insert(paths.begin() + 1, sandbox::Path("php_files/not_there.txt"));
+
+  PostFailure failure{"x", "y"};
+  EXPECT_TRUE(post_files(paths, "", "", "", &failure));
+  EXPECT_EQ(failure.path, "");
+  EXPECT_EQ(ProgressStepCount(), paths.size());
+  for (const auto& [name, content] : files) {
+    ASSERT_TRUE(std::filesystem::exists(Stored(name))) << name;
+    EXPECT_TRUE(sandbox::ReadFile(Stored(name)) == content) << name;
+  }
+}
+
+TEST_F(PostFilesPhp, FileAboveTheLimitStopsTheList) {
+  const std::vector<std::string> paths = {Local("before.txt", "b"), Local("too_big.bin", std::string(kMiB + 1, 'x')),
+                                          Local("after.txt", "a")};
+  PostFailure failure;
+  EXPECT_FALSE(post_files(paths, "", "", "", &failure));
+  EXPECT_EQ(failure.path, paths[1]);
+  EXPECT_NE(failure.reason.find("limit"), std::string::npos) << failure.reason;
+  EXPECT_TRUE(std::filesystem::exists(Stored("before.txt")));
+  EXPECT_FALSE(std::filesystem::exists(Stored("too_big.bin")));
+  EXPECT_FALSE(std::filesystem::exists(Stored("after.txt")));
+}
+
+TEST_F(PostFilesPhp, ServerErrorFailsTheFileAfterThreeAttempts) {
+  const std::vector<std::string> paths = {Local("refused.txt", "r"), Local("never.txt", "n")};
+  PostFailure failure;
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(post_files(paths, "http", Server(), "/fail500.php", &failure));
+  const std::string out = testing::internal::GetCapturedStdout();
+  testing::internal::GetCapturedStderr();
+
+  const std::string trace = "127.0.0.1\t" + std::to_string(server_->Port()) + "\t/fail500.php\trefused.txt\t500\n";
+  EXPECT_EQ(out.substr(0, 2 * trace.size()), trace + trace);
+  // The third attempt goes to the bare host's default port.
+  EXPECT_EQ(out.substr(2 * trace.size()).rfind("127.0.0.1\t0\t/fail500.php\trefused.txt", 0), 0u) << out;
+  EXPECT_EQ(sandbox::ReadFile(Docroot() + "/hits.txt"), "xx");
+  EXPECT_EQ(failure.path, paths[0]);
+  EXPECT_NE(failure.reason.find("HTTP status 500"), std::string::npos) << failure.reason;
+  EXPECT_EQ(out.find("never.txt"), std::string::npos);
+}
+
+TEST_F(PostFilesPhp, SuccessWritesOneTraceLinePerFile) {
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(post_files({Local("traced.txt", "t")}, "", "", ""));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "127.0.0.1\t" + std::to_string(server_->Port()) + "\t/upload.php\ttraced.txt\t200\n");
+}
+
+TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {
+  testserver::SilentServer silent;
+  const std::string path = Local("unanswered.txt", "u");
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(post_file("http", testserver::LocalServer(silent.Port()), "/upload.php", path));
+  const std::string out = testing::internal::GetCapturedStdout();
+  const std::string err = testing::internal::GetCapturedStderr();
+  const std::string hostPort = "127.0.0.1\t" + std::to_string(silent.Port()) + "\t";
+  EXPECT_EQ(out, hostPort + "/upload.php\tunanswered.txt\n" + hostPort);
+  EXPECT_FALSE(err.empty());
+  EXPECT_EQ(err.back(), '\n');
+}
+
+TEST_F(PostFilesPhp, ScriptStoresOnlySafeNames) {
+  for (const char* name : {"page.php", "shell.PHTML", ".htaccess", "run.sh."}) {
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(post_file("http", Server(), "/upload.php", Local(name, "<?php echo 1;"))) << name;
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("\t403\n"), std::string::npos) << name;
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(Docroot() + "/data"))
+    EXPECT_EQ(entry.path().filename().string().find("php"), std::string::npos) << entry.path();
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(post_file("http", Server(), "/upload.php?User=..", Local("escape.txt", "e")));
+  EXPECT_TRUE(post_file("http", Server(), "/upload.php?User=hanako", Local("mine.txt", "m")));
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(sandbox::ReadFile(Docroot() + "/hanako/mine.txt"), "m");
+  EXPECT_FALSE(std::filesystem::exists(sandbox::Path("escape.txt")));
+}
+
+TEST_F(PostFilesPhp, NothingToSendIsSuccess) {
+  EXPECT_TRUE(post_files({}, "", "", ""));
+  sandbox::MakeDirs(sandbox::Path("php_files/a_folder"));
+  EXPECT_TRUE(post_files({sandbox::Path("php_files/a_folder"), sandbox::Path("php_files/gone.txt")}, "", "", ""));
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// Uploads over TLS to a server with a self-signed certificate.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+#include "post_files_servers.h"
+#include "support/sandbox.h"
+#include "upfile/post_files.h"
+#include "upfile/upload_settings.h"
+
+namespace {
+
+class PostFilesTls : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    sandbox::MakeDirs(Docroot());
+    sandbox::MakeDirs(ProxyFolder());
+    std::filesystem::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", Docroot() + "/upload.php",
+                               std::filesystem::copy_options::overwrite_existing);
+    ASSERT_TRUE(testserver::MakeSelfSignedCertificate(ProxyFolder()));
+    php_ = std::make_unique<testserver::PhpServer>(Docroot());
+    proxy_ = std::make_unique<testserver::TlsProxy>(ProxyFolder(), php_->Port());
+  }
+  static void TearDownTestSuite() {
+    proxy_.reset();
+    php_.reset();
+  }
+
+  void SetUp() override {
+    for (const char* proxy : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"}) ::unsetenv(proxy);
+  }
+
+  static std::string Docroot() { return sandbox::Path("tls_www"); }
+  static std::string ProxyFolder() { return sandbox::Path("tls_proxy"); }
+
+  static void WriteSettings(const std::string& more) {
+    sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nserver=" + testserver::LocalServer(proxy_->Port()) +
+                                               "\nphp_fn=/upload.php\n" + more);
+  }
+
+  static std::string Local(const std::string& name) {
+    const std::string path = sandbox::Path("tls_files/" + name);
+    sandbox::WriteFile(path, "content of " + name);
+    return path;
+  }
+
+  static std::string Stored(const std::string& name) { return Docroot() + "/data/" + name; }
+
+  static std::unique_ptr<testserver::PhpServer> php_;
+  static std::unique_ptr<testserver::TlsProxy> proxy_;
+};
+
+std::unique_ptr<testserver::PhpServer> PostFilesTls::php_;
+std::unique_ptr<testserver::TlsProxy> PostFilesTls::proxy_;
+
+TEST_F(PostFilesTls, OwnCertificateIsRefusedUnlessAllowed) {
+  WriteSettings("");
+  PostFailure failure;
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(post_files({Local("refused.txt")}, "", "", "", &failure));
+  testing::internal::GetCapturedStdout();
+  testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(std::filesystem::exists(Stored("refused.txt")));
+  EXPECT_NE(failure.reason.find("https://"), std::string::npos) << failure.reason;
+  // The plain second attempt reaches the TLS port and is turned away by it.
+  EXPECT_NE(failure.reason.find("HTTP status 400"), std::string::npos) << failure.reason;
+}
+
+TEST_F(PostFilesTls, AllowedCertificateCarriesEveryFileOverOneConnection) {
+  // Any value turns the relaxation on, "0" as well.
+  WriteSettings("self_certificate=0\n");
+  const std::vector<std::string> files = {Local("one.txt"), Local("two.txt"), Local("three.txt")};
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(post_files(files, "", "", ""));
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_NE(out.find("\t" + std::to_string(proxy_->Port()) + "\t/upload.php\tthree.txt\t200\n"), std::string::npos)
+      << out;
+  for (const char* name : {"one.txt", "two.txt", "three.txt"})
+    EXPECT_EQ(sandbox::ReadFile(Stored(name)), std::string("content of ") + name);
+
+  std::istringstream log(proxy_->AccessLog());
+  std::string connection, status, firstConnection;
+  int answered = 0;
+  while (log >> connection >> status) {
+    if (status != "200") continue;
+    if (firstConnection.empty()) firstConnection = connection;
+    EXPECT_EQ(connection, firstConnection);
+    ++answered;
+  }
+  EXPECT_EQ(answered, 3);
+}
+
+}  // namespace
