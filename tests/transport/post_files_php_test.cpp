@@ -136,9 +136,8 @@ TEST_F(PostFilesPhp, ScriptStoresOnlySafeNames) {
     testing::internal::CaptureStdout();
     EXPECT_FALSE(post_file("http", Server(), "/upload.php", Local(name, "<?php echo 1;"))) << name;
     EXPECT_NE(testing::internal::GetCapturedStdout().find("\t403\n"), std::string::npos) << name;
+    EXPECT_FALSE(std::filesystem::exists(Stored(name))) << name;
   }
-  for (const auto& entry : std::filesystem::directory_iterator(Docroot() + "/data"))
-    EXPECT_EQ(entry.path().filename().string().find("php"), std::string::npos) << entry.path();
   testing::internal::CaptureStdout();
   EXPECT_FALSE(post_file("http", Server(), "/upload.php?User=..", Local("escape.txt", "e")));
   EXPECT_TRUE(post_file("http", Server(), "/upload.php?User=hanako", Local("mine.txt", "m")));
