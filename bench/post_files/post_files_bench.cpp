@@ -145,10 +145,10 @@ int main(int argc, char** argv) {
 
   PrintRatio("1,000 files of 4 KiB over HTTP:", httpOurs, httpCurl);
   PrintRatio("1,000 files of 4 KiB over HTTPS:", httpsOurs, httpsCurl);
-  std::printf("%-34s post_files takes %.2f times curl's time\n", "one file of 32 MiB over HTTP:",
-              largeOurs.seconds / largeCurl);
-  std::printf("%-34s %.2f times the file size above the idle process\n", "peak memory of the 32 MiB upload:",
-              static_cast<double>(largeOurs.peak - largeOurs.idle) / kLargeSize);
+  std::printf("%-34s post_files takes %.2f times curl's time\n",
+              "one file of 32 MiB over HTTP:", largeOurs.seconds / largeCurl);
+  std::printf("%-34s %.2f times the file size above the idle process\n",
+              "peak memory of the 32 MiB upload:", static_cast<double>(largeOurs.peak - largeOurs.idle) / kLargeSize);
   if (!sent || !largeOurs.sent) std::printf("some uploads failed\n");
   fs::remove_all(root);
   return sent && largeOurs.sent ? 0 : 1;

@@ -31,9 +31,8 @@ std::string CompilerVersion() {
 }
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-    return std::tolower(x) == std::tolower(y);
-  });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 double LeadingNumber(const std::string& text) {
@@ -47,13 +46,11 @@ std::string SystemPart(const std::string& version) {
 }
 
 std::string EnvironmentPart(bool wow64) {
-  return std::string(wow64 ? " WOW64 " : "") + " UNICODE " + " AFXDLL " + " Linux " +
-         Hex(LINUX_VERSION_CODE >> 8) + " ";
+  return std::string(wow64 ? " WOW64 " : "") + " UNICODE " + " AFXDLL " + " Linux " + Hex(LINUX_VERSION_CODE >> 8) +
+         " ";
 }
 
-std::string ClassLibraryPart() {
-  return " curl " + Hex(LIBCURL_VERSION_MAJOR << 8 | LIBCURL_VERSION_MINOR) + " ";
-}
+std::string ClassLibraryPart() { return " curl " + Hex(LIBCURL_VERSION_MAJOR << 8 | LIBCURL_VERSION_MINOR) + " "; }
 
 std::string OsReleaseVersion() {
   std::ifstream release("/etc/os-release");

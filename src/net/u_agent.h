@@ -13,10 +13,10 @@
 
 // Everything both strings are made of, gathered from the system.
 struct AgentParts {
-  std::string resourceName;  // "OriginalFilename" as the reader in use gives it
-  std::string fileName;      // file name of the running program file
-  std::string fileVersion;   // "FileVersion" as the reader in use gives it
-  std::string systemVersion; // V
+  std::string resourceName;   // "OriginalFilename" as the reader in use gives it
+  std::string fileName;       // file name of the running program file
+  std::string fileVersion;    // "FileVersion" as the reader in use gives it
+  std::string systemVersion;  // V
   bool wow64 = false;
   std::string userName;
 };

@@ -23,14 +23,13 @@ bool AppendWholeFile(Bytes& body, const std::string& path) {
     DbgLog("Can't open rb  " + path);
     return false;
   }
-  struct stat status{};
+  struct stat status {};
   bool complete = ::fstat(::fileno(file), &status) == 0 && S_ISREG(status.st_mode);
   if (complete) {
     const size_t head = body.size();
     const size_t size = static_cast<size_t>(status.st_size);
     body.resize(head + size);
-    complete = std::fread(body.data() + head, 1, size, file) == size && std::fgetc(file) == EOF &&
-               !std::ferror(file);
+    complete = std::fread(body.data() + head, 1, size, file) == size && std::fgetc(file) == EOF && !std::ferror(file);
   }
   std::fclose(file);
   if (!complete) DbgLog("Can't read rb  " + path);
@@ -56,10 +55,12 @@ std::string MakeBoundary() {
 std::string EscapeFormFileName(const std::string& name) {
   std::string escaped;
   for (const char c : name) {
-    if (c == '"') escaped += "%22";
-    else if (c == '\r') escaped += "%0D";
-    else if (c == '\n') escaped += "%0A";
-    else escaped += c;
+    switch (c) {
+      case '"': escaped += "%22"; break;
+      case '\r': escaped += "%0D"; break;
+      case '\n': escaped += "%0A"; break;
+      default: escaped += c;
+    }
   }
   return escaped;
 }

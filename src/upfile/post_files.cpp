@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int64_t kFourGiB = int64_t{1} << 32;
-constexpr unsigned kFirstFailingStatus = 400;
+constexpr long kFirstFailingStatus = 400;
 
 struct AttemptOutcome {
   bool sent = false;
@@ -47,8 +47,8 @@ AttemptOutcome SendAttempt(UploadSession& session, const std::string& givenSchem
   if (body.empty()) return {false, "file could not be read whole"};
 
   const UploadTarget target = ResolveUploadTarget(scheme, server);
-  const UploadRequest request{target, script, "Content-Type: multipart/form-data; boundary=" + boundary, &body,
-                              relaxCertificate, upload_agent()};
+  const UploadRequest request{target, script,           "Content-Type: multipart/form-data; boundary=" + boundary,
+                              &body,  relaxCertificate, upload_agent()};
   std::cout << TraceStart(target) << script << "\t" << GetFileName(path) << std::flush;
   const UploadAnswer answer = session.Send(request);
   if (!answer.error.empty()) {
@@ -57,7 +57,8 @@ AttemptOutcome SendAttempt(UploadSession& session, const std::string& givenSchem
     return Refused(target, script, answer.error);
   }
   std::cout << "\t" << answer.status << std::endl;
-  if (answer.status >= kFirstFailingStatus) return Refused(target, script, "HTTP status " + std::to_string(answer.status));
+  if (answer.status >= kFirstFailingStatus)
+    return Refused(target, script, "HTTP status " + std::to_string(answer.status));
   return {true, ""};
 }
 

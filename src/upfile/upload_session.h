@@ -9,16 +9,16 @@
 
 struct UploadRequest {
   UploadTarget target;
-  std::string script;        // request target, sent unchanged
-  std::string contentType;   // the one header line this request sets
+  std::string script;       // request target, sent unchanged
+  std::string contentType;  // the one header line this request sets
   const Bytes* body = nullptr;
   bool relaxCertificate = false;
   std::string agent;
 };
 
 struct UploadAnswer {
-  long status = 0;      // HTTP status of the answer, 0 when none came
-  std::string error;    // transport error text; empty when an answer came
+  long status = 0;    // HTTP status of the answer, 0 when none came
+  std::string error;  // transport error text; empty when an answer came
 };
 
 class UploadSession {

@@ -129,18 +129,26 @@ std::string LocalServer(uint16_t port) { return "127.0.0.1:" + std::to_string(po
 PhpServer::PhpServer(const std::string& docroot) {
   process_ = StartListening(
       [&](uint16_t port) {
-        return std::vector<std::string>{"php", "-S", LocalServer(port), "-t", docroot,
-                                        "-d", "upload_max_filesize=40M", "-d", "post_max_size=41M",
-                                        "-d", "display_errors=0"};
+        return std::vector<std::string>{"php",
+                                        "-S",
+                                        LocalServer(port),
+                                        "-t",
+                                        docroot,
+                                        "-d",
+                                        "upload_max_filesize=40M",
+                                        "-d",
+                                        "post_max_size=41M",
+                                        "-d",
+                                        "display_errors=0"};
       },
       docroot + ".log", port_);
 }
 
 bool MakeSelfSignedCertificate(const std::string& folder) {
-  return RunCommand({"openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                     "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-keyout", folder + "/key.pem", "-out",
-                     folder + "/cert.pem"},
-                    folder + "/openssl.log") == 0;
+  return RunCommand(
+             {"openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days",
+              "2", "-subj", "/CN=127.0.0.1", "-keyout", folder + "/key.pem", "-out", folder + "/cert.pem"},
+             folder + "/openssl.log") == 0;
 }
 
 TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) : folder_(folder) {
@@ -148,8 +156,8 @@ TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) : folder_(fo
   process_ = StartListening(
       [&](uint16_t port) {
         WriteText(folder + "/nginx.conf", NginxConfig(folder, port, backendPort));
-        return std::vector<std::string>{nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c",
-                                        folder + "/nginx.conf"};
+        return std::vector<std::string>{
+            nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c", folder + "/nginx.conf"};
       },
       folder + "/nginx.log", port_);
 }

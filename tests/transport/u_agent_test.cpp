@@ -1,9 +1,10 @@
 // Both agent strings, character for character.
+#include "net/u_agent.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
 
-#include "net/u_agent.h"
 #include "platform/folders.h"
 
 namespace {
@@ -38,8 +39,9 @@ TEST(UAgent, UploadAgentLayout) {
 TEST(UAgent, UAgentLayout) {
   EXPECT_EQ(WithBuildConstantsNamed(UAgentLayout(Parts("wx_pub", "wx_pub", "1.0.0.1"))),
             "wx_pub Linux 6.1 (6.1.0-18-amd64)  Ver.1.0.0.1  UNICODE  AFXDLL  Linux K  curl C  GCC G taro");
-  EXPECT_EQ(WithBuildConstantsNamed(UAgentLayout(Parts("wx_pub", "wx_pub_copy", "1, 2, 3, 4"))),
-            "wx_pub Linux 6.1 (6.1.0-18-amd64) (wx_pub_copy) Ver.1.2.3.4  UNICODE  AFXDLL  Linux K  curl C  GCC G taro");
+  EXPECT_EQ(
+      WithBuildConstantsNamed(UAgentLayout(Parts("wx_pub", "wx_pub_copy", "1, 2, 3, 4"))),
+      "wx_pub Linux 6.1 (6.1.0-18-amd64) (wx_pub_copy) Ver.1.2.3.4  UNICODE  AFXDLL  Linux K  curl C  GCC G taro");
   EXPECT_EQ(WithBuildConstantsNamed(UAgentLayout(Parts("", "tool", ""))),
             "tool Linux 6.1 (6.1.0-18-amd64) (tool) UNICODE  AFXDLL  Linux K  curl C  GCC G taro");
 }

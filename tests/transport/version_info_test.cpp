@@ -1,4 +1,6 @@
 // Version values of the program's own file and of other files; program lookup.
+#include "platform/version_info.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -6,7 +8,6 @@
 #include <filesystem>
 
 #include "platform/folders.h"
-#include "platform/version_info.h"
 #include "support/sandbox.h"
 
 namespace {
