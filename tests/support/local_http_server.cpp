@@ -75,6 +75,11 @@ void LocalHttpServer::SetResponse(int status, const std::string& body) {
   body_ = body;
 }
 
+void LocalHttpServer::SetHangUp(bool hangUp) {
+  std::lock_guard lock(mutex_);
+  hangUp_ = hangUp;
+}
+
 std::vector<std::string> LocalHttpServer::Requests() const {
   std::lock_guard lock(mutex_);
   return requests_;
@@ -100,6 +105,7 @@ void LocalHttpServer::Answer(int connection) {
   std::string response;
   {
     std::lock_guard lock(mutex_);
+    if (hangUp_) return;
     requests_.push_back(head);
     response = "HTTP/1.1 " + std::to_string(status_) + " Status\r\nContent-Type: text/html\r\nContent-Length: " +
                std::to_string(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_;

@@ -1,6 +1,6 @@
 // A tiny HTTP server on 127.0.0.1 for tests and benchmarks: it answers every
 // GET with one fixed response, or refuses connections, or accepts them and
-// never answers. The port is chosen by the system, so parallel runs never meet.
+// never answers, or hangs up. The port is chosen by the system, so parallel runs never meet.
 #pragma once
 
 #include <atomic>
@@ -23,6 +23,8 @@ class LocalHttpServer {
   std::string HostPort() const;
 
   void SetResponse(int status, const std::string& body);
+  // While set, every connection is closed without an answer.
+  void SetHangUp(bool hangUp);
   // The request heads of the GET requests answered so far.
   std::vector<std::string> Requests() const;
 
@@ -37,6 +39,7 @@ class LocalHttpServer {
   std::thread thread_;
   mutable std::mutex mutex_;
   int status_ = 200;
+  bool hangUp_ = false;
   std::string body_;
   std::vector<std::string> requests_;
   std::vector<int> held_;

@@ -1,0 +1,65 @@
+// How long the dialog's start-up waits for the update check when the update
+// server refuses connections or accepts them and never answers, as ratios to
+// a server that answers at once. Runs in a private folder below the current one.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/profile.h"
+#include "support/local_http_server.h"
+#include "update/update_check.h"
+
+namespace {
+
+constexpr int kRounds = 20;
+
+void UsePrivateFolders() {
+  const auto root = std::filesystem::absolute("bench-update-check-" + std::to_string(::getpid()));
+  for (const char* sub : {"tmp", "home", "config", "documents"}) std::filesystem::create_directories(root / sub);
+  ::setenv("TMPDIR", (root / "tmp/").c_str(), 1);
+  ::setenv("HOME", (root / "home").c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+  ::setenv("Z_SUITE_COMMON_DOCUMENTS", (root / "documents").c_str(), 1);
+  ::setenv("no_proxy", "*", 1);
+}
+
+// Seconds per check against the server, trace output silenced.
+double SecondsPerCheck(const LocalHttpServer& server, int rounds) {
+  Env(kUpdateProfile).WriteStr(kUpdateSection, kUpdateServerKey, server.HostPort());
+  std::fflush(stdout);
+  const int savedOut = ::dup(1);
+  const int savedErr = ::dup(2);
+  const int null = ::open("/dev/null", O_WRONLY);
+  ::dup2(null, 1);
+  ::dup2(null, 2);
+  const auto start = std::chrono::steady_clock::now();
+  for (int round = 0; round < rounds; ++round) check_for_update();
+  const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
+  std::fflush(stdout);
+  ::dup2(savedOut, 1);
+  ::dup2(savedErr, 2);
+  for (int fd : {null, savedOut, savedErr}) ::close(fd);
+  return spent.count() / rounds;
+}
+
+}  // namespace
+
+int main() {
+  UsePrivateFolders();
+  LocalHttpServer answering;
+  answering.SetResponse(200, "<html><body><div>wx_pub 1.0</div></body></html>");
+  SecondsPerCheck(answering, 2);  // first use of the TLS library and the profile
+  const double answered = SecondsPerCheck(answering, kRounds);
+  LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
+  const double refused = SecondsPerCheck(refusing, kRounds);
+  LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
+  const double unanswered = SecondsPerCheck(silent, 1);
+  std::printf("update check, refusing server / answering server: %.2f\n", refused / answered);
+  std::printf("update check, silent server / answering server:   %.0f\n", unanswered / answered);
+  return 0;
+}

@@ -1,0 +1,102 @@
+#include "update/page_compare.h"
+
+#include <array>
+#include <cstdio>
+#include <iostream>
+#include <utility>
+
+#include "htmout/xml_out.h"
+#include "platform/clock.h"
+#include "platform/file_services.h"
+#include "platform/folders.h"
+#include "platform/text_decode.h"
+#include "platform/text_replace.h"
+#include "update/page_diff.h"
+
+namespace {
+
+constexpr std::array<std::pair<const char*, const char*>, 15> kLineBreakRules = {{
+    {"</div>", "</div>\r\n"},
+    {"</script>", "</script>\r\n"},
+    {"</span>", "</span>\r\n"},
+    {"</li>", "</li>\r\n"},
+    {"</a>", "</a>\r\n"},
+    {"><div", ">\r\n<div"},
+    {"><script", ">\r\n<script"},
+    {"><span", ">\r\n<span"},
+    {"><style", ">\r\n<style"},
+    {"><img", ">\r\n<img"},
+    {"><li", ">\r\n<li"},
+    {"><ul", ">\r\n<ul"},
+    {"><ol", ">\r\n<ol"},
+    {"/><", "/>\r\n<"},
+    {");", ");\r\n"},
+}};
+
+std::vector<std::string> FilledLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t start = 0; start <= text.size();) {
+    size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    if (end > start) lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
+  return text;
+}
+
+std::string PageForComparison(const std::string& text) {
+  return ReplaceAll(join_filled_lines(text) + "\r\n", "https:", "http:");
+}
+
+// Counts comparisons for the life of the process; the first is number 01.
+int NextComparisonNumber() {
+  static int number = 0;
+  return ++number;
+}
+
+std::string ComparisonPrefix() {
+  char number[16];
+  std::snprintf(number, sizeof number, "%02d", NextComparisonNumber());
+  return GetDatedTempFolder() + FormatLocalTime("%H%M_") + number;
+}
+
+// Goes through a work file and back, as every page text the check keeps.
+void WriteLaidOut(const std::string& path, const std::string& text) {
+  const std::string work = path + ".work";
+  WriteTextFile(work, text);
+  WriteTextFile(path, join_filled_lines(ReadTextFile(work)));
+  RemoveFile(work);
+}
+
+}  // namespace
+
+std::string join_filled_lines(const std::string& text) { return Joined(FilledLines(text)); }
+
+std::string break_page_lines(std::string text) {
+  for (const auto& [search, replacement] : kLineBreakRules) text = ReplaceAll(text, search, replacement);
+  return text;
+}
+
+bool same_page(const std::string& oldText, const std::string& newText) {
+  return PageForComparison(oldText) == PageForComparison(newText);
+}
+
+bool same_after_layout(const std::string& oldText, const std::string& newText) {
+  const std::string prefix = ComparisonPrefix();
+  const std::string oldFile = prefix + "o.htm";
+  const std::string newFile = prefix + "n.htm";
+  WriteLaidOut(oldFile, break_page_lines(oldText));
+  WriteLaidOut(newFile, break_page_lines(newText));
+  if (FileExists(oldFile) && FileExists(newFile) && ReadTextFile(oldFile) == ReadTextFile(newFile)) {
+    std::cerr << "no update\n";
+    return true;
+  }
+  show_page_differences(oldFile, newFile, prefix + "_.txt");
+  return false;
+}
