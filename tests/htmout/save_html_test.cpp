@@ -2,8 +2,9 @@
 
 #include "htmout/htmout.h"
 #include "htmout/xml_out.h"
-#include "platform/clock.h"
 #include "platform/folders.h"
+#include "support/debug_log_reader.h"
+#include "support/fake_clock.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -82,13 +83,13 @@ TEST(SaveHtml, WritesUtf8WithoutByteOrderMark) {
 }
 
 TEST(SaveHtml, UnwritableTargetLeavesACopyInTheWorkFolder) {
-  SetSleepHook([](unsigned) {});
+  FakeClock clock;  // the open attempts wait without sleeping
   const std::string path = sandbox::Path("missing folder/page.htm");
   EXPECT_FALSE(htmout::SaveHtml(htmout::Div("d"), path));
-  SetSleepHook(nullptr);
   std::string folder = GetTempWorkFolder();
   if (folder.back() != '/') folder += '/';
   EXPECT_EQ(sandbox::ReadFile(folder + ToSafeFileName(path)), "<!DOCTYPE html>\r\n<div\t>d</div>\r\n");
+  EXPECT_NE(DebugLogText().find("Can't open wb  " + path), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "htmout/xml_out.h"
+#include "platform/feedback.h"
+#include "support/fake_clock.h"
+
+namespace {
+
+class TitleUi : public UserInterface {
+ public:
+  TitleUi() { InstallUserInterface(this); }
+  ~TitleUi() override { InstallUserInterface(nullptr); }
+  int ShowMessageBox(const std::string&, unsigned, unsigned) override { return IDOK; }
+  void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
+  void PumpMessages() override {}
+
+  std::vector<std::string> titles;
+};
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+
+TEST(HtmoutProgress, WritingAndSearchingShowTheirTitles) {
+  FakeClock clock;
+  TitleUi ui;
+  Xml_E root("ul");
+  root.AddElement(Xml_E("li"));
+
+  Xml_Out::CreateElement(root, 0);
+  ASSERT_FALSE(ui.titles.empty());
+  EXPECT_TRUE(StartsWith(ui.titles.front(), "Xml_Out::CreateElement ...  ")) << ui.titles.front();
+
+  clock.Advance(100);
+  ui.titles.clear();
+  root.GetElement("missing");
+  ASSERT_FALSE(ui.titles.empty());
+  EXPECT_TRUE(StartsWith(ui.titles.front(), "Xml_E::GetElement ...  ")) << ui.titles.front();
+}
+
+}  // namespace
