@@ -56,10 +56,11 @@ Xml_E DivRight(const std::string& text) {
   return div;
 }
 
-Xml_E A(const std::string& href, const std::string& text) {
+Xml_E A(const std::string& href, std::string text) {
   Xml_E a("a");
   a.AddAttribute("href", href);
-  a.SetText(text.empty() ? std::string(" ") : text);
+  if (text.empty()) text.push_back(' ');
+  a.SetText(std::move(text));
   return a;
 }
 

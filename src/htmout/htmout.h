@@ -20,7 +20,7 @@ Xml_E DivCenter();
 Xml_E DivRight();
 Xml_E DivRight(const std::string& text);
 // An empty text becomes " ", so that an anchor is never written as an empty element.
-Xml_E A(const std::string& href, const std::string& text);
+Xml_E A(const std::string& href, std::string text);
 Xml_E Img(const std::string& cls, const std::string& src);
 Xml_E Img(const std::string& cls, const std::string& src, const std::string& tip);
 Xml_E Link(const std::string& rel, const std::string& href);

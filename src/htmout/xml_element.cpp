@@ -1,5 +1,7 @@
 #include "htmout/xml_element.h"
 
+#include <algorithm>
+
 #include "platform/feedback.h"
 
 Xml_E::Xml_E(const char* name) : name_(htmout::FromPointer(name)) {}
@@ -24,6 +26,11 @@ bool Xml_E::SetName(const char* name) { return SetName(htmout::FromPointer(name)
 
 bool Xml_E::SetText(const std::string& text) {
   text_ = text;
+  return true;
+}
+
+bool Xml_E::SetText(std::string&& text) {
+  text_ = std::move(text);
   return true;
 }
 
@@ -76,6 +83,7 @@ bool Xml_E::AddElement(const Xml_E& child) {
   }
   // Index loop over a count fixed up front: a fragment may be added to itself.
   const size_t count = child.elements_.size();
+  MakeRoomFor(count);
   for (size_t i = 0; i < count; ++i) AddElement(child.elements_[i]);
   return true;
 }
@@ -86,9 +94,15 @@ bool Xml_E::AddElement(Xml_E&& child) {
     elements_.push_back(std::move(child));
     return true;
   }
+  MakeRoomFor(child.elements_.size());
   for (Xml_E& grandchild : child.elements_) AddElement(std::move(grandchild));
   child.elements_.clear();
   return true;
+}
+
+void Xml_E::MakeRoomFor(size_t more) {
+  const size_t needed = elements_.size() + more;
+  if (needed > elements_.capacity()) elements_.reserve(std::max(needed, 2 * elements_.capacity()));
 }
 
 int Xml_E::GetElementCount() const { return static_cast<int>(elements_.size()); }

@@ -25,6 +25,7 @@ class Xml_E {
   virtual bool SetName(const std::string& name);
   virtual bool SetName(const char* name);
   virtual bool SetText(const std::string& text);
+  virtual bool SetText(std::string&& text);
   virtual bool SetText(const char* text);
   // Makes a comment; every "--" in the body loses its second hyphen to a tab.
   virtual bool SetComment(const char* text);
@@ -64,6 +65,8 @@ class Xml_E {
 
  private:
   const Xml_E* FindDescendant(const std::string& name) const;
+  // Capacity for more children, growing geometrically.
+  void MakeRoomFor(size_t more);
 
   std::string name_;
   std::string text_;
