@@ -15,6 +15,13 @@ std::string Saved(const Xml_E& root, const std::string& name) {
   return sandbox::ReadFile(path);
 }
 
+// The fall-back copy that a failed save leaves in the temporary work folder.
+std::string FallbackCopy(const std::string& path) {
+  std::string folder = GetTempWorkFolder();
+  if (folder.back() != '/') folder += '/';
+  return sandbox::ReadFile(folder + ToSafeFileName(path));
+}
+
 Xml_E Named(const char* name, const char* text = "") {
   Xml_E element(name);
   element.SetText(text);
@@ -86,10 +93,15 @@ TEST(SaveHtml, UnwritableTargetLeavesACopyInTheWorkFolder) {
   FakeClock clock;  // the open attempts wait without sleeping
   const std::string path = sandbox::Path("missing folder/page.htm");
   EXPECT_FALSE(htmout::SaveHtml(htmout::Div("d"), path));
-  std::string folder = GetTempWorkFolder();
-  if (folder.back() != '/') folder += '/';
-  EXPECT_EQ(sandbox::ReadFile(folder + ToSafeFileName(path)), "<!DOCTYPE html>\r\n<div\t>d</div>\r\n");
+  EXPECT_EQ(FallbackCopy(path), "<!DOCTYPE html>\r\n<div\t>d</div>\r\n");
   EXPECT_NE(DebugLogText().find("Can't open wb  " + path), std::string::npos);
+}
+
+TEST(SaveHtml, FailedWritingCountsAsFailure) {
+  // The device opens but takes no bytes.
+  EXPECT_FALSE(htmout::SaveHtml(htmout::Div("d"), "/dev/full"));
+  EXPECT_NE(DebugLogText().find("Can't write wb  /dev/full"), std::string::npos);
+  EXPECT_EQ(FallbackCopy("/dev/full"), "<!DOCTYPE html>\r\n<div\t>d</div>\r\n");
 }
 
 }  // namespace
