@@ -1,0 +1,31 @@
+// Arranging settings, files and file times for the page tests, and looking
+// into the pages they produce.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace page_test {
+
+// Section "Preference" / "FilePath" of the program's profile.
+void SetPreference(const std::string& key, const std::string& value);
+void SetFilePath(const std::string& key, const std::string& value);
+
+// Replaces the upload settings file with these lines of its section.
+void WriteUploadSettings(const std::string& sectionLines);
+
+// A file with that content, its parent folders made, its time set when given.
+void MakeFile(const std::string& path, const std::string& content = "x", int64_t modified = 0);
+void SetModifiedTime(const std::string& path, int64_t seconds);
+
+// A folder below the program temporary folder, as an upload job stages one.
+std::string MakeStagingFolder();
+
+// Occurrences of needle in text.
+std::size_t Count(const std::string& text, const std::string& needle);
+
+// True when the needles occur in text in this order.
+bool InOrder(const std::string& text, const std::vector<std::string>& needles);
+
+}  // namespace page_test
