@@ -5,7 +5,8 @@
 #   <dest>/site/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.{min.js,css}, images/
 #   <dest>/node_modules/playwright-core
 # The pages name bxSlider 4.1.2, which the npm registry does not carry; the
-# newest 4.x is served under those paths. Does nothing when already done.
+# newest 4.x is served under those paths. playwright-core stays at 1.60, the
+# last line that runs on Debian 12's Node 18. Does nothing when already done.
 set -euo pipefail
 dest="${1:?usage: page_libs.sh DEST}"
 stamp="$dest/.done"
@@ -13,7 +14,7 @@ stamp="$dest/.done"
 
 mkdir -p "$dest"
 npm install --prefix "$dest" --no-audit --no-fund --no-save --loglevel=error \
-  jquery@1.9.1 'bxslider@^4' 'playwright-core@^1' >/dev/null
+  jquery@1.9.1 'bxslider@^4' 'playwright-core@~1.60.0' >/dev/null
 
 lib="$dest/site/_lib/js/jquery"
 mkdir -p "$lib/jquery/1.9.1" "$lib/bxslider/4.1.2"
