@@ -5,8 +5,8 @@
 #   <dest>/site/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.{min.js,css}, images/
 #   <dest>/node_modules/playwright-core
 # The pages name bxSlider 4.1.2, which the npm registry does not carry; the
-# newest 4.x is served under those paths. playwright-core stays at 1.60, the
-# last line that runs on Debian 12's Node 18. Does nothing when already done.
+# newest 4.x is served under those paths. playwright-core stays at 1.60, a
+# version that still runs on Debian 12's Node 18. Does nothing when done.
 set -euo pipefail
 dest="${1:?usage: page_libs.sh DEST}"
 stamp="$dest/.done"
