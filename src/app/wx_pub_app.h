@@ -1,0 +1,18 @@
+// The application object: runs the main dialog modally and ends with it.
+#pragma once
+
+#include <wx/app.h>
+
+#include <string>
+#include <vector>
+
+class CWx_pubApp : public wxApp {
+ public:
+  // Takes the FILE arguments; they reach the dialog as one drop.
+  bool OnInit() override;
+  // The dialog's own modal loop is the only message loop.
+  int OnRun() override;
+
+ private:
+  std::vector<std::string> m_files;
+};

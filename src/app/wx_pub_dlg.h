@@ -1,0 +1,54 @@
+// The main dialog: dropped-file list, Upload, Open in browser.
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/iconbndl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "upfile/file_list.h"
+
+class wxListBox;
+class wxTextCtrl;
+class DialogUserInterface;
+
+class CWx_pubDlg : public wxDialog {
+ public:
+  explicit CWx_pubDlg(wxWindow* parent = nullptr);
+  ~CWx_pubDlg() override;
+
+  // One drop of files and folders (also the files named on the command line).
+  void DropFiles(const std::vector<std::string>& paths);
+
+  const FileList& GetFileList() const { return m_FileList; }
+  // Width the list box needs to scroll to: the widest line plus the border and
+  // scroll-bar allowance.
+  int GetHorizontalExtent() const { return m_horizontalExtent; }
+
+ private:
+  void CreateControls();
+  void InstallDropTargets();
+  void ApplyLayout();
+  void FillListBox();
+  void UpdateHorizontalExtent();
+
+  void OnInitDialog(wxInitDialogEvent& event);
+  void OnContextMenu(wxContextMenuEvent& event);
+  void OnAbout(wxCommandEvent& event);
+  void OnClearList(wxCommandEvent& event);
+  void OnUpload(wxCommandEvent& event);
+  void OnOpenBrowser(wxCommandEvent& event);
+  void OnSize(wxSizeEvent& event);
+
+  FileList m_FileList;
+  wxTextCtrl* m_edit = nullptr;
+  wxListBox* m_list = nullptr;
+  wxString m_strEdit;
+  wxIconBundle m_hIcon;
+  int m_horizontalExtent = 0;
+  std::unique_ptr<DialogUserInterface> m_userInterface;
+
+  wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,121 @@
+#include "gui_support.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/evtloop.h>
+#include <wx/listbox.h>
+#include <wx/msgdlg.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "app/about_dlg.h"
+#include "app/dialog_ids.h"
+#include "app/file_drop_target.h"
+#include "app/wx_text.h"
+
+namespace gui {
+namespace {
+
+class WxEnvironment : public ::testing::Environment {
+ public:
+  void Start() {
+    if (m_started) return;
+    wxApp::SetInstance(new wxApp);
+    static char name[] = "test_dialog_gui";
+    static char* argv[] = {name, nullptr};
+    int argc = 1;
+    ASSERT_TRUE(wxEntryStart(argc, argv)) << "no X display";
+    m_loop = new wxGUIEventLoop;
+    wxEventLoopBase::SetActive(m_loop);
+    m_started = true;
+  }
+  void TearDown() override {
+    if (!m_started) return;
+    wxEventLoopBase::SetActive(nullptr);
+    delete m_loop;
+    wxEntryCleanup();
+  }
+
+ private:
+  bool m_started = false;
+  wxGUIEventLoop* m_loop = nullptr;
+};
+
+WxEnvironment* const environment =
+    static_cast<WxEnvironment*>(::testing::AddGlobalTestEnvironment(new WxEnvironment));
+
+}  // namespace
+
+void ProcessPending() {
+  for (int round = 0; round < 10; ++round) {
+    wxYield();
+    wxMilliSleep(10);
+  }
+}
+
+CWx_pubDlg* OpenDialog() {
+  environment->Start();
+  auto* dialog = new CWx_pubDlg;
+  dialog->Show();
+  ProcessPending();
+  return dialog;
+}
+
+void CloseDialog(CWx_pubDlg* dialog) {
+  dialog->Destroy();
+  ProcessPending();
+}
+
+void Click(wxWindow& dialog, int id) {
+  wxWindow* button = dialog.FindWindow(id);
+  wxCommandEvent event(wxEVT_BUTTON, id);
+  event.SetEventObject(button);
+  button->GetEventHandler()->ProcessEvent(event);
+}
+
+void Drop(wxWindow& target, const std::vector<std::string>& paths) {
+  wxArrayString names;
+  for (const std::string& path : paths) names.Add(FromUtf8(path));
+  auto* drop = dynamic_cast<FileDropTarget*>(target.GetDropTarget());
+  ASSERT_NE(drop, nullptr);
+  drop->OnDropFiles(0, 0, names);
+}
+
+std::vector<std::string> ListLines(wxWindow& dialog) {
+  auto* list = wxStaticCast(dialog.FindWindow(kIdList), wxListBox);
+  std::vector<std::string> lines;
+  for (unsigned i = 0; i < list->GetCount(); ++i) lines.push_back(ToUtf8(list->GetString(i)));
+  return lines;
+}
+
+std::string EditText(wxWindow& dialog) {
+  return ToUtf8(wxStaticCast(dialog.FindWindow(kIdEdit), wxTextCtrl)->GetValue());
+}
+
+std::string ClipboardText() {
+  wxClipboardLocker locker;
+  wxTextDataObject data;
+  if (!locker || !wxTheClipboard->GetData(data)) return {};
+  return ToUtf8(data.GetText());
+}
+
+ModalAnswerer::ModalAnswerer() { Register(); }
+ModalAnswerer::~ModalAnswerer() { Unregister(); }
+
+int ModalAnswerer::Enter(wxDialog* dialog) {
+  if (auto* box = dynamic_cast<wxMessageDialogBase*>(dialog)) {
+    messages.push_back(ToUtf8(box->GetMessage()));
+    const long style = box->GetMessageDialogStyle();
+    styles.push_back(style);
+    firstLabels.push_back(ToUtf8((style & wxYES_NO) ? box->GetYesLabel() : box->GetOKLabel()));
+  } else if (dynamic_cast<CAboutDlg*>(dialog)) {
+    dialog->InitDialog();
+    for (const int id : {kIdAboutVersion, kIdAboutNotice}) aboutTexts.push_back(ToUtf8(dialog->FindWindow(id)->GetLabel()));
+  }
+  return answer;
+}
+
+void ModalAnswerer::Exit(wxDialog*) {}
+
+}  // namespace gui

@@ -1,0 +1,47 @@
+// Drives the main dialog on the virtual display the way its controls would.
+#pragma once
+
+#include <wx/defs.h>
+#include <wx/modalhook.h>
+
+#include <string>
+#include <vector>
+
+#include "app/wx_pub_dlg.h"
+
+namespace gui {
+
+// A shown and started dialog; wx is set up on first use.
+CWx_pubDlg* OpenDialog();
+void CloseDialog(CWx_pubDlg* dialog);
+
+// Lets the display and the toolkit catch up with what was asked of them.
+void ProcessPending();
+
+void Click(wxWindow& dialog, int id);
+// A drop of files onto the given window, through its drop target.
+void Drop(wxWindow& target, const std::vector<std::string>& paths);
+
+std::vector<std::string> ListLines(wxWindow& dialog);
+std::string EditText(wxWindow& dialog);
+std::string ClipboardText();
+
+// Answers every modal dialog before it appears (with `answer`) and keeps the
+// message, style and first button label of each message box and the texts of
+// each About box.
+class ModalAnswerer : public wxModalDialogHook {
+ public:
+  ModalAnswerer();
+  ~ModalAnswerer() override;
+  int answer = wxID_OK;
+  std::vector<std::string> messages;
+  std::vector<long> styles;
+  std::vector<std::string> firstLabels;
+  std::vector<std::string> aboutTexts;
+
+ protected:
+  int Enter(wxDialog* dialog) override;
+  void Exit(wxDialog* dialog) override;
+};
+
+}  // namespace gui
