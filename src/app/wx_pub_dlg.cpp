@@ -98,6 +98,7 @@ void CWx_pubDlg::InstallDropTargets() {
 void CWx_pubDlg::OnInitDialog(wxInitDialogEvent&) {
   InstallUserInterface(m_userInterface.get());
   SetIcons(m_hIcon);
+  WriteServerDefaults();
   m_strEdit = FromUtf8(BrowserAddress());
   TransferDataToWindow();
   ApplyLayout();
