@@ -4,6 +4,7 @@
 
 #include "app/wx_pub_dlg.h"
 #include "app/wx_text.h"
+#include "upfile/upload_job.h"
 
 bool CWx_pubApp::OnInit() {
   for (int i = 1; i < argc; ++i) {
@@ -19,5 +20,6 @@ int CWx_pubApp::OnRun() {
   SetTopWindow(&dialog);
   if (!m_files.empty()) dialog.DropFiles(m_files);
   dialog.ShowModal();
+  RemoveDeferredAtExit();
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 #include <wx/valtext.h>
 
 #include <algorithm>
@@ -14,10 +15,15 @@
 #include "app/app_icon.h"
 #include "app/dialog_font.h"
 #include "app/dialog_ids.h"
+#include "app/clipboard_text.h"
 #include "app/dialog_user_interface.h"
 #include "app/file_drop_target.h"
 #include "app/wx_text.h"
+#include "platform/feedback.h"
 #include "platform/shell_exec.h"
+#include "upfile/upload_failure_text.h"
+#include "upfile/upload_job.h"
+#include "upfile/upload_page.h"
 #include "upfile/upload_settings.h"
 
 namespace {
@@ -51,6 +57,7 @@ wxBEGIN_EVENT_TABLE(CWx_pubDlg, wxDialog)
   EVT_MENU(kIdAboutCommand, CWx_pubDlg::OnAbout)
   EVT_INIT_DIALOG(CWx_pubDlg::OnInitDialog)
   EVT_BUTTON(kIdClearList, CWx_pubDlg::OnClearList)
+  EVT_BUTTON(kIdUpload, CWx_pubDlg::OnUpload)
   EVT_BUTTON(kIdOpenBrowser, CWx_pubDlg::OnOpenBrowser)
   EVT_SIZE(CWx_pubDlg::OnSize)
 wxEND_EVENT_TABLE()
@@ -174,6 +181,21 @@ void CWx_pubDlg::OnContextMenu(wxContextMenuEvent&) {
 void CWx_pubDlg::OnAbout(wxCommandEvent&) {
   CAboutDlg about(this);
   about.ShowModal();
+}
+
+void CWx_pubDlg::OnUpload(wxCommandEvent&) {
+  UploadJobResult result;
+  {
+    wxBusyCursor wait;
+    result = UploadJob(m_FileList, UploadPageName(), "", "", "");
+    const std::string address = UploadPageAddress();
+    CopyTextToClipboard(address);
+    m_strEdit = FromUtf8(address);
+    TransferDataToWindow();
+  }
+  // The address is shown either way, but a failed job must not pass for a
+  // published page.
+  if (!result) MessageBoxLog(UploadFailureText(result.failedFiles, result.reason), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CWx_pubDlg::OnOpenBrowser(wxCommandEvent&) {

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/dialog_ids.h"
+#include "gui_support.h"
+#include "platform/folders.h"
+#include "platform/ini_file.h"
+#include "post_files_servers.h"
+#include "support/sandbox.h"
+#include "upfile/upload_page.h"
+#include "upfile/upload_settings.h"
+
+namespace {
+
+// The reference upload script at "/Test/upload/up.php" of a local PHP server.
+class DialogUpload : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string www = sandbox::Path("www");
+    scriptFolder = www + "/Test/upload";
+    sandbox::MakeDirs(scriptFolder);
+    std::filesystem::copy_file(std::string(WXPUB_SOURCE_DIR) + "/server/upload.php", scriptFolder + "/up.php");
+    server = std::make_unique<testserver::PhpServer>(www);
+    sandbox::MakeDirs(GetSettingsFolder());
+    Set("server", testserver::LocalServer(server->Port()));
+    Set("php_fn", "/Test/upload/up.php");
+    Set("open_http", "http");
+    dialog = gui::OpenDialog();
+  }
+  void TearDown() override { gui::CloseDialog(dialog); }
+
+  static void Set(const std::string& key, const std::string& value) {
+    IniWriteString(kSettingsSection, key, value, SettingsFilePath());
+  }
+  std::string Dropped(const std::string& name, const std::string& content) {
+    const std::string path = sandbox::Path("drop/" + name);
+    sandbox::WriteFile(path, content);
+    return path;
+  }
+  std::string Address(const std::string& folder) const {
+    return "http://" + testserver::LocalServer(server->Port()) + folder + UploadPageName();
+  }
+
+  std::string scriptFolder;
+  std::unique_ptr<testserver::PhpServer> server;
+  CWx_pubDlg* dialog = nullptr;
+  gui::ModalAnswerer answerer;
+};
+
+}  // namespace
+
+TEST_F(DialogUpload, PublishesThePageAndShowsAndCopiesItsAddress) {
+  gui::Drop(*dialog, {Dropped("notes.txt", "hello"), Dropped("b.css", "p{}")});
+  gui::Click(*dialog, kIdUpload);
+
+  const std::string address = Address("/Test/upload/data/");
+  EXPECT_EQ(gui::EditText(*dialog), address);
+  EXPECT_EQ(gui::ClipboardText(), address);
+  EXPECT_TRUE(answerer.messages.empty()) << answerer.messages.front();
+  EXPECT_EQ(sandbox::ReadFile(scriptFolder + "/data/notes.txt"), "hello");
+  EXPECT_NE(sandbox::ReadFile(scriptFolder + "/data/" + UploadPageName()).find("notes.txt"), std::string::npos);
+}
+
+TEST_F(DialogUpload, AFailedUploadSaysWhichFileAndStillShowsTheAddress) {
+  Set("php_fn", "/Test/missing/up.php");
+  const std::string file = Dropped("notes.txt", "hello");
+  gui::Drop(*dialog, {file});
+  gui::Click(*dialog, kIdUpload);
+
+  ASSERT_EQ(answerer.messages.size(), 1u);
+  EXPECT_TRUE(answerer.messages[0].starts_with("アップロードに失敗しました。\nファイル: ")) << answerer.messages[0];
+  // The transport gives up on the first file it sends: the page or the dropped file.
+  const std::string& text = answerer.messages[0];
+  EXPECT_TRUE(text.find("notes.txt") != std::string::npos || text.find(UploadPageName()) != std::string::npos) << text;
+  const std::string address = Address("/Test/missing/data/");
+  EXPECT_EQ(gui::EditText(*dialog), address);
+  EXPECT_EQ(gui::ClipboardText(), address);
+}
