@@ -21,6 +21,7 @@
 #include "app/wx_text.h"
 #include "platform/feedback.h"
 #include "platform/shell_exec.h"
+#include "update/update_check.h"
 #include "upfile/upload_failure_text.h"
 #include "upfile/upload_job.h"
 #include "upfile/upload_page.h"
@@ -109,8 +110,7 @@ void CWx_pubDlg::OnInitDialog(wxInitDialogEvent&) {
   m_strEdit = FromUtf8(BrowserAddress());
   TransferDataToWindow();
   ApplyLayout();
-  // The update check belongs here, after the layout and before the window is
-  // made topmost.
+  check_for_update();  // its result does not change the start-up
   SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
 }
 

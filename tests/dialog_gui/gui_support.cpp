@@ -13,6 +13,9 @@
 #include "app/dialog_ids.h"
 #include "app/file_drop_target.h"
 #include "app/wx_text.h"
+#include "platform/profile.h"
+#include "support/local_http_server.h"
+#include "update/update_check.h"
 
 namespace gui {
 namespace {
@@ -45,6 +48,16 @@ class WxEnvironment : public ::testing::Environment {
 WxEnvironment* const environment =
     static_cast<WxEnvironment*>(::testing::AddGlobalTestEnvironment(new WxEnvironment));
 
+// Start-up runs the update check: unless a test names its own server, it meets
+// one that refuses, so no test reaches a server it did not start.
+void KeepUpdateCheckLocal() {
+  static LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
+  Env profile(kUpdateProfile);
+  if (profile.GetStr(kUpdateSection, kUpdateServerKey, "").empty()) {
+    profile.WriteStr(kUpdateSection, kUpdateServerKey, refusing.HostPort());
+  }
+}
+
 }  // namespace
 
 void ProcessPending() {
@@ -56,6 +69,7 @@ void ProcessPending() {
 
 CWx_pubDlg* OpenDialog() {
   environment->Start();
+  KeepUpdateCheckLocal();
   auto* dialog = new CWx_pubDlg;
   dialog->Show();
   ProcessPending();
