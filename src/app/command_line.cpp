@@ -1,0 +1,130 @@
+#include "app/command_line.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/cout_line_tracker.h"
+#include "htmout/index_page.h"
+#include "platform/file_services.h"
+#include "platform/folders.h"
+#include "upfile/file_list.h"
+#include "upfile/upload_job.h"
+#include "upfile/upload_page.h"
+#include "upfile/upload_settings.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+using Arguments = std::vector<std::string>;
+
+void PrintUsage() {
+  std::cout << "Usage: wx_pub [FILE...]\n"
+               "       wx_pub --upload [FILE...]\n"
+               "       wx_pub --page FOLDER [PAGE]\n"
+               "       wx_pub --help | --version\n"
+               "\n"
+               "Without an option the window opens, listing the FILEs.\n"
+               "  --upload   publish the FILEs without a window: stage them with an index\n"
+               "             page, send everything to the configured server and print the\n"
+               "             page address as the last line\n"
+               "  --page     write the index page of FOLDER (PAGE, default \"index.htm\")\n"
+               "             without uploading, and print its path\n"
+               "  --help     show this text\n"
+               "  --version  show the program version\n"
+               "Exit status: 0 done, 1 failed (the reason goes to standard error), 2 bad usage.\n";
+}
+
+bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
+
+int UsageError(const std::string& message) {
+  std::cerr << "wx_pub: " << message << "\nTry 'wx_pub --help' for more information.\n";
+  return kExitUsage;
+}
+
+int Failure(const std::string& reason) {
+  std::cerr << "wx_pub: " << reason << '\n';
+  return kExitFailed;
+}
+
+std::string FullPath(const std::string& path) {
+  const std::filesystem::path full = std::filesystem::absolute(std::u8string(path.begin(), path.end()));
+  const std::u8string text = full.lexically_normal().u8string();
+  return RemoveSeparator(std::string(text.begin(), text.end()));
+}
+
+// A leading "--" lets FILEs that begin with '-' through.
+bool SplitFiles(const Arguments& arguments, Arguments& files, std::string& badOption) {
+  const bool literal = !arguments.empty() && arguments.front() == "--";
+  for (size_t i = literal ? 1 : 0; i < arguments.size(); ++i) {
+    if (!literal && IsOption(arguments[i])) {
+      badOption = arguments[i];
+      return false;
+    }
+    files.push_back(FullPath(arguments[i]));
+  }
+  return true;
+}
+
+int RunUpload(const Arguments& arguments) {
+  Arguments files;
+  std::string badOption;
+  if (!SplitFiles(arguments, files, badOption)) return UsageError("unknown option '" + badOption + "' after --upload");
+  FileList list;
+  AddDroppedFiles(list, files);
+  std::string missing;
+  for (const std::string& file : list) {
+    if (!FileExists(file)) missing += "\nNo such file: " + file;
+  }
+
+  WriteServerDefaults();
+  CoutLineTracker output;
+  const UploadJobResult result = UploadJob(list, UploadPageName(), "", "", "");
+  output.StartNewLine();
+  std::cout << UploadPageAddress() << std::endl;
+  RemoveDeferredAtExit();
+  if (!result) return Failure("upload failed: " + result.reason + missing);
+  if (!missing.empty()) return Failure("upload incomplete:" + missing);
+  return kExitOk;
+}
+
+int RunPage(const Arguments& arguments) {
+  if (arguments.empty() || arguments.size() > 2) return UsageError("--page takes FOLDER and an optional PAGE");
+  const std::string page = arguments.size() == 2 ? arguments[1] : "index.htm";
+  if (page.empty() || page != GetFileName(page)) {
+    return UsageError("PAGE must be a file name, not '" + page + "'");
+  }
+  const std::string folder = FullPath(arguments[0]);
+  if (!FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
+  const std::string path = AddSeparator(folder) + page;
+  if (!HT_Make_index(folder, page)) return Failure("can't write " + path);
+  std::cout << path << std::endl;
+  return kExitOk;
+}
+
+}  // namespace
+
+std::optional<int> RunCommandLine(int argc, char** argv) {
+  const Arguments arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  if (arguments.empty()) return std::nullopt;
+  const std::string& first = arguments.front();
+  const Arguments rest(arguments.begin() + 1, arguments.end());
+  if (first == "--upload") return RunUpload(rest);
+  if (first == "--page") return RunPage(rest);
+  if (first == "--help" || first == "-h") {
+    PrintUsage();
+    return kExitOk;
+  }
+  if (first == "--version") {
+    std::cout << GetProgramName() << ' ' << WXPUB_VERSION << '\n';
+    return kExitOk;
+  }
+  for (const std::string& argument : arguments) {
+    if (IsOption(argument)) return UsageError("unknown option '" + argument + "'");
+  }
+  return std::nullopt;
+}
