@@ -29,7 +29,7 @@
 
 namespace {
 
-struct ControlSpec {
+struct ControlTemplate {
   int id;
   const char* text;
   int x, y, width, height;
@@ -38,15 +38,15 @@ struct ControlSpec {
 // Positions and sizes in dialog units.
 constexpr int kDialogWidth = 274;
 constexpr int kDialogHeight = 201;
-constexpr ControlSpec kButtons[] = {
+constexpr ControlTemplate kButtons[] = {
     {kIdOk, "OK", 274, 0, 37, 14},
     {kIdQuit, "終了(&Q)", 0, 0, 38, 14},
     {kIdClearList, "リストのクリア(&C)", 40, 0, 77, 14},
     {kIdUpload, "アップロード(&U)", 119, 0, 72, 14},
     {kIdOpenBrowser, "ブラウザで開く(&O)", 194, 0, 77, 14},
 };
-constexpr ControlSpec kEdit = {kIdEdit, "", 6, 15, 225, 12};
-constexpr ControlSpec kList = {kIdList, "", 5, 28, 154, 141};
+constexpr ControlTemplate kEdit = {kIdEdit, "", 6, 15, 225, 12};
+constexpr ControlTemplate kList = {kIdList, "", 5, 28, 154, 141};
 
 constexpr const char* kCaption = "html などのアップロード";
 constexpr const char* kAboutItem = "ﾊﾞｰｼﾞｮﾝ情報(&A)...";
@@ -80,10 +80,11 @@ CWx_pubDlg::CWx_pubDlg(wxWindow* parent) : m_hIcon(AppIcons()) {
 CWx_pubDlg::~CWx_pubDlg() { InstallUserInterface(nullptr); }
 
 void CWx_pubDlg::CreateControls() {
-  for (const ControlSpec& spec : kButtons) {
-    auto* button = new wxButton(this, spec.id, FromUtf8(spec.text), ConvertDialogToPixels(wxPoint(spec.x, spec.y)),
-                                ConvertDialogToPixels(wxSize(spec.width, spec.height)));
-    if (spec.id == kIdOk) {
+  for (const ControlTemplate& control : kButtons) {
+    auto* button = new wxButton(this, control.id, FromUtf8(control.text),
+                                ConvertDialogToPixels(wxPoint(control.x, control.y)),
+                                ConvertDialogToPixels(wxSize(control.width, control.height)));
+    if (control.id == kIdOk) {
       button->SetDefault();
       button->Hide();
     }
