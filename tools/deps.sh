@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config libgtest-dev
   libcurl4-openssl-dev libwxgtk3.2-dev
   php-cli openssl curl tree
-  xvfb xauth fonts-ipafont-gothic
+  xvfb xauth fonts-ipafont-gothic adwaita-icon-theme
   chromium nginx-light
   nodejs npm
 )
@@ -26,5 +26,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # With recommends: GTK needs its icon theme and Chromium its fonts.
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 fi
