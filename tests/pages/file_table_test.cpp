@@ -14,51 +14,39 @@ namespace {
 
 const std::vector<std::string> kSevenCells = {"c1", "c2", "c3", "c4", "c5", "c6", "c7"};
 
-const char* const kTileWithoutThumb =
-    "<td\tstyle=\"text-align : center ;\"\t>\t\t<a\thref=\"a.txt\"\t>a.txt</a>\t<br\t/>\t"
-    "<a\thref=\"a.txt\"\t> </a>\t</td>";
+std::string TextCell(const std::string& folder) {
+  MakeFile(sandbox::Path(folder + "/a.txt"));
+  return HT_Make_other_td(sandbox::Path(folder + "/a.txt"));
+}
 
 }  // namespace
 
-TEST(TableRows, ThreeCellsPerRowByDefault) {
-  const auto rows = HT_Make_tr_rows(kSevenCells);
-  ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0], "<tr\t>\r\nc1\r\nc2\r\nc3\r\n</tr>");
-  EXPECT_EQ(rows[1], "<tr\t>\r\nc4\r\nc5\r\nc6\r\n</tr>");
-  EXPECT_EQ(rows[2], "<tr\t>\r\nc7\r\n</tr>");
+TEST(TableRows, OtherTrCountIsBoundedToOneToFive) {
+  struct Case {
+    const char* count;
+    std::size_t rows;
+    std::string second;
+  };
+  // Unset gives three; one cell per row has no leading line break.
+  for (const Case& c : {Case{"", 3, "<tr\t>\r\nc4\r\nc5\r\nc6\r\n</tr>"}, Case{"1", 7, "<tr\t>c2\r\n</tr>"},
+                        Case{"0", 7, "<tr\t>c2\r\n</tr>"}, Case{"9", 2, "<tr\t>\r\nc6\r\nc7\r\n</tr>"},
+                        Case{"-1", 2, "<tr\t>\r\nc6\r\nc7\r\n</tr>"}}) {
+    if (*c.count != '\0')
+      SetPreference("other_tr_count", c.count);
+    const auto rows = HT_Make_tr_rows(kSevenCells);
+    ASSERT_EQ(rows.size(), c.rows) << c.count;
+    EXPECT_EQ(rows[1], c.second) << c.count;
+  }
   EXPECT_TRUE(HT_Make_tr_rows({}).empty());
 }
 
-TEST(TableRows, OneCellPerRowHasNoLeadingLineBreak) {
-  for (const char* count : {"1", "0"}) {
-    SetPreference("other_tr_count", count);
-    const auto rows = HT_Make_tr_rows({"c1", "c2"});
-    ASSERT_EQ(rows.size(), 2u) << count;
-    EXPECT_EQ(rows[0], "<tr\t>c1\r\n</tr>") << count;
-  }
-}
-
-TEST(TableRows, CountsAboveFiveAndNegativeOnesGiveFive) {
-  for (const char* count : {"9", "-1"}) {
-    SetPreference("other_tr_count", count);
-    const auto rows = HT_Make_tr_rows(kSevenCells);
-    ASSERT_EQ(rows.size(), 2u) << count;
-    EXPECT_EQ(rows[1], "<tr\t>\r\nc6\r\nc7\r\n</tr>") << count;
-  }
-}
-
-TEST(TableCell, TileShowsNameBreakAndImageLink) {
-  const std::string path = sandbox::Path("files/a.txt");
-  MakeFile(path);
-  EXPECT_EQ(HT_Make_other_td(path), kTileWithoutThumb);
-}
-
-TEST(TableCell, AnyOtherTileValueGivesListCells) {
-  const std::string path = sandbox::Path("files/a.txt");
-  MakeFile(path);
+TEST(TableCell, TileShowsNameBreakAndImageLinkAnyOtherValueListCells) {
+  EXPECT_EQ(TextCell("tile"),
+            "<td\tstyle=\"text-align : center ;\"\t>\t\t<a\thref=\"a.txt\"\t>a.txt</a>\t<br\t/>\t"
+            "<a\thref=\"a.txt\"\t> </a>\t</td>");
   for (const char* tile : {"0", "2"}) {
     SetPreference("other_tr_is_Tile", tile);
-    EXPECT_EQ(HT_Make_other_td(path),
+    EXPECT_EQ(TextCell(std::string("list") + tile),
               "<td\tstyle=\"text-align : center ;\"\t> </td>\t"
               "<td\t>\t\t<a\thref=\"a.txt\"\t>a.txt</a>\t</td>")
         << tile;
@@ -73,15 +61,6 @@ TEST(TableCell, AThumbnailBecomesTheImageOfTheCell) {
             "<td\tstyle=\"text-align : center ;\"\t>\t\t<a\thref=\"p.png\"\t>p.png</a>\t<br\t/>\t"
             "<a\thref=\"p.png\"\t><img\tclass=\"data_br\"\tsrc=\".//images/p.png.jpg\"\talt=\"p.png\"\t"
             "title=\"p.png\"\t/></a>\t</td>");
-}
-
-TEST(TableCell, NamesAreEscapedAsTextAndAsAddress) {
-  const std::string path = sandbox::Path("files/<b>\"50%#1\".txt");
-  MakeFile(path);
-  const std::string cell = HT_Make_other_td(path);
-  EXPECT_NE(cell.find("href=\"&lt;b&gt;&quot;50%25%231&quot;.txt\""), std::string::npos) << cell;
-  EXPECT_NE(cell.find(">&lt;b&gt;&quot;50%#1&quot;.txt</a>"), std::string::npos) << cell;
-  EXPECT_EQ(cell.find("<b>"), std::string::npos) << cell;
 }
 
 TEST(OtherRows, FilesWithThumbnailsComeFirst) {

@@ -2,40 +2,17 @@
 // carries the script libraries at the page's library paths.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 
 #include "htmout/index_page.h"
-#include "local_server.h"
 #include "page_fixture.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "png_maker.h"
 #include "support/sandbox.h"
+#include "transport/post_files_servers.h"
 
 namespace {
-
-struct CommandResult {
-  int status = -1;
-  std::string output;
-};
-
-CommandResult RunCommand(const std::string& command) {
-  CommandResult result;
-  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr)
-    return result;
-  std::array<char, 4096> buffer{};
-  while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr)
-    result.output += buffer.data();
-  result.status = ::pclose(pipe);
-  return result;
-}
-
-std::string Quoted(const std::string& text) {
-  return "'" + text + "'";
-}
 
 std::string ChromiumPath() {
   // The Debian wrapper script only adds flags; the binary is started directly.
@@ -65,26 +42,29 @@ std::string MakeSite(const std::string& libraries) {
 TEST(PageInBrowser, SlideShowImagesAndLinksWork) {
   const std::string build = WXPUB_BINARY_DIR;
   const std::string libraries = build + "/page-libs";
-  const CommandResult fetched = RunCommand(std::string(WXPUB_SOURCE_DIR) + "/tools/page_libs.sh " + Quoted(libraries));
-  ASSERT_EQ(fetched.status, 0) << fetched.output;
+  const std::string fetchLog = sandbox::Path("page_libs.log");
+  ASSERT_EQ(testserver::RunCommand({WXPUB_SOURCE_DIR "/tools/page_libs.sh", libraries}, fetchLog), 0)
+      << sandbox::ReadFile(fetchLog);
 
   const std::string folder = MakeSite(libraries);
   CreateFolder(GetSettingsFolder());  // the link block with the site icon is made there
-  LocalServer server(sandbox::Path("site"), sandbox::Path("server.log"));
-  ASSERT_NE(server.Port(), 0) << "php -S did not start";
-  const std::string host = "127.0.0.1:" + std::to_string(server.Port());
+  const testserver::PhpServer server(sandbox::Path("site"));
+  const std::string host = testserver::LocalServer(server.Port());
   page_test::SetPreference("http___2019_10", "http:");
   page_test::SetPreference("server_2019_10", "//" + host);
   ASSERT_TRUE(HT_Make_index(folder, "index.htm"));
 
-  const CommandResult checked =
-      RunCommand("node " + Quoted(std::string(WXPUB_SOURCE_DIR) + "/tests/pages/browser_check.js") + " " +
-          Quoted(libraries + "/node_modules/playwright-core") + " " + Quoted(ChromiumPath()) + " " +
-          Quoted("http://" + host + "/z_Suite/upload/share/data/job/index.htm") + " " +
-          Quoted(build + "/page-in-browser.png") + " " + Quoted(sandbox::Path("chromium-profile")));
-  EXPECT_EQ(checked.status, 0) << checked.output << sandbox::ReadFile(sandbox::Path("server.log"));
+  const std::string checkLog = sandbox::Path("browser_check.log");
+  EXPECT_EQ(testserver::RunCommand({"node", WXPUB_SOURCE_DIR "/tests/pages/browser_check.js",
+                                    libraries + "/node_modules/playwright-core", ChromiumPath(),
+                                    "http://" + host + "/z_Suite/upload/share/data/job/index.htm",
+                                    build + "/page-in-browser.png", sandbox::Path("chromium-profile")},
+                                   checkLog),
+            0)
+      << sandbox::ReadFile(checkLog) << sandbox::ReadFile(sandbox::Path("site.log"));
+  const std::string output = sandbox::ReadFile(checkLog);
   // Three slides and the site icon; two links per file of the six (the name,
   // and the image link that stays empty without a thumbnail).
-  EXPECT_NE(checked.output.find("\"images\":4"), std::string::npos) << checked.output;
-  EXPECT_NE(checked.output.find("\"links\":12"), std::string::npos) << checked.output;
+  EXPECT_NE(output.find("\"images\":4"), std::string::npos) << output;
+  EXPECT_NE(output.find("\"links\":12"), std::string::npos) << output;
 }

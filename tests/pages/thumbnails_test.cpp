@@ -9,12 +9,6 @@
 using page_test::MakeFile;
 using page_test::SetFilePath;
 
-TEST(WebRoot, TheConfiguredRootWinsForEveryPath) {
-  SetFilePath("htm_out_root", "/srv/site");
-  EXPECT_EQ(HT_Web_root("/tmp/z_Suite.tmp/wx_pub/a.png"), "/srv/site");
-  EXPECT_EQ(HT_Web_root("/anything"), "/srv/site");
-}
-
 TEST(ThumbPath, MirrorsThePathBelowTheWebRootAndMakesItsFolder) {
   const std::string root = sandbox::Path("www");
   const std::string photo = root + "/site/a/photo.jpg";
@@ -74,10 +68,7 @@ TEST(ThumbUrl, LeadsFromThePageUpToTheImagesTree) {
   MakeFile(root + "/images/x/b.png.jpg");
   EXPECT_EQ(HT_Thumb_url(root + "/x/b.png"), "../../images/x/b.png.jpg");
   EXPECT_EQ(HT_Thumb_url(root + "/x/b.png", root + "/a.png"), ".//images/x/b.png.jpg");
-}
 
-TEST(ThumbUrl, AFileWithoutThumbnailHasNoAddress) {
-  const std::string root = sandbox::Path("www");
   MakeFile(root + "/c.png");
   EXPECT_EQ(HT_Thumb_url(root + "/c.png"), "");
 }

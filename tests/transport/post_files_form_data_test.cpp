@@ -4,7 +4,6 @@
 #include <string>
 
 #include "platform/folders.h"
-#include "support/fake_clock.h"
 #include "support/sandbox.h"
 #include "upfile/post_files.h"
 #include "upfile/upload_settings.h"
@@ -50,7 +49,6 @@ TEST(PostFilesFormData, FileNameIsEscapedAsBrowsersDo) {
 }
 
 TEST(PostFilesFormData, UnreadableFileGivesNoBody) {
-  const FakeClock clock;
   EXPECT_TRUE(make_form_data(sandbox::Path("form/missing.bin"), "B").empty());
   EXPECT_TRUE(make_form_data(sandbox::Path("form"), "B").empty());
 }

@@ -53,13 +53,6 @@ TEST(VersionInfo, FileWithoutValues) {
   EXPECT_EQ(missing.GetOriginalFilename(), "FileIsNothing");
   EXPECT_TRUE(missing.IsError());
   EXPECT_EQ(FileVer("").GetProductVersion(), "FileNameIsEmpty");
-
-  FileVer status(other);
-  status.SetStatus("broken");
-  EXPECT_TRUE(status.IsError());
-  status.SetStatus("");
-  EXPECT_EQ(status.GetStatus(), kNoValue);
-  EXPECT_FALSE(status.IsError());
 }
 
 TEST(VersionInfo, WhichSearchesThePath) {
