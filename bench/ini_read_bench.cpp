@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/atomic_file.h"
+#include "platform/utf16le.h"
 #include "platform/file_services.h"
 #include "platform/ini_document.h"
 #include "platform/ini_file.h"

@@ -10,7 +10,6 @@
 #include <cstdlib>
 
 #include "platform/debug_log.h"
-#include "platform/utf.h"
 
 namespace {
 
@@ -56,15 +55,4 @@ bool ReplaceFileAtomically(const std::string& path, const Bytes& bytes) {
   ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) ::unlink(temporary.c_str());
   return ok;
-}
-
-Bytes EncodeUtf16LeWithBom(std::string_view text) {
-  const std::u16string units = Utf8ToUtf16(text);
-  Bytes bytes{0xFF, 0xFE};
-  bytes.reserve(2 + units.size() * 2);
-  for (char16_t unit : units) {
-    bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
-    bytes.push_back(static_cast<unsigned char>(unit >> 8));
-  }
-  return bytes;
 }

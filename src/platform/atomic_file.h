@@ -10,6 +10,3 @@
 // target (a symbolic link is followed). Never creates a folder. An existing
 // file keeps its permission bits.
 bool ReplaceFileAtomically(const std::string& path, const Bytes& bytes);
-
-// The text as UTF-16 little-endian with the byte-order mark FF FE.
-Bytes EncodeUtf16LeWithBom(std::string_view text);

@@ -3,7 +3,7 @@
 #include "platform/clock.h"
 #include "platform/folders.h"
 #include "platform/system_places.h"
-#include "platform/utf.h"
+#include "platform/utf16le.h"
 
 namespace {
 
@@ -19,20 +19,11 @@ std::string LineBreaksToTabs(std::string text) {
   return text;
 }
 
-Bytes Utf16LeBytes(const std::string& text) {
-  Bytes bytes;
-  for (char16_t unit : Utf8ToUtf16(text)) {
-    bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
-    bytes.push_back(static_cast<unsigned char>(unit >> 8));
-  }
-  return bytes;
-}
-
 Bytes HeaderBytes() {
   const std::string fields =
       GetUserName() + "\r\n" + GetTempFolder() + "\r\n" + CurrentDirectory() + "\r\n" + GetModulePath() + "\r\n";
   Bytes bytes{0xFF, 0xFE};
-  const Bytes line = Utf16LeBytes(TimeStamp() + "\t" + LineBreaksToTabs(fields) + "\r\n");
+  const Bytes line = EncodeUtf16Le(TimeStamp() + "\t" + LineBreaksToTabs(fields) + "\r\n");
   bytes.insert(bytes.end(), line.begin(), line.end());
   return bytes;
 }
@@ -87,5 +78,5 @@ bool DbgDump(const Bytes& bytes) {
 }
 
 void DbgLog(const std::string& message) {
-  DbgDump(Utf16LeBytes(TimeStamp() + "\t" + GetFileName(GetModulePath()) + "\t" + LineBreaksToTabs(message) + "\r\n"));
+  DbgDump(EncodeUtf16Le(TimeStamp() + "\t" + GetFileName(GetModulePath()) + "\t" + LineBreaksToTabs(message) + "\r\n"));
 }

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "platform/atomic_file.h"
+#include "platform/utf16le.h"
 #include "platform/file_stamp.h"
 #include "platform/ini_editor.h"
 #include "platform/ini_line.h"

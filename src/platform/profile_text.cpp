@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/atomic_file.h"
+#include "platform/utf16le.h"
 #include "platform/clock.h"
 #include "platform/text_decode.h"
 
