@@ -9,6 +9,7 @@ packages=(
   xvfb xauth fonts-ipafont-gothic adwaita-icon-theme
   chromium nginx-light
   nodejs npm
+  dpkg-dev file
 )
 
 missing=()
