@@ -18,14 +18,16 @@ constexpr long kReceiveBuffer = 1024;
 constexpr int kOpenWaitSeconds = 10;
 constexpr long kMaxRedirects = 10;
 
-// The local file, opened when the first piece of the body arrives.
+// The local file, opened when the first piece of the body arrives; a body
+// past maxBytes is refused.
 class BodySink {
  public:
-  explicit BodySink(std::string path) : path_(std::move(path)) {}
+  BodySink(std::string path, size_t maxBytes) : path_(std::move(path)), maxBytes_(maxBytes) {}
   ~BodySink() { Close(); }
 
   bool Write(const char* data, size_t size) {
-    if (!Open()) return false;
+    written_ += size;
+    if (TooLarge() || !Open()) return false;
     return std::fwrite(data, 1, size, file_) == size;
   }
   // Opens when nothing was written yet, so an empty body gives an empty file.
@@ -49,9 +51,18 @@ class BodySink {
     Close();
     if (written) RemoveFile(path_);
   }
+  // Why the body was refused; empty when it was not.
+  std::string Refusal() const {
+    if (TooLarge()) return "Body larger than " + std::to_string(maxBytes_) + " bytes";
+    return failed_ ? "Can't open wb  " + path_ : "";
+  }
 
  private:
+  bool TooLarge() const { return written_ > maxBytes_; }
+
   std::string path_;
+  size_t maxBytes_;
+  size_t written_ = 0;
   FILE* file_ = nullptr;
   bool failed_ = false;
 };
@@ -63,7 +74,8 @@ size_t WriteBody(char* data, size_t size, size_t count, void* sink) {
 
 using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
 
-void SetRequestOptions(CURL* curl, const ParsedUrl& url, BodySink& sink, char* errorText) {
+void SetRequestOptions(CURL* curl, const ParsedUrl& url, const DownloadLimits& limits, BodySink& sink,
+                       char* errorText) {
   curl_easy_setopt(curl, CURLOPT_URL, url.Url().c_str());
   curl_easy_setopt(curl, CURLOPT_USERAGENT, u_agent().c_str());
   curl_easy_setopt(curl, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
@@ -71,9 +83,10 @@ void SetRequestOptions(CURL* curl, const ParsedUrl& url, BodySink& sink, char* e
   curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(curl, CURLOPT_MAXREDIRS, kMaxRedirects);
   curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits.connectTimeoutMs);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, limits.stallSeconds);
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, limits.totalMs);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, kReceiveBuffer);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &WriteBody);
@@ -82,22 +95,24 @@ void SetRequestOptions(CURL* curl, const ParsedUrl& url, BodySink& sink, char* e
 }
 
 // Empty on success, else the reason the body could not be stored.
-std::string Download(const ParsedUrl& url, const std::string& localPath) {
+std::string Download(const ParsedUrl& url, const std::string& localPath, const DownloadLimits& limits) {
   EasyHandle curl(curl_easy_init(), &curl_easy_cleanup);
   if (!curl) return "SendRequest ... error";
-  BodySink sink(localPath);
+  BodySink sink(localPath, limits.maxBytes);
   char errorText[CURL_ERROR_SIZE] = {};
-  SetRequestOptions(curl.get(), url, sink, errorText);
+  SetRequestOptions(curl.get(), url, limits, sink, errorText);
   const CURLcode result = curl_easy_perform(curl.get());
   if (result == CURLE_OK && sink.Open()) return "";
   sink.Discard();
-  if (result == CURLE_OK) return "Can't open wb  " + localPath;
+  const std::string refusal = sink.Refusal();
+  if (!refusal.empty()) return refusal;
   return errorText[0] ? errorText : curl_easy_strerror(result);
 }
 
 }  // namespace
 
-bool http_get(const std::string& prefix, const std::string& tail, const std::string& localPath) {
+bool http_get(const std::string& prefix, const std::string& tail, const std::string& localPath,
+              const DownloadLimits& limits) {
   move_aside(localPath);
   const std::string address = prefix + tail;
   const auto url = AfxParseURL(address);
@@ -105,7 +120,8 @@ bool http_get(const std::string& prefix, const std::string& tail, const std::str
     std::cerr << "Failed AfxParseURL |" << address << "\n";
     return false;
   }
-  const std::string failure = Download(*url, localPath);
-  if (!failure.empty()) std::cerr << url->server << "\t" << url->port << "\t" << failure << "\n";
-  return true;
+  const std::string failure = Download(*url, localPath, limits);
+  if (failure.empty()) return true;
+  std::cerr << url->server << "\t" << url->port << "\t" << failure << "\n";
+  return false;
 }

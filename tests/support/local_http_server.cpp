@@ -6,12 +6,16 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <stdexcept>
 
 namespace {
 
 constexpr int kPollMs = 20;
 constexpr int kReadTimeoutMs = 2000;
+// An endless body ends after this, so a client without limits fails its test
+// instead of hanging it.
+constexpr auto kStreamCap = std::chrono::seconds(5);
 
 bool WaitReadable(int fd, int timeoutMs) {
   pollfd entry{fd, POLLIN, 0};
@@ -33,12 +37,13 @@ std::string ReadRequestHead(int connection) {
   return head.substr(0, head.find("\r\n\r\n"));
 }
 
-void SendAll(int connection, const std::string& bytes) {
+bool SendAll(int connection, const std::string& bytes) {
   for (size_t sent = 0; sent < bytes.size();) {
     const ssize_t done = ::send(connection, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-    if (done <= 0) return;
+    if (done <= 0) return false;
     sent += static_cast<size_t>(done);
   }
+  return true;
 }
 
 }  // namespace
@@ -75,6 +80,12 @@ void LocalHttpServer::SetResponse(int status, const std::string& body) {
   body_ = body;
 }
 
+void LocalHttpServer::SetEndlessBody(const std::string& piece, int pauseMs) {
+  std::lock_guard lock(mutex_);
+  endlessPiece_ = piece;
+  pauseMs_ = pauseMs;
+}
+
 void LocalHttpServer::SetHangUp(bool hangUp) {
   std::lock_guard lock(mutex_);
   hangUp_ = hangUp;
@@ -103,12 +114,21 @@ void LocalHttpServer::Answer(int connection) {
   const std::string head = ReadRequestHead(connection);
   if (head.empty()) return;
   std::string response;
+  std::string piece;
+  int pauseMs = 0;
   {
     std::lock_guard lock(mutex_);
     if (hangUp_) return;
     requests_.push_back(head);
-    response = "HTTP/1.1 " + std::to_string(status_) + " Status\r\nContent-Type: text/html\r\nContent-Length: " +
-               std::to_string(body_.size()) + "\r\nConnection: close\r\n\r\n" + body_;
+    response = "HTTP/1.1 " + std::to_string(status_) + " Status\r\nContent-Type: text/html\r\n";
+    if (endlessPiece_.empty()) response += "Content-Length: " + std::to_string(body_.size()) + "\r\n";
+    response += "Connection: close\r\n\r\n" + (endlessPiece_.empty() ? body_ : "");
+    piece = endlessPiece_;
+    pauseMs = pauseMs_;
   }
-  SendAll(connection, response);
+  if (!SendAll(connection, response)) return;
+  const auto end = std::chrono::steady_clock::now() + kStreamCap;
+  while (!piece.empty() && !stop_ && std::chrono::steady_clock::now() < end && SendAll(connection, piece)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+  }
 }

@@ -1,6 +1,7 @@
 // A tiny HTTP server on 127.0.0.1 for tests and benchmarks: it answers every
-// GET with one fixed response, or refuses connections, or accepts them and
-// never answers, or hangs up. The port is chosen by the system, so parallel runs never meet.
+// GET with one fixed response, or streams a body without end, or refuses
+// connections, or accepts them and never answers, or hangs up. The port is
+// chosen by the system, so parallel runs never meet.
 #pragma once
 
 #include <atomic>
@@ -23,6 +24,9 @@ class LocalHttpServer {
   std::string HostPort() const;
 
   void SetResponse(int status, const std::string& body);
+  // While set (not empty), the answer has no length and repeats the piece,
+  // pausing between pieces, until the client hangs up (at most 5 s).
+  void SetEndlessBody(const std::string& piece, int pauseMs);
   // While set, every connection is closed without an answer.
   void SetHangUp(bool hangUp);
   // The request heads of the GET requests answered so far.
@@ -41,6 +45,8 @@ class LocalHttpServer {
   int status_ = 200;
   bool hangUp_ = false;
   std::string body_;
+  std::string endlessPiece_;
+  int pauseMs_ = 0;
   std::vector<std::string> requests_;
   std::vector<int> held_;
 };

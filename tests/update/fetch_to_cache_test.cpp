@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 
 #include "net/cache_path.h"
 #include "net/fetch_to_cache.h"
@@ -64,16 +65,46 @@ TEST_F(FetchToCache, EmptyBodyGivesEmptyCopy) {
   EXPECT_FALSE(FileExists(path, true));
 }
 
-TEST(HttpGet, RefusedConnectionLeavesNoFileAndOneTraceLine) {
+// A body within the limits is kept; anything that ends the transfer early
+// reports failure, keeps no file and writes one trace line naming the server.
+TEST(HttpGet, OutcomesAndLimits) {
   ScopedEnv noProxy("no_proxy", std::string("*"));
-  LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
-  const std::string path = sandbox::Path("refused.htm");
-  ::testing::internal::CaptureStderr();
-  EXPECT_TRUE(http_get("http:", "//" + refusing.HostPort() + "/", path));
-  const std::string trace = ::testing::internal::GetCapturedStderr();
-  EXPECT_FALSE(FileExists(path));
-  EXPECT_EQ(trace.rfind("127.0.0.1\t" + std::to_string(refusing.Port()) + "\t", 0), 0u) << trace;
-  EXPECT_EQ(std::count(trace.begin(), trace.end(), '\n'), 1);
+  SetSleepHook([](unsigned) {});
+  const DownloadLimits quick{.totalMs = 1000, .maxBytes = 1 << 20};
+  const struct {
+    LocalHttpServer::Mode mode;
+    std::string endlessPiece;
+    int pauseMs;
+    const char* file;
+    const char* reason;  // empty: the body is stored
+  } cases[] = {
+      {LocalHttpServer::Mode::kAnswer, "", 0, "page.htm", ""},
+      {LocalHttpServer::Mode::kRefuse, "", 0, "refused.htm", "Failed to connect"},
+      {LocalHttpServer::Mode::kAnswer, "", 0, "no/such/folder/page.htm", "Can't open wb  "},
+      {LocalHttpServer::Mode::kAnswer, std::string(65536, 'x'), 1, "endless.htm", "Body larger than 1048576 bytes"},
+      {LocalHttpServer::Mode::kAnswer, "drip", 100, "drip.htm", "timed out"},
+  };
+  for (const auto& c : cases) {
+    LocalHttpServer server(c.mode);
+    server.SetResponse(200, "body");
+    server.SetEndlessBody(c.endlessPiece, c.pauseMs);
+    const std::string path = sandbox::Path(c.file);
+    const bool stored = *c.reason == '\0';
+    const auto start = std::chrono::steady_clock::now();
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(http_get("http:", "//" + server.HostPort() + "/", path, quick), stored) << c.file;
+    const std::string trace = ::testing::internal::GetCapturedStderr();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << c.file;
+    EXPECT_EQ(FileExists(path), stored) << c.file;
+    if (stored) {
+      EXPECT_EQ(trace, "");
+      continue;
+    }
+    EXPECT_EQ(trace.rfind("127.0.0.1\t" + std::to_string(server.Port()) + "\t", 0), 0u) << trace;
+    EXPECT_NE(trace.find(c.reason), std::string::npos) << trace;
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), '\n'), 1) << trace;
+  }
+  SetSleepHook({});
 }
 
 TEST(HttpGet, UnparsableUrlReturnsFalse) {
@@ -84,20 +115,6 @@ TEST(HttpGet, UnparsableUrlReturnsFalse) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), std::string("Failed AfxParseURL |http:") + tail + "\n");
   }
   EXPECT_FALSE(FileExists(path));
-}
-
-TEST(HttpGet, UnwritableCopyIsNotStored) {
-  ScopedEnv noProxy("no_proxy", std::string("*"));
-  LocalHttpServer server;
-  server.SetResponse(200, "body");
-  SetSleepHook([](unsigned) {});
-  const std::string path = sandbox::Path("no/such/folder/page.htm");
-  ::testing::internal::CaptureStderr();
-  EXPECT_TRUE(http_get("http:", "//" + server.HostPort() + "/", path));
-  const std::string trace = ::testing::internal::GetCapturedStderr();
-  SetSleepHook({});
-  EXPECT_FALSE(FileExists(path));
-  EXPECT_NE(trace.find("\t" + std::to_string(server.Port()) + "\t"), std::string::npos) << trace;
 }
 
 }  // namespace
