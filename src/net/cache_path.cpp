@@ -63,18 +63,17 @@ std::u16string Head(const std::u16string& text, size_t units) {
 }
 
 // A long path keeps its file name and as much of its front (host first) as
-// fits; a hash of the whole path stands in for the cut middle, so different
-// long addresses keep different copies.
+// fits; a hash of the whole path always stands for the cut part, so different
+// addresses never share a copy, even when the name leaves no room for a front.
 std::string ShortenPath(const std::string& path) {
   const std::u16string whole = Utf8ToUtf16(path);
   if (whole.size() <= kCachePathLimit) return path;
   const std::string name = GetFileName(path);
-  const std::u16string name16 = Utf8ToUtf16(name);
-  if (name16.size() > kCachePathLimit) return name;
+  const size_t nameUnits = Utf8ToUtf16(name).size();
   const std::string marker = "~" + HashText(path);
-  const size_t tail = name16.size() + 1 + marker.size();  // "/" + name
-  if (tail > kCachePathLimit) return name;
-  const std::u16string front = Head(whole.substr(0, whole.size() - name16.size() - 1), kCachePathLimit - tail);
+  const size_t tail = marker.size() + 1 + nameUnits;  // marker + "/" + name
+  const size_t room = tail < kCachePathLimit ? kCachePathLimit - tail : 0;
+  const std::u16string front = Head(whole.substr(0, whole.size() - nameUnits - 1), room);
   return Utf16ToUtf8(front) + marker + "/" + name;
 }
 
