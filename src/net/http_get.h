@@ -10,8 +10,8 @@
 struct DownloadLimits {
   long connectTimeoutMs = 3000;
   long stallSeconds = 4;  // no byte for this long ends the transfer
-  long totalMs = 20000;
-  size_t maxBytes = 8 << 20;
+  long totalMs = 10000;   // per attempt: HTTPS and HTTP together stay within 20 s
+  size_t maxBytes = size_t{8} << 20;
 };
 
 // Fetches prefix + tail ("https:" or "http:" and "//host/path") and stores
