@@ -128,3 +128,9 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
   }
   return std::nullopt;
 }
+
+std::vector<std::string> DialogFiles(int argc, char** argv) {
+  std::vector<std::string> files;
+  for (int i = 1; i < argc; ++i) files.push_back(FullPath(argv[i]));
+  return files;
+}

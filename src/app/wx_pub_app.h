@@ -8,8 +8,8 @@
 
 class CWx_pubApp : public wxApp {
  public:
-  // Takes the FILE arguments; they reach the dialog as one drop.
-  bool OnInit() override;
+  // The FILE arguments, as full paths; they reach the dialog as one drop.
+  explicit CWx_pubApp(std::vector<std::string> files);
   // The dialog's own modal loop is the only message loop.
   int OnRun() override;
 

@@ -10,6 +10,7 @@
 #include <wx/valtext.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
@@ -20,6 +21,7 @@
 #include "app/file_drop_target.h"
 #include "app/wx_text.h"
 #include "platform/feedback.h"
+#include "platform/file_services.h"
 #include "platform/shell_exec.h"
 #include "update/update_check.h"
 #include "upfile/upload_failure_text.h"
@@ -50,6 +52,17 @@ constexpr ControlTemplate kList = {kIdList, "", 5, 28, 154, 141};
 
 constexpr const char* kCaption = "html などのアップロード";
 constexpr const char* kAboutItem = "ﾊﾞｰｼﾞｮﾝ情報(&A)...";
+
+// Empty when every path can be read; such a path would otherwise only show a
+// zero size and then be left out of the upload without a word.
+std::string UnreadableFilesText(const std::vector<std::string>& paths) {
+  std::string text;
+  for (const std::string& path : paths) {
+    const int error = F_Stat(path).Error();
+    if (error != 0) text += "\nファイル: " + path + "\n理由: " + std::strerror(error);
+  }
+  return text.empty() ? text : "読めないファイルがあります。" + text;
+}
 
 }  // namespace
 
@@ -137,6 +150,12 @@ void CWx_pubDlg::OnSize(wxSizeEvent& event) {
 void CWx_pubDlg::DropFiles(const std::vector<std::string>& paths) {
   AddDroppedFiles(m_FileList, paths);
   FillListBox();
+}
+
+void CWx_pubDlg::DropStartFiles(const std::vector<std::string>& paths) {
+  DropFiles(paths);
+  const std::string text = UnreadableFilesText(paths);
+  if (!text.empty()) CallAfter([text] { MessageBoxLog(text, MB_OK | MB_ICONEXCLAMATION); });
 }
 
 void CWx_pubDlg::FillListBox() {

@@ -21,6 +21,9 @@ class CWx_pubDlg : public wxDialog {
 
   // One drop of files and folders (also the files named on the command line).
   void DropFiles(const std::vector<std::string>& paths);
+  // The files named at start: one drop, and once the window is up a message
+  // naming those whose status cannot be read.
+  void DropStartFiles(const std::vector<std::string>& paths);
 
   const FileList& GetFileList() const { return m_FileList; }
   // Width the list box needs to scroll to: the widest line plus the border and

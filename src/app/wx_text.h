@@ -6,6 +6,13 @@
 
 #include <string>
 
-inline wxString FromUtf8(const std::string& text) { return wxString::FromUTF8(text.data(), text.size()); }
+#include "platform/utf.h"
+
+// File names need not be UTF-8: their stray bytes show as U+FFFD, where
+// wxString would drop the whole text.
+inline wxString FromUtf8(const std::string& text) {
+  const std::string valid = SanitizeUtf8(text);
+  return wxString::FromUTF8(valid.data(), valid.size());
+}
 
 inline std::string ToUtf8(const wxString& text) { return text.utf8_string(); }

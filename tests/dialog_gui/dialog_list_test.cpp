@@ -4,9 +4,11 @@
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 
+#include <clocale>
 #include <cstdlib>
 #include <ctime>
 
+#include "app/command_line.h"
 #include "app/dialog_ids.h"
 #include "gui_support.h"
 #include "support/sandbox.h"
@@ -74,6 +76,29 @@ TEST_F(DialogList, LinesShowTheSizeFieldForEveryUnit) {
   struct stat status{};
   ::stat(folder.c_str(), &status);
   EXPECT_EQ(lines[6], kDate + SizeField(static_cast<uint64_t>(status.st_size)) + "バイト zz folder");
+}
+
+TEST_F(DialogList, FilesNamedAtStartKeepTheirBytesUnderTheCLocale) {
+  const std::string locale = std::setlocale(LC_ALL, nullptr);
+  std::setlocale(LC_ALL, "C");
+  std::string arguments[] = {"wx_pub", MakeFile("写真.txt", 5), MakeFile("caf\xe9.txt", 1023),
+                             sandbox::Path("drop/gone.txt")};
+  char* argv[] = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data()};
+  gui::ModalAnswerer answerer;
+  dialog->DropStartFiles(DialogFiles(4, argv));
+  gui::ProcessPending();
+  std::setlocale(LC_ALL, locale.c_str());
+
+  EXPECT_EQ(dialog->GetFileList(), (FileList{arguments[2], arguments[3], arguments[1]}));
+  const std::vector<std::string> expected = {
+      std::string(kDate) + "   1,023 バイト caf\uFFFD.txt",
+      "1970/01/01 00:00:00       0 バイト gone.txt",
+      std::string(kDate) + "      5 バイト 写真.txt",
+  };
+  EXPECT_EQ(gui::ListLines(*dialog), expected);
+  EXPECT_EQ(answerer.messages,
+            std::vector<std::string>{"読めないファイルがあります。\nファイル: " + arguments[3] +
+                                     "\n理由: No such file or directory"});
 }
 
 TEST_F(DialogList, ClearListEmptiesTheListAndKeepsTheAddress) {
