@@ -7,12 +7,15 @@
 # The pages name bxSlider 4.1.2, which the npm registry does not carry; the
 # newest 4.x is served under those paths. playwright-core stays at 1.60, a
 # version that still runs on Debian 12's Node 18. Does nothing when done.
+# The page tests and tools/run.sh share one DEST, and may ask at the same time.
 set -euo pipefail
 dest="${1:?usage: page_libs.sh DEST}"
 stamp="$dest/.done"
-[ -f "$stamp" ] && exit 0
 
 mkdir -p "$dest"
+exec 9>"$dest/.lock"
+flock 9
+[ -f "$stamp" ] && exit 0
 npm install --prefix "$dest" --no-audit --no-fund --no-save --loglevel=error \
   jquery@1.9.1 'bxslider@^4' 'playwright-core@~1.60.0' >/dev/null
 

@@ -1,6 +1,7 @@
 // Loads a generated page in headless Chromium and checks what a visitor
 // gets: the slide show started, every image decoded, every table link
-// answered by the server. Prints one JSON line; exit 0 only when all holds.
+// answered by the server. Prints one JSON line (with the count of slides in
+// the started show); exit 0 only when all holds.
 // Arguments: playwright-core folder, chromium, page address, screenshot
 // path, fresh profile folder.
 'use strict';
@@ -15,6 +16,7 @@ async function check(context) {
   if (!response || response.status() !== 200) failures.push('page answered ' + (response && response.status()));
   await page.waitForSelector('.bx-wrapper', { state: 'attached', timeout: 15000 })
     .catch(() => failures.push('slide show did not start'));
+  const slides = (await page.$$('.bx-wrapper .bxslider > div')).length;
   const images = await page.$$eval('img', (all) => all.map((img) => ({ src: img.src, width: img.naturalWidth })));
   for (const image of images) {
     if (!(image.width > 0)) failures.push('image not loaded: ' + image.src);
@@ -25,7 +27,7 @@ async function check(context) {
     if (answer.status() !== 200) failures.push('link ' + link + ' answered ' + answer.status());
   }
   await page.screenshot({ path: screenshotPath, fullPage: true });
-  return { images: images.length, links: links.length, failures };
+  return { slides, images: images.length, links: links.length, failures };
 }
 
 (async () => {
