@@ -55,7 +55,11 @@ std::vector<std::string> ListFolder(const std::string& path, bool skipDots = tru
 std::vector<std::string> FilterFiles(const std::vector<std::string>& paths, const std::string& pattern);
 bool MatchesPattern(const std::string& name, const std::string& pattern);
 
-// Appends every folder below root, breadth-first (parents before children).
+// True for the link itself, wherever it points; a trailing '/' would look through it.
+bool IsSymbolicLink(const std::string& path);
+
+// Appends every folder below root, breadth-first (parents before children),
+// without entering links to folders.
 void EnumerateFolders(std::vector<std::string>& list, const std::string& root);
 
 // <temp>/Rescue/<folder of path, one level per drive and folder>, no trailing '/'.

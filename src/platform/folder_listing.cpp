@@ -1,4 +1,5 @@
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -30,9 +31,12 @@ bool Matches(const std::string& name, const std::string& pattern) {
   return p == pattern.size();
 }
 
+// Links are left out: a walk through them leaves the tree, or never ends.
 std::vector<std::string> DirectSubFolders(const std::string& folder) {
   std::vector<std::string> entries = ListFolder(AddSeparator(folder));
-  std::erase_if(entries, [](const std::string& entry) { return entry.back() != '/'; });
+  std::erase_if(entries, [](const std::string& entry) {
+    return entry.back() != '/' || IsSymbolicLink(RemoveSeparator(entry));
+  });
   return entries;
 }
 
@@ -59,6 +63,11 @@ std::vector<std::string> ListFolder(const std::string& path, bool skipDots) {
   }
   ::closedir(dir);
   return entries;
+}
+
+bool IsSymbolicLink(const std::string& path) {
+  struct stat status {};
+  return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
 bool MatchesPattern(const std::string& name, const std::string& pattern) {

@@ -1,6 +1,7 @@
 #include "upfile/del_ff.h"
 
 #include <algorithm>
+#include <set>
 
 #include "platform/file_services.h"
 #include "platform/folders.h"
@@ -24,6 +25,18 @@ bool RemoveEntry(const std::string& entry) {
   return RemoveFile(path);
 }
 
+// A link met on the way down from the outermost listed folder leads out of the
+// tool's folders: nothing behind it is removed.
+bool ReachedThroughLink(const std::string& path, const std::set<std::string>& listedFolders) {
+  bool inside = false;
+  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+    const std::string folder = path.substr(0, slash);
+    inside = inside || listedFolders.count(folder) > 0;
+    if (inside && IsSymbolicLink(folder)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 DelFF_E::~DelFF_E() { RemoveNow(); }
@@ -31,9 +44,11 @@ DelFF_E::~DelFF_E() { RemoveNow(); }
 void DelFF_E::Add(const std::string& path) { paths_.push_back(path); }
 
 void DelFF_E::RemoveNow() {
+  std::set<std::string> listed;
+  for (const std::string& entry : paths_) listed.insert(RemoveSeparator(entry));
   std::vector<std::string> kept;
   for (const std::string& entry : SortedDescendingUnique(paths_)) {
-    if (!RemoveEntry(entry)) kept.push_back(entry);
+    if (ReachedThroughLink(RemoveSeparator(entry), listed) || !RemoveEntry(entry)) kept.push_back(entry);
   }
   paths_ = std::move(kept);
 }

@@ -15,6 +15,7 @@ class DelFF_E {
   void Add(const std::string& path);
   // Removes, deepest path first, every listed file and every listed folder
   // that is empty by then; what stays (or cannot go) is kept for a later call.
+  // Nothing behind a link inside a listed folder is touched.
   void RemoveNow();
   const std::vector<std::string>& Paths() const { return paths_; }
 

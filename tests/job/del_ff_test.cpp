@@ -53,6 +53,20 @@ TEST(DelFF_E, KeepsFoldersThatStillHoldFilesForALaterCall) {
   EXPECT_TRUE(list.Paths().empty());
 }
 
+// What a walk through a link planted in the day folder would list.
+TEST(DelFF_E, NeverRemovesAnythingReachedThroughALink) {
+  const std::string day = Fresh("day");
+  const std::string outside = Fresh("outside");
+  sandbox::WriteFile(outside + "/sub/Thumbs.db", "x");
+  sandbox::MakeDirs(outside + "/empty");
+  fs::create_directory_symlink(outside, day + "/link");
+  DelFF_E list;
+  for (const char* entry : {"/link/sub/Thumbs.db", "/link/sub/", "/link/empty/", "/link/", "/"}) list.Add(day + entry);
+  list.RemoveNow();
+  EXPECT_TRUE(fs::exists(outside + "/sub/Thumbs.db"));
+  EXPECT_TRUE(fs::exists(outside + "/empty"));
+}
+
 TEST(DelFF_E, EmptiesItselfWhenDestroyed) {
   const std::string root = Fresh("end");
   sandbox::WriteFile(root + "/w/f.txt", "x");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "platform/file_services.h"
 #include "support/sandbox.h"
@@ -38,9 +39,10 @@ TEST(FolderListing, FilterMatchesFileNamesIgnoringCase) {
   EXPECT_FALSE(MatchesPattern("x", ""));
 }
 
-TEST(FolderListing, EnumerateFoldersIsBreadthFirst) {
+TEST(FolderListing, EnumerateFoldersIsBreadthFirstAndDoesNotFollowLinks) {
   const std::string root = sandbox::Path("tree");
   for (const char* folder : {"a/a1/a11", "a/a2", "b/b1", "c"}) sandbox::MakeDirs(root + "/" + folder);
+  for (const char* link : {"/a/self", "/a/again"}) std::filesystem::create_directory_symlink(".", root + link);
   sandbox::WriteFile(root + "/a/file", "not a folder");
   std::vector<std::string> list;
   EnumerateFolders(list, root);
