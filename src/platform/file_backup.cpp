@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/file_services.h"
 #include "platform/folders.h"
@@ -23,6 +24,14 @@ std::string FirstFreeNumberedName(const std::string& target) {
   return "";
 }
 
+// Without overwrite the copy is created exclusively (O_EXCL), so a link planted
+// at the target's name is taken away, never written through.
+bool CopyToNewFile(const std::string& from, const std::string& to) {
+  RemoveFile(to);
+  std::error_code error;
+  return std::filesystem::copy_file(from, to, std::filesystem::copy_options::none, error);
+}
+
 }  // namespace
 
 std::string GetRescueFolder(const std::string& path, bool create) {
@@ -41,5 +50,5 @@ std::string BackupFile(const std::string& path, bool numbered) {
   std::string target = AddSeparator(GetRescueFolder(path, true)) + GetFileName(path);
   if (numbered) target = FirstFreeNumberedName(target);
   if (target.empty()) return "";
-  return CopyFileOver(path, target) ? target : "";
+  return CopyToNewFile(path, target) ? target : "";
 }

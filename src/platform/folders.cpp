@@ -33,6 +33,19 @@ std::string UserTempFolder() {
   return folder;
 }
 
+// The shared temporary folder gets one folder per user that no one else can
+// enter. One that is a link, another user's or open to others may have been
+// planted there: the user's own cache folder stands in then.
+std::string PrivateTempFolder(const std::string& base) {
+  CreateFolder(base);
+  const std::string shared = AddSeparator(base) + GetProgramName() + "-" + std::to_string(UserId());
+  if (MakePrivateFolder(shared)) return shared + "/";
+  const std::string own = UserCacheFolder() + "/" + GetProgramName();
+  CreateFolder(UserCacheFolder());
+  MakePrivateFolder(own);   // below the user's home: used even when the user made it otherwise
+  return own + "/";
+}
+
 std::string CommonTempTemp() { return GetSpecialFolder(CSIDL_COMMON_DOCUMENTS) + "/Temp/Temp"; }
 
 }  // namespace
@@ -67,7 +80,7 @@ std::string ResolveTempFolder(const std::string& systemPath) {
   return folder;
 }
 
-std::string GetTempFolder() { return ResolveTempFolder(SystemTempPath()); }
+std::string GetTempFolder() { return ResolveTempFolder(PrivateTempFolder(SystemTempPath())); }
 
 std::string GetProgramTempFolder() {
   return AddSeparator(GetTempFolder()) + kTempFamily + "/" + GetProgramName() + "/";

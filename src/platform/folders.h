@@ -20,6 +20,8 @@ std::string GetUserName();
 // Only CSIDL_COMMON_DOCUMENTS is known; no trailing '/'.
 std::string GetSpecialFolder(int csidl);
 
+// The user's private temporary folder: <$TMPDIR or /tmp>/<program>-<uid>/,
+// mode 0700; <$XDG_CACHE_HOME or ~/.cache>/<program>/ when that one is not private.
 std::string GetTempFolder();
 
 // GetTempFolder with the system path given: the rules that follow the system call.

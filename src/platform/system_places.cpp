@@ -1,6 +1,7 @@
 #include "platform/system_places.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -53,6 +54,20 @@ std::string CommonDocumentsFolder() {
   if (folder.empty()) folder = home + "/Documents";
   return WithoutTrailingSlash(folder);
 }
+
+std::string UserCacheFolder() {
+  const std::string cache = EnvironmentValue("XDG_CACHE_HOME");
+  return WithoutTrailingSlash(cache.empty() ? EnvironmentValue("HOME") + "/.cache" : cache);
+}
+
+bool MakePrivateFolder(const std::string& path) {
+  ::mkdir(path.c_str(), 0700);
+  struct stat status {};
+  return ::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
+         (status.st_mode & 077) == 0;
+}
+
+unsigned UserId() { return ::geteuid(); }
 
 std::string ModuleFileName() {
   std::vector<char> buffer(4096);

@@ -12,6 +12,16 @@ std::string SystemTempPath();
 // user's documents folder. No trailing separator.
 std::string CommonDocumentsFolder();
 
+// $XDG_CACHE_HOME, else $HOME/.cache. No trailing separator.
+std::string UserCacheFolder();
+
+// Makes the folder (one level, mode 0700) when it is missing; true when it is
+// then a real folder, not a link, of the effective user that no one else may enter.
+bool MakePrivateFolder(const std::string& path);
+
+// Id of the effective user.
+unsigned UserId();
+
 // Full path of the running program file.
 std::string ModuleFileName();
 

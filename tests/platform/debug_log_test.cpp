@@ -39,7 +39,7 @@ TEST_F(DebugLog, EachHourStartsAFileWithMarkAndHeaderAndLineBreaksBecomeTabs) {
   EXPECT_EQ(raw.substr(0, 2), "\xFF\xFE");
   const std::string text = ReadTextFile(LogFolder() + "/0912_16.txt");
   const std::string stamp = "2022/09/12 16:26:40\t";
-  const std::string header = stamp + GetUserName() + "\t\t" + sandbox::Path("tmp/") + "\t\t";
+  const std::string header = stamp + GetUserName() + "\t\t" + GetTempFolder() + "\t\t";
   EXPECT_EQ(text.substr(0, header.size()), header);
   const size_t firstEnd = text.find("\r\n");
   ASSERT_NE(firstEnd, std::string::npos);

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "support/sandbox.h"
 
 TEST(FileBackup, RescueFolderGivesEveryDriveAndLevelItsOwnFolder) {
-  const std::string rescue = sandbox::Path("tmp/Rescue");
+  const std::string rescue = GetTempFolder() + "Rescue";
   EXPECT_EQ(GetRescueFolder("C:\\Web\\site\\index.htm", false), rescue + "/C/Web/site");
   EXPECT_FALSE(FolderExists(rescue));
   sandbox::MakeDirs(sandbox::Path("site/sub"));
@@ -17,8 +19,10 @@ TEST(FileBackup, RescueFolderGivesEveryDriveAndLevelItsOwnFolder) {
 TEST(FileBackup, NumberedCopiesTakeTheFirstFreeNumber) {
   const std::string page = sandbox::Path("site/index.htm");
   sandbox::WriteFile(page, "one");
-  const std::string folder = GetRescueFolder(page, false);
+  const std::string folder = GetRescueFolder(page, true);
+  std::filesystem::create_symlink(sandbox::Path("stolen"), folder + "/index.000.htm");   // planted, dangling
   EXPECT_EQ(BackupFile(page, true), folder + "/index.000.htm");
+  EXPECT_FALSE(std::filesystem::exists(sandbox::Path("stolen")));
   sandbox::WriteFile(page, "two");
   EXPECT_EQ(BackupFile(page, true), folder + "/index.001.htm");
   EXPECT_EQ(sandbox::ReadFile(folder + "/index.000.htm"), "one");

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
 
 #include "platform/clock.h"
 #include "platform/file_services.h"
@@ -7,10 +11,19 @@
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string PrivateName() { return "wx_pub-" + std::to_string(::geteuid()); }
+
+}  // namespace
+
 TEST(Folders, TemporaryFolderRules) {
-  EXPECT_EQ(GetTempFolder(), sandbox::Path("tmp/"));
+  EXPECT_EQ(GetTempFolder(), sandbox::Path("tmp/" + PrivateName() + "/"));
+  EXPECT_EQ(fs::status(GetTempFolder()).permissions(), fs::perms::owner_all);
   EXPECT_FALSE(FolderExists(GetProgramTempFolder()));
-  EXPECT_EQ(GetTempWorkFolder(), sandbox::Path("tmp/z_Suite.tmp/wx_pub/"));
+  EXPECT_EQ(GetTempWorkFolder(), GetTempFolder() + "z_Suite.tmp/wx_pub/");
   EXPECT_TRUE(FolderExists(GetProgramTempFolder()));
   {
     ScopedEnv lower("TMPDIR", sandbox::Path("c/windows/temp/"));
@@ -18,13 +31,38 @@ TEST(Folders, TemporaryFolderRules) {
   }
   ScopedEnv tmp("TMP", sandbox::Path("other"));
   EXPECT_EQ(ResolveTempFolder(""), sandbox::Path("other"));
-  ScopedEnv tmpdir("TMPDIR", "/" + std::string(300, 'x'));
-  EXPECT_EQ(GetTempFolder().size(), 260u);
+}
+
+// What another user could have planted or can enter gives way to the user's own cache folder.
+TEST(Folders, ATemporaryFolderThatIsNotPrivateIsRefused) {
+  const std::string outside = sandbox::Path("outside");
+  sandbox::MakeDirs(outside);
+  std::vector<std::function<void(const std::string&)>> plants = {
+      [&](const std::string& path) { fs::create_directory_symlink(outside, path); },
+      [](const std::string& path) { fs::create_directory(path); fs::permissions(path, fs::perms::all); },
+  };
+  if (::geteuid() == 0) {   // only root can give a folder away
+    plants.push_back([](const std::string& path) {
+      fs::create_directory(path);
+      fs::permissions(path, fs::perms::owner_all);
+      ASSERT_EQ(::chown(path.c_str(), 4242, 4242), 0);
+    });
+  }
+  for (size_t row = 0; row < plants.size(); ++row) {
+    const std::string shared = sandbox::Path("shared" + std::to_string(row));
+    sandbox::MakeDirs(shared);
+    plants[row](shared + "/" + PrivateName());
+    ScopedEnv tmpdir("TMPDIR", shared);
+    EXPECT_EQ(GetTempWorkFolder(), sandbox::Path("home/.cache/wx_pub/z_Suite.tmp/wx_pub/")) << shared;
+  }
+  EXPECT_TRUE(fs::is_empty(outside));
+  EXPECT_EQ(fs::status(sandbox::Path("home/.cache/wx_pub")).permissions(), fs::perms::owner_all);
 }
 
 TEST(Folders, WorkFolderFallsBackBelowCommonDocumentsWhenItCannotBeCreated) {
   sandbox::WriteFile(sandbox::Path("blocked"), "a file where a folder should go");
   ScopedEnv tmpdir("TMPDIR", sandbox::Path("blocked/"));
+  ScopedEnv home("HOME", sandbox::Path("blocked"));
   const std::string work = GetTempWorkFolder();
   EXPECT_EQ(work, sandbox::Path("documents/Temp/Temp/z_Suite.tmp/") + GetFileStem(GetModulePath()) + "/");
   EXPECT_TRUE(FolderExists(work));
@@ -35,7 +73,7 @@ TEST(Folders, DatedFolderCarriesTheLocalDateInEightDigits) {
   ScopedEnv tz("TZ", "UTC0");
   clock.SetWallClock(1663000000);  // 2022-09-12 16:26:40 UTC
   const std::string dated = GetDatedTempFolder();
-  EXPECT_EQ(dated, sandbox::Path("tmp/z_Suite.tmp/wx_pub/20220912/"));
+  EXPECT_EQ(dated, GetTempFolder() + "z_Suite.tmp/wx_pub/20220912/");
   EXPECT_TRUE(FolderExists(dated));
   EXPECT_EQ(MakeDatedFolder(sandbox::Path("base")), sandbox::Path("base/20220912"));
   EXPECT_TRUE(FolderExists(sandbox::Path("base/20220912")));

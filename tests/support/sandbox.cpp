@@ -30,7 +30,7 @@ class SandboxEnvironment : public ::testing::Environment {
     ::setenv("HOME", (root + "/home").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
     ::setenv("Z_SUITE_COMMON_DOCUMENTS", (root + "/documents").c_str(), 1);
-    for (const char* name : {"TMP", "TEMP", "XDG_DOCUMENTS_DIR"}) ::unsetenv(name);
+    for (const char* name : {"TMP", "TEMP", "XDG_DOCUMENTS_DIR", "XDG_CACHE_HOME"}) ::unsetenv(name);
   }
   void TearDown() override {
     if (!std::getenv("WXPUB_KEEP_SANDBOX")) {
