@@ -1,5 +1,7 @@
 #include "platform/debug_log.h"
 
+#include <iostream>
+
 #include "platform/clock.h"
 #include "platform/folders.h"
 #include "platform/system_places.h"
@@ -49,7 +51,7 @@ bool DbgDumper::Dump(const Bytes& bytes) {
   // A failure met while logging (a folder that cannot be made) is logged
   // itself; that entry is dropped instead of recursing.
   static bool busy = false;
-  if (busy) return false;
+  if (busy || givenUp_) return false;
   busy = true;
   const bool written = Write(bytes);
   busy = false;
@@ -66,7 +68,11 @@ bool DbgDumper::Write(const Bytes& bytes) {
 
   const std::string path = folder + "/" + FormatLocalTime("%m%d_%H") + ".txt";
   FILE* file = OpenFileWait(path, "ab", kWaitSeconds);
-  if (!file) return false;
+  if (!file) {
+    givenUp_ = true;
+    std::cerr << "Can't open ab  " << path << "\tno debug log for the rest of this run" << std::endl;
+    return false;
+  }
   const bool fresh = F_Stat(path).Size() == 0;
   const bool written = (!fresh || WriteAll(file, HeaderBytes())) && WriteAll(file, bytes);
   return std::fclose(file) == 0 && written;

@@ -21,6 +21,8 @@ std::string DbgLogBaseFolder();
 void DeleteOldLogs(const std::string& folder, int days = 10);
 
 // Writes to the log; old logs are cleaned up once, before the first write.
+// A log that cannot be opened once is given up (one line to standard error),
+// so that later entries do not wait for it again.
 class DbgDumper {
  public:
   bool Dump(const Bytes& bytes);
@@ -29,4 +31,5 @@ class DbgDumper {
   bool Write(const Bytes& bytes);
 
   bool cleanupPending_ = true;
+  bool givenUp_ = false;
 };

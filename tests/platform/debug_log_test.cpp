@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 #include <utime.h>
 
+#include <algorithm>
+
 #include "platform/debug_log.h"
 #include "platform/folders.h"
 #include "platform/text_decode.h"
@@ -80,10 +82,14 @@ TEST_F(DebugLog, CleanUpOnceSparesReadOnlyAndRecentFiles) {
   ::chmod(locked.c_str(), 0644);
 }
 
-TEST_F(DebugLog, DumpFailsWhenTheLogCannotBeOpened) {
+TEST_F(DebugLog, ALogThatCannotBeOpenedIsGivenUpForTheRunWithOneLine) {
   ScopedEnv documents("Z_SUITE_COMMON_DOCUMENTS", sandbox::Path("blocked-documents"));
   sandbox::WriteFile(sandbox::Path("blocked-documents/Temp/Temp/DbgDump"), "a file in the way");
   DbgDumper dumper;
+  ::testing::internal::CaptureStderr();
   EXPECT_FALSE(dumper.Dump({'a', 0}));
+  EXPECT_FALSE(dumper.Dump({'b', 0}));
   EXPECT_EQ(clock_.Sleeps().size(), 99u);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
