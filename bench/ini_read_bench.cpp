@@ -15,7 +15,7 @@
 #include "platform/file_services.h"
 #include "platform/ini_document.h"
 #include "platform/ini_file.h"
-#include "platform/text_decode.h"
+#include "platform/ini_lines.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ int main() {
 
   const double floor = NanosecondsPerRead(kReads, [&] { return ReadFileBytes(path).size(); });
   const double parsed = NanosecondsPerRead(kReads, [&] {
-    const IniDocument document = IniDocument::Parse(DecodeText(ReadFileBytes(path)));
+    const IniDocument document = IniDocument::Parse(*SplitIniFile(ReadFileBytes(path)));
     const std::string* value = document.Find("preference", "IMG_WIDTH_DATA_BR");
     return value ? value->size() : 0;
   });

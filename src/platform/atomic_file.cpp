@@ -7,17 +7,23 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 
 #include "platform/debug_log.h"
 
 namespace {
 
-std::string FollowLink(const std::string& path) {
-  struct stat status {};
-  if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+constexpr int kMaxLinks = 40;  // as many as the kernel follows
+
+// The path a chain of symbolic links leads to, which need not exist yet; empty for a loop.
+std::string FollowLinks(std::string path) {
+  for (int hop = 0; hop < kMaxLinks; ++hop) {
+    char target[PATH_MAX];
+    const ssize_t size = ::readlink(path.c_str(), target, sizeof target);
+    if (size < 0) return path;
+    const std::string next(target, static_cast<size_t>(size));
+    path = next.starts_with('/') ? next : path.substr(0, path.rfind('/') + 1) + next;
+  }
+  return "";
 }
 
 std::string TemporaryName(const std::string& target) {
@@ -41,7 +47,12 @@ bool WriteAll(int fd, const Bytes& bytes) {
 }  // namespace
 
 bool ReplaceFileAtomically(const std::string& path, const Bytes& bytes) {
-  const std::string target = FollowLink(path);
+  const std::string target = FollowLinks(path);
+  // Judged by the mode bits: root may write to any file.
+  if (target.empty() || F_Stat(target).IsReadOnly()) {
+    DbgLog("Can't open wb  " + path);
+    return false;
+  }
   const std::string temporary = TemporaryName(target);
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) {

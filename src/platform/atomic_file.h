@@ -7,6 +7,8 @@
 #include "platform/file_services.h"
 
 // Writes the bytes into a new file beside the target and renames it over the
-// target (a symbolic link is followed). Never creates a folder. An existing
-// file keeps its permission bits.
+// target. A symbolic link is followed, also to a target that does not exist
+// yet, and stays a link. Never creates a folder. An existing file keeps its
+// permission bits; a read-only one (no write permission for its owner) is
+// not replaced.
 bool ReplaceFileAtomically(const std::string& path, const Bytes& bytes);

@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include "platform/text_case.h"
+
 namespace {
 
 constexpr const char* kReplacement = "\xEF\xBF\xBD";
@@ -46,16 +48,19 @@ class Converter {
 
 }  // namespace
 
-std::string Cp932ToUtf8(std::string_view bytes) {
+std::optional<std::string> ConvertToUtf8(std::string_view bytes, const char* from) {
+  if (IsAscii(bytes)) return std::string(bytes);
   std::string out;
-  Converter converter("UTF-8", "CP932");
-  if (!converter.Valid()) return out;
+  Converter converter("UTF-8", from);
+  if (!converter.Valid()) return std::nullopt;
   while (converter.Convert(bytes, out) != 0) {
     out += kReplacement;
     bytes.remove_prefix(1);
   }
   return out;
 }
+
+std::optional<std::string> Cp932ToUtf8(std::string_view bytes) { return ConvertToUtf8(bytes, "CP932"); }
 
 bool Utf8ToCp932(std::string_view text, std::string& out) {
   out.clear();

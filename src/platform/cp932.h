@@ -1,11 +1,16 @@
 // Code page 932 (Shift_JIS as Windows uses it) to and from UTF-8, through iconv.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-// Never fails: a byte that does not start a valid character becomes U+FFFD.
-std::string Cp932ToUtf8(std::string_view bytes);
+// Bytes in the iconv encoding `from` as UTF-8; a byte that does not start a
+// valid character becomes U+FFFD. nullopt when no converter can be opened;
+// 7-bit bytes need none.
+std::optional<std::string> ConvertToUtf8(std::string_view bytes, const char* from);
+
+std::optional<std::string> Cp932ToUtf8(std::string_view bytes);
 
 // False when any character has no CP932 form (out then holds nothing useful).
 bool Utf8ToCp932(std::string_view text, std::string& out);

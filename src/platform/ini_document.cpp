@@ -3,11 +3,11 @@
 #include "platform/ini_line.h"
 #include "platform/text_case.h"
 
-IniDocument IniDocument::Parse(std::string_view text) {
+IniDocument IniDocument::Parse(const IniFileLines& file) {
   IniDocument document;
   Entries* current = nullptr;  // null outside a section and in a repeated one
-  for (std::string_view piece : SplitLinesKeepEnds(text)) {
-    const IniLine line = ParseIniLine(piece.substr(0, piece.size() - LineEnd(piece).size()));
+  for (const IniFileLine& fileLine : file.lines) {
+    const IniLine line = ParseIniLine(fileLine.text);
     if (line.kind == IniLineKind::Section) {
       auto [where, isNew] = document.sections_.try_emplace(ToLowerText(line.name));
       current = isNew ? &where->second : nullptr;

@@ -1,13 +1,15 @@
-// An INI text parsed once for repeated lookups.
+// An INI file parsed once for repeated lookups.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/ini_lines.h"
+
 class IniDocument {
  public:
-  static IniDocument Parse(std::string_view text);
+  static IniDocument Parse(const IniFileLines& file);
 
   // The value of key in section (both without regard to case), or nullptr.
   // Only the first section of a name counts and, in it, the first entry of a key.

@@ -1,108 +1,100 @@
 #include "platform/ini_editor.h"
 
-#include <vector>
-
 #include "platform/ini_line.h"
 #include "platform/text_case.h"
+#include "platform/text_encode.h"
 
 namespace {
 
 constexpr std::string_view kNewLine = "\r\n";
+constexpr size_t kNone = std::string_view::npos;
 
-struct Lines {
-  std::vector<std::string_view> pieces;
+IniLine Parsed(const IniFileLines& file, size_t i) { return ParseIniLine(file.lines[i].text); }
 
-  explicit Lines(std::string_view text) : pieces(SplitLinesKeepEnds(text)) {}
-
-  IniLine Parsed(size_t i) const { return ParseIniLine(Content(i)); }
-  std::string_view Content(size_t i) const { return pieces[i].substr(0, pieces[i].size() - LineEnd(pieces[i]).size()); }
-
-  // Joins pieces [from, to) unchanged.
-  std::string Join(size_t from, size_t to) const {
-    std::string out;
-    for (size_t i = from; i < to; ++i) out += pieces[i];
-    return out;
-  }
-};
-
-// Lines [header, end) of the first section of the name, or header == npos.
+// Lines [header, end) of the first section of the name, or header == kNone.
 struct SectionRange {
-  size_t header = std::string_view::npos;
+  size_t header = kNone;
   size_t end = 0;
 };
 
-SectionRange FindSection(const Lines& lines, std::string_view section) {
+SectionRange FindSection(const IniFileLines& file, std::string_view section) {
   SectionRange range;
-  for (size_t i = 0; i < lines.pieces.size(); ++i) {
-    const IniLine line = lines.Parsed(i);
+  for (size_t i = 0; i < file.lines.size(); ++i) {
+    const IniLine line = Parsed(file, i);
     if (line.kind != IniLineKind::Section) continue;
-    if (range.header != std::string_view::npos) {
+    if (range.header != kNone) {
       range.end = i;
       return range;
     }
     if (EqualNoCase(line.name, section)) range.header = i;
   }
-  range.end = lines.pieces.size();
+  range.end = file.lines.size();
   return range;
 }
 
-size_t FindKey(const Lines& lines, const SectionRange& range, std::string_view key) {
+size_t FindKey(const IniFileLines& file, const SectionRange& range, std::string_view key) {
   for (size_t i = range.header + 1; i < range.end; ++i) {
-    const IniLine line = lines.Parsed(i);
+    const IniLine line = Parsed(file, i);
     if (line.kind == IniLineKind::Entry && EqualNoCase(line.name, key)) return i;
   }
-  return std::string_view::npos;
+  return kNone;
 }
 
-// Piece i with a line end, so that a line can follow it.
-std::string Terminated(std::string_view piece) {
-  std::string out(piece);
-  if (LineEnd(piece).empty()) out += kNewLine;
+// The file with its bytes [from, to) replaced.
+Bytes Splice(const IniFileLines& file, size_t from, size_t to, const Bytes& with) {
+  Bytes out(file.bytes.begin(), file.bytes.begin() + static_cast<std::ptrdiff_t>(from));
+  out.insert(out.end(), with.begin(), with.end());
+  out.insert(out.end(), file.bytes.begin() + static_cast<std::ptrdiff_t>(to), file.bytes.end());
   return out;
 }
+
+// The same with text in the file's encoding; nullopt when it has no form there.
+std::optional<Bytes> SpliceText(const IniFileLines& file, size_t from, size_t to, const std::string& text) {
+  const std::optional<Bytes> encoded = EncodeAs(file.code, text);
+  if (!encoded) return std::nullopt;
+  return Splice(file, from, to, *encoded);
+}
+
+// What a line needs in front of a line that is to follow it.
+std::string_view BreakAfter(const IniFileLine& line) { return line.end == line.contentEnd ? kNewLine : ""; }
 
 std::string Entry(std::string_view key, std::string_view value) {
-  std::string out(key);
-  out += '=';
-  out += value;
-  out += kNewLine;
-  return out;
+  return std::string(key) + '=' + std::string(value) + std::string(kNewLine);
 }
 
 }  // namespace
 
-std::string IniSetValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
-  const Lines lines(text);
-  const size_t count = lines.pieces.size();
-  const SectionRange range = FindSection(lines, section);
-  if (range.header == std::string_view::npos) {
-    std::string out = count == 0 ? std::string() : lines.Join(0, count - 1) + Terminated(lines.pieces.back());
-    return out + "[" + std::string(section) + "]" + std::string(kNewLine) + Entry(key, value);
+std::optional<Bytes> IniSetValue(const IniFileLines& file, std::string_view section, std::string_view key,
+                                 std::string_view value) {
+  const std::vector<IniFileLine>& lines = file.lines;
+  const SectionRange range = FindSection(file, section);
+  if (range.header == kNone) {
+    const std::string header = "[" + std::string(section) + "]" + std::string(kNewLine);
+    const std::string_view before = lines.empty() ? "" : BreakAfter(lines.back());
+    return SpliceText(file, file.bytes.size(), file.bytes.size(), std::string(before) + header + Entry(key, value));
   }
-  const size_t at = FindKey(lines, range, key);
-  if (at != std::string_view::npos) {
+  const size_t at = FindKey(file, range, key);
+  if (at != kNone) {
     // Only the value changes: the key's spelling and spacing stay as the user wrote them.
-    const std::string_view piece = lines.pieces[at];
-    std::string line(piece.substr(0, lines.Parsed(at).valueStart));
-    return lines.Join(0, at) + line + std::string(value) + std::string(LineEnd(piece)) + lines.Join(at + 1, count);
+    const IniFileLine& line = lines[at];
+    return SpliceText(file, line.begin, line.contentEnd,
+                      line.text.substr(0, Parsed(file, at).valueStart) + std::string(value));
   }
   size_t last = range.end - 1;  // the new entry follows the section's last non-blank line
-  while (last > range.header && TrimBlanks(lines.Content(last)).empty()) --last;
-  return lines.Join(0, last) + Terminated(lines.pieces[last]) + Entry(key, value) + lines.Join(last + 1, count);
+  while (last > range.header && TrimBlanks(lines[last].text).empty()) --last;
+  return SpliceText(file, lines[last].end, lines[last].end, std::string(BreakAfter(lines[last])) + Entry(key, value));
 }
 
-std::optional<std::string> IniRemoveKey(std::string_view text, std::string_view section, std::string_view key) {
-  const Lines lines(text);
-  const SectionRange range = FindSection(lines, section);
-  if (range.header == std::string_view::npos) return std::nullopt;
-  const size_t at = FindKey(lines, range, key);
-  if (at == std::string_view::npos) return std::nullopt;
-  return lines.Join(0, at) + lines.Join(at + 1, lines.pieces.size());
+std::optional<Bytes> IniRemoveKey(const IniFileLines& file, std::string_view section, std::string_view key) {
+  const SectionRange range = FindSection(file, section);
+  if (range.header == kNone) return std::nullopt;
+  const size_t at = FindKey(file, range, key);
+  if (at == kNone) return std::nullopt;
+  return Splice(file, file.lines[at].begin, file.lines[at].end, {});
 }
 
-std::optional<std::string> IniRemoveSection(std::string_view text, std::string_view section) {
-  const Lines lines(text);
-  const SectionRange range = FindSection(lines, section);
-  if (range.header == std::string_view::npos) return std::nullopt;
-  return lines.Join(0, range.header) + lines.Join(range.end, lines.pieces.size());
+std::optional<Bytes> IniRemoveSection(const IniFileLines& file, std::string_view section) {
+  const SectionRange range = FindSection(file, section);
+  if (range.header == kNone) return std::nullopt;
+  return Splice(file, file.lines[range.header].begin, file.lines[range.end - 1].end, {});
 }

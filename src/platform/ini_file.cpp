@@ -10,12 +10,10 @@
 #include <unordered_map>
 
 #include "platform/atomic_file.h"
-#include "platform/utf16le.h"
 #include "platform/file_stamp.h"
 #include "platform/ini_editor.h"
 #include "platform/ini_line.h"
 #include "platform/number_text.h"
-#include "platform/text_decode.h"
 
 namespace {
 
@@ -55,9 +53,10 @@ std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
     gCache.erase(path);
     return nullptr;
   }
+  const std::optional<IniFileLines> file = SplitIniFile(std::move(bytes));
+  const IniDocument document = file ? IniDocument::Parse(*file) : IniDocument();  // undecodable: empty
   // Judged on the stamp taken before reading: a write during the read shows as a new stamp.
-  entry = {stamp, IsSettledStamp(stamp),
-           std::make_shared<const IniDocument>(IniDocument::Parse(DecodeText(std::move(bytes))))};
+  entry = {stamp, IsSettledStamp(stamp), std::make_shared<const IniDocument>(document)};
   return entry.document;
 }
 
@@ -75,31 +74,19 @@ bool IsWritableKey(const std::string& key) {
          key.find('=') == std::string::npos;
 }
 
-bool StartsWith(const Bytes& bytes, std::initializer_list<unsigned char> prefix) {
-  return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
-}
+using FileEdit = std::function<std::optional<Bytes>(const IniFileLines& file)>;
 
-// UTF-16 LE files stay so; everything else is stored as UTF-8, keeping a UTF-8 mark.
-Bytes EncodeLike(const Bytes& original, const std::string& text) {
-  const bool utf32 = StartsWith(original, {0xFF, 0xFE, 0x00, 0x00});
-  if (StartsWith(original, {0xFF, 0xFE}) && !utf32) return EncodeUtf16LeWithBom(text);
-  Bytes bytes;
-  if (StartsWith(original, {0xEF, 0xBB, 0xBF})) bytes = {0xEF, 0xBB, 0xBF};
-  bytes.insert(bytes.end(), text.begin(), text.end());
-  return bytes;
-}
-
-using TextEdit = std::function<std::optional<std::string>(const std::string& text)>;
-
-bool EditFile(const std::string& path, const TextEdit& edit) {
+// Nothing is written unless every line of the file could be decoded and the edit found its form.
+bool EditFile(const std::string& path, const FileEdit& edit) {
   if (path.empty()) return false;
   std::lock_guard lock(gMutex);
   Bytes original;
   if (!ReadWholeFile(path, original) && errno != ENOENT) return false;
-  const std::optional<std::string> edited = edit(DecodeText(original));
+  const std::optional<IniFileLines> file = SplitIniFile(std::move(original));
+  const std::optional<Bytes> edited = file ? edit(*file) : std::nullopt;
   if (!edited) return false;
   gCache.erase(path);
-  return ReplaceFileAtomically(path, EncodeLike(original, *edited));
+  return ReplaceFileAtomically(path, *edited);
 }
 
 }  // namespace
@@ -129,15 +116,15 @@ int IniReadInt(const std::string& section, const std::string& key, int def, cons
 bool IniWriteString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& path) {
   if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value)) return false;
-  return EditFile(path, [&](const std::string& text) { return IniSetValue(text, section, key, value); });
+  return EditFile(path, [&](const IniFileLines& file) { return IniSetValue(file, section, key, value); });
 }
 
 bool IniDeleteKey(const std::string& section, const std::string& key, const std::string& path) {
   if (TrimBlanks(section).empty() || TrimBlanks(key).empty()) return false;
-  return EditFile(path, [&](const std::string& text) { return IniRemoveKey(text, section, key); });
+  return EditFile(path, [&](const IniFileLines& file) { return IniRemoveKey(file, section, key); });
 }
 
 bool IniDeleteSection(const std::string& section, const std::string& path) {
   if (TrimBlanks(section).empty()) return false;
-  return EditFile(path, [&](const std::string& text) { return IniRemoveSection(text, section); });
+  return EditFile(path, [&](const IniFileLines& file) { return IniRemoveSection(file, section); });
 }

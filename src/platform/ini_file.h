@@ -2,10 +2,12 @@
 // GetPrivateProfileInt, WritePrivateProfileString) as the tool uses them.
 //
 // Sections and keys match without regard to case; a missing file, section or
-// key gives the default. A file is read in any encoding the text decoder knows;
-// a write keeps a UTF-16 LE file (with BOM) so and stores anything else as
-// UTF-8, changing only the one line it writes. Reads are served from a parsed
-// copy while the file is unchanged, so reading a key per page cell stays cheap.
+// key gives the default. A file is read in any encoding the text decoder knows,
+// line by line, so that a zero byte hides no more than the rest of its line.
+// A write changes only the line it writes and keeps every other line's bytes;
+// the new line is in the file's encoding (UTF-8 in a 7-bit file, 7-bit text
+// only where the encoding is a guess). Reads are served from a parsed copy
+// while the file is unchanged, so reading a key per page cell stays cheap.
 #pragma once
 
 #include <memory>
@@ -31,9 +33,11 @@ std::optional<std::string> IniFindString(const std::string& section, const std::
 // The parsed file, for several lookups at once; nullptr when it is missing.
 std::shared_ptr<const IniDocument> IniLoad(const std::string& path);
 
-// Creates a missing file (never a missing folder). False for names that the
-// file could not hold (empty, line breaks, "=" in a key, "]" in a section)
-// and for values with line breaks.
+// Creates a missing file (never a missing folder). False, with the file
+// unchanged, for names that the file could not hold (empty, line breaks, "="
+// in a key, "]" in a section), for values with line breaks, for text that has
+// no form in the file's encoding, and for a file that cannot be decoded or is
+// read-only.
 bool IniWriteString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& path);
 

@@ -46,22 +46,3 @@ IniLine ParseIniLine(std::string_view line) {
   result.value = StripQuotes(TrimBlanks(line.substr(start)));
   return result;
 }
-
-std::vector<std::string_view> SplitLinesKeepEnds(std::string_view text) {
-  std::vector<std::string_view> pieces;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    pieces.push_back(text.substr(start, i + 1 - start));
-    start = i + 1;
-  }
-  if (start < text.size()) pieces.push_back(text.substr(start));
-  return pieces;
-}
-
-std::string_view LineEnd(std::string_view piece) {
-  size_t content = piece.size();
-  while (content > 0 && (piece[content - 1] == '\r' || piece[content - 1] == '\n')) --content;
-  return piece.substr(content);
-}

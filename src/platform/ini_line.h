@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 enum class IniLineKind { Other, Comment, Section, Entry };
 
@@ -16,11 +15,5 @@ struct IniLine {
 
 // Classifies a line given without its line end.
 IniLine ParseIniLine(std::string_view line);
-
-// The text cut into lines; each piece keeps its own line end (CR LF, LF or CR).
-std::vector<std::string_view> SplitLinesKeepEnds(std::string_view text);
-
-// The line end at the end of a piece from SplitLinesKeepEnds ("" for the last line without one).
-std::string_view LineEnd(std::string_view piece);
 
 std::string_view TrimBlanks(std::string_view text);

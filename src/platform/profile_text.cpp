@@ -6,6 +6,7 @@
 #include "platform/utf16le.h"
 #include "platform/clock.h"
 #include "platform/text_decode.h"
+#include "platform/text_encode.h"
 
 namespace {
 
@@ -24,6 +25,16 @@ void ReadRest(FILE* file, Bytes& bytes) {
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
 }
 
+// The text when the encoding is settled and it keeps every byte (no zero, no
+// invalid byte): a rewrite must not lose or garble what it cannot read.
+std::optional<std::string> DecodeWithoutLoss(Bytes bytes) {
+  size_t markSize = 0;
+  const int code = DetectEncodingOf(bytes, markSize);
+  bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(markSize));
+  const std::optional<std::string> text = DecodeAs(code, bytes);
+  return text && EncodeAs(code, *text) == bytes ? text : std::nullopt;
+}
+
 }  // namespace
 
 // Runs at every construction of a profile: a missing or converted file costs one open and read.
@@ -36,5 +47,6 @@ bool RewriteProfileAsUtf16(const std::string& path) {
   if (!done) ReadRest(file, bytes);
   std::fclose(file);
   if (done) return true;
-  return ReplaceFileAtomically(path, EncodeUtf16LeWithBom(ConversionNote() + DecodeText(std::move(bytes))));
+  const std::optional<std::string> text = DecodeWithoutLoss(std::move(bytes));
+  return text && ReplaceFileAtomically(path, EncodeUtf16LeWithBom(ConversionNote() + *text));
 }

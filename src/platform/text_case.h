@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+// True when the text holds 7-bit characters only.
+bool IsAscii(std::string_view text);
+
 // The text with every letter in lower case; other characters unchanged.
 std::string ToLowerText(std::string_view text);
 

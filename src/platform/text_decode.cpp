@@ -78,16 +78,6 @@ int PatternTest(const Bytes& bytes) {
   return CountUtf8(bytes);
 }
 
-int TerminatorSize(int code) {
-  switch (code) {
-    case kEncodingUtf16Le:
-    case kEncodingUtf16Be: return 2;
-    case kEncodingUtf32Le:
-    case kEncodingUtf32Be: return 4;
-    default: return 1;
-  }
-}
-
 // Recognises a byte-order mark and says how many bytes it takes; 0 when there is none.
 int MarkCode(const Bytes& bytes, size_t& markSize) {
   const unsigned char b0 = ByteAt(bytes, 0), b1 = ByteAt(bytes, 1), b2 = ByteAt(bytes, 2);
@@ -140,18 +130,33 @@ std::string_view UpToZero(const Bytes& bytes) {
 
 }  // namespace
 
+size_t UnitSize(int code) {
+  switch (code) {
+    case kEncodingUtf16Le:
+    case kEncodingUtf16Be: return 2;
+    case kEncodingUtf32Le:
+    case kEncodingUtf32Be: return 4;
+    default: return 1;
+  }
+}
+
+int DetectEncodingOf(const Bytes& bytes, size_t& markSize) {
+  const int code = MarkCode(bytes, markSize);
+  // A mark completed by the bytes beyond the end ("FE" alone) takes what there is.
+  markSize = std::min(markSize, bytes.size());
+  return markSize == 0 ? PatternTest(bytes) : code;
+}
+
 int DetectEncoding(Bytes& bytes) {
   size_t markSize = 0;
-  int code = MarkCode(bytes, markSize);
-  // A mark completed by the bytes beyond the end ("FE" alone) takes what there is.
-  bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(markSize, bytes.size())));
-  if (markSize == 0) code = PatternTest(bytes);
-  bytes.insert(bytes.end(), static_cast<size_t>(TerminatorSize(code)), 0);
+  const int code = DetectEncodingOf(bytes, markSize);
+  bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(markSize));
+  bytes.insert(bytes.end(), UnitSize(code), 0);
   return code;
 }
 
-std::string DecodeText(Bytes bytes) {
-  switch (DetectEncoding(bytes)) {
+std::optional<std::string> DecodeAs(int code, Bytes bytes) {
+  switch (code) {
     case kEncodingUtf16Be: SwapUnits(bytes, 2); return FromUtf16Le(bytes);
     case kEncodingUtf16Le: return FromUtf16Le(bytes);
     case kEncodingUtf32Be: SwapUnits(bytes, 4); return FromUtf32Le(bytes);
@@ -159,6 +164,11 @@ std::string DecodeText(Bytes bytes) {
     case kEncodingUtf8: return SanitizeUtf8(UpToZero(bytes));
     default: return Cp932ToUtf8(UpToZero(bytes));
   }
+}
+
+std::string DecodeText(Bytes bytes) {
+  const int code = DetectEncoding(bytes);
+  return DecodeAs(code, std::move(bytes)).value_or("");
 }
 
 std::string ReadTextFile(const std::string& path) {

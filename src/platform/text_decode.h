@@ -2,6 +2,7 @@
 // there is one, else a byte-pattern test picks 7-bit, Shift_JIS or UTF-8.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/file_services.h"
@@ -15,11 +16,22 @@ constexpr int kEncodingUtf32Be = 33;
 constexpr int kEncoding7Bit = 65;
 constexpr int kEncodingShiftJis = 74;
 
+// Bytes per code unit of an encoding code: 1, 2 or 4.
+size_t UnitSize(int code);
+
+// The encoding code of the bytes; markSize gets the size of the byte-order
+// mark in front of them (0 without one).
+int DetectEncodingOf(const Bytes& bytes, size_t& markSize);
+
 // Returns the encoding code; removes the mark and appends a zero terminator
 // of the code's unit size.
 int DetectEncoding(Bytes& bytes);
 
-// The text up to its first zero character, as UTF-8.
+// Bytes without a mark in the encoding of a code, up to their first zero
+// character, as UTF-8; nullopt when they need a converter that is missing.
+std::optional<std::string> DecodeAs(int code, Bytes bytes);
+
+// The text up to its first zero character, as UTF-8 (empty when it cannot be decoded).
 std::string DecodeText(Bytes bytes);
 
 // Empty when the file does not exist.

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -163,17 +164,48 @@ TEST(IniFileWrite, ChangesOnlyTheLineItWrites) {
   EXPECT_EQ(IniReadInt("preference", "WIDTH", 0, path), 300);
 }
 
-TEST(IniFileWrite, KeepsUtf16AndStoresOtherEncodingsAsUtf8) {
-  const std::string utf16 = sandbox::Path("write/utf16.ini");
-  sandbox::WriteFile(utf16, Utf16LeWithBom("[s]\r\nname=日本語\r\n"));
-  ASSERT_TRUE(IniWriteString("s", "more", "テキスト", utf16));
-  EXPECT_EQ(sandbox::ReadFile(utf16), Utf16LeWithBom("[s]\r\nname=日本語\r\nmore=テキスト\r\n"));
-
-  const std::string sjis = sandbox::Path("write/sjis.ini");
-  sandbox::WriteFile(sjis, ShiftJis("[s]\r\nname=日本語\r\n"));
-  ASSERT_TRUE(IniWriteString("s", "k", "v", sjis));
-  EXPECT_EQ(sandbox::ReadFile(sjis), "[s]\r\nname=日本語\r\nk=v\r\n");
-  EXPECT_EQ(IniReadString("s", "name", "", sjis), "日本語");
+// A write keeps every other line's bytes, whatever the file holds, or changes nothing.
+TEST(IniFileWrite, KeepsOtherLinesByteForByteOrRefuses) {
+  using namespace std::string_literals;
+  enum Setup { kPlain, kReadOnly, kDanglingLink };
+  const std::string other = "[Other]\r\nnote=テスト\r\n";
+  const std::string sjisGuess = "[P]\r\n;Caf\xE9" "Bar\r\nk=1\r\n" + other;  // UTF-8 but for one byte
+  const std::string undecided = "[P]\r\n;\xBF?\r\nk=1\r\n" + other;
+  const struct {
+    Setup setup;
+    std::string before;
+    const char* key;
+    const char* value;
+    std::string after;  // empty: refused, the file unchanged
+  } rows[] = {
+      {kPlain, "[P]\r\n;a\0b\r\nk=1\r\n"s + other, "k", "2", "[P]\r\n;a\0b\r\nk=2\r\n"s + other},
+      {kPlain, sjisGuess, "new", "v", "[P]\r\n;Caf\xE9" "Bar\r\nk=1\r\nnew=v\r\n" + other},
+      {kPlain, undecided, "k", "テ", ""},  // no encoding to write it in
+      {kPlain, Utf16LeWithBom("[P]\r\nname=日本語\r\n"), "more", "テキスト",
+       Utf16LeWithBom("[P]\r\nname=日本語\r\nmore=テキスト\r\n")},
+      {kPlain, ShiftJis("[P]\r\nname=日本語\r\n"), "k", "Ω", ShiftJis("[P]\r\nname=日本語\r\nk=Ω\r\n")},
+      {kPlain, Utf16LeWithBom("[P]\r\nk=1\r\n") + "x", "k", "2", ""},  // half a unit: no decoding
+      {kReadOnly, "[P]\r\nk=1\r\n", "k", "2", ""},
+      {kDanglingLink, "", "k", "v", "[P]\r\nk=v\r\n"},
+  };
+  int count = 0;
+  for (const auto& row : rows) {
+    const std::string path = sandbox::Path("keep/" + std::to_string(++count) + ".ini");
+    SCOPED_TRACE(path);
+    sandbox::MakeDirs(sandbox::Path("keep"));
+    if (row.setup == kDanglingLink) {
+      ASSERT_EQ(::symlink("target.ini", path.c_str()), 0);
+    } else {
+      sandbox::WriteFile(path, row.before);
+      ASSERT_EQ(::chmod(path.c_str(), row.setup == kReadOnly ? 0444 : 0644), 0);
+    }
+    EXPECT_EQ(IniWriteString("P", row.key, row.value, path), !row.after.empty());
+    EXPECT_EQ(sandbox::ReadFile(path), row.after.empty() ? row.before : row.after);
+    EXPECT_EQ(std::filesystem::is_symlink(path), row.setup == kDanglingLink);
+    if (!row.after.empty()) {
+      EXPECT_EQ(IniReadString("P", row.key, "-", path), row.value);
+    }
+  }
 }
 
 TEST(IniFileWrite, RefusesWhatTheFileCouldNotHold) {

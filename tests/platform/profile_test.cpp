@@ -170,6 +170,12 @@ TEST(ProfileFile, RewrittenOnceAsUtf16WithANote) {
 
   Profile again(name);
   EXPECT_EQ(sandbox::ReadFile(again.GetPath()), bytes);
+
+  // A zero byte would cut the decoded text short: such a file stays as it is.
+  const std::string zero = std::string("[s]\r\n;") + '\0' + "\r\nk=v\r\n";
+  Profile kept(MakeProfile("zero", zero));
+  EXPECT_EQ(sandbox::ReadFile(kept.GetPath()), zero);
+  EXPECT_EQ(kept.GetStr("s", "k", ""), "v");
 }
 
 TEST(ProfileEnv, KeepsItsFilePathInTheRegistry) {

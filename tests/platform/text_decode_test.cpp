@@ -92,6 +92,9 @@ TEST(Cp932, ConvertsBothWaysAndNeverFailsOnContent) {
   EXPECT_EQ(Cp932ToUtf8(kSjisNihongo), "日本語");
   EXPECT_EQ(Cp932ToUtf8("a\x80" "b\x82"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
   EXPECT_EQ(Cp932ToUtf8("\x87\x40\xED\x40"), "①纊");
+  // 7-bit text needs no converter; other text fails without one.
+  EXPECT_EQ(ConvertToUtf8("[s]\r\nk=v", "NO-SUCH-CODE"), "[s]\r\nk=v");
+  EXPECT_EQ(ConvertToUtf8(kSjisNihongo, "NO-SUCH-CODE"), std::nullopt);
   std::string out;
   EXPECT_TRUE(Utf8ToCp932("x日本語ｱ", out));
   EXPECT_EQ(out, "x" + kSjisNihongo + "\xB1");
