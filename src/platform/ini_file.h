@@ -5,9 +5,10 @@
 // key gives the default. A file is read in any encoding the text decoder knows,
 // line by line, so that a zero byte hides no more than the rest of its line.
 // A write changes only the line it writes and keeps every other line's bytes;
-// the new line is in the file's encoding (UTF-8 in a 7-bit file, 7-bit text
-// only where the encoding is a guess). Reads are served from a parsed copy
-// while the file is unchanged, so reading a key per page cell stays cheap.
+// the new line is in the file's encoding (UTF-8 in a 7-bit file; only 7-bit
+// text where the bytes leave the encoding open). Reads are served from a
+// parsed copy while the file is unchanged, so reading a key per page cell
+// stays cheap.
 #pragma once
 
 #include <memory>

@@ -169,7 +169,7 @@ TEST(IniFileWrite, KeepsOtherLinesByteForByteOrRefuses) {
   using namespace std::string_literals;
   enum Setup { kPlain, kReadOnly, kDanglingLink };
   const std::string other = "[Other]\r\nnote=テスト\r\n";
-  const std::string sjisGuess = "[P]\r\n;Caf\xE9" "Bar\r\nk=1\r\n" + other;  // UTF-8 but for one byte
+  const std::string sjisGuess = "[P]\r\n;Caf\xE9" "Bar\r\nk=1\r\n" + other;  // UTF-8 but one byte: "Shift_JIS"
   const std::string undecided = "[P]\r\n;\xBF?\r\nk=1\r\n" + other;
   const struct {
     Setup setup;
@@ -188,11 +188,11 @@ TEST(IniFileWrite, KeepsOtherLinesByteForByteOrRefuses) {
       {kReadOnly, "[P]\r\nk=1\r\n", "k", "2", ""},
       {kDanglingLink, "", "k", "v", "[P]\r\nk=v\r\n"},
   };
+  sandbox::MakeDirs(sandbox::Path("keep"));
   int count = 0;
   for (const auto& row : rows) {
     const std::string path = sandbox::Path("keep/" + std::to_string(++count) + ".ini");
     SCOPED_TRACE(path);
-    sandbox::MakeDirs(sandbox::Path("keep"));
     if (row.setup == kDanglingLink) {
       ASSERT_EQ(::symlink("target.ini", path.c_str()), 0);
     } else {
