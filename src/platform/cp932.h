@@ -10,6 +10,7 @@
 // 7-bit bytes need none.
 std::optional<std::string> ConvertToUtf8(std::string_view bytes, const char* from);
 
+// The same for code page 932.
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes);
 
 // False when any character has no CP932 form (out then holds nothing useful).
