@@ -7,7 +7,7 @@ packages=(
   libcurl4-openssl-dev libwxgtk3.2-dev
   php-cli openssl curl tree
   xvfb xauth fonts-ipafont-gothic adwaita-icon-theme
-  chromium nginx-light
+  chromium nginx-light php-fpm
   nodejs npm
   dpkg-dev file
 )

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iostream>
+#include <optional>
 
 #include "net/u_agent.h"
 #include "platform/feedback.h"
@@ -16,6 +17,7 @@ constexpr long kFirstFailingStatus = 400;
 
 struct AttemptOutcome {
   bool sent = false;
+  bool unreached = false;  // no connection could be made: only then may another way be tried
   std::string reason;
 };
 
@@ -29,37 +31,55 @@ std::string GateRefusal(const std::string& path) {
   return "";
 }
 
+// User info before an '@' may hold a password.
+std::string ShownServer(const std::string& server) {
+  const size_t at = server.rfind('@');
+  return at == std::string::npos ? server : "***" + server.substr(at);
+}
+
 std::string TraceStart(const UploadTarget& target) { return target.host + "\t" + std::to_string(target.port) + "\t"; }
 
 AttemptOutcome Refused(const UploadTarget& target, const std::string& script, const std::string& reason) {
   std::string address = TargetBaseUrl(target);
   address.pop_back();
-  return {false, address + script + ": " + reason};
+  return {false, false, address + script + ": " + reason};
 }
 
-AttemptOutcome SendAttempt(UploadSession& session, const std::string& givenScheme, const std::string& server,
-                           const std::string& script, const std::string& path) {
-  const std::string scheme = givenScheme.empty() ? GetScheme() : givenScheme;
-  const bool relaxCertificate = !GetSelfCertificate().empty();
-  if (const std::string refusal = GateRefusal(path); !refusal.empty()) return {false, refusal};
-  const std::string boundary = MakeBoundary();
-  const Bytes body = make_form_data(path, boundary);
-  if (body.empty()) return {false, "file could not be read whole"};
-
-  const UploadTarget target = ResolveUploadTarget(scheme, server);
-  const UploadRequest request{target, script,           "Content-Type: multipart/form-data; boundary=" + boundary,
-                              &body,  relaxCertificate, upload_agent()};
-  std::cout << TraceStart(target) << script << "\t" << GetFileName(path) << std::flush;
-  const UploadAnswer answer = session.Send(request);
+// Traces the end of the attempt and tells what the answer means for the file.
+AttemptOutcome Judged(const UploadTarget& target, const std::string& script, const UploadAnswer& answer) {
   if (!answer.error.empty()) {
     std::cout << "\n" << TraceStart(target) << std::flush;
     std::cerr << answer.error << std::endl;
-    return Refused(target, script, answer.error);
+    AttemptOutcome outcome = Refused(target, script, answer.error);
+    outcome.unreached = !answer.connected;
+    return outcome;
   }
   std::cout << "\t" << answer.status << std::endl;
   if (answer.status >= kFirstFailingStatus)
     return Refused(target, script, "HTTP status " + std::to_string(answer.status));
-  return {true, ""};
+  return {true, false, ""};
+}
+
+AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt, const std::string& script,
+                           const std::string& path) {
+  const std::string scheme = attempt.scheme.empty() ? GetScheme() : attempt.scheme;
+  const std::optional<UploadTarget> target = ResolveUploadTarget(scheme, attempt.server);
+  if (!target)
+    return {false, false,
+            "server setting \"" + ShownServer(attempt.server) + "\" is not a host name with an optional port"};
+  const bool relaxCertificate = !GetSelfCertificate().empty();
+  if (const std::string refusal = GateRefusal(path); !refusal.empty()) return {false, false, refusal};
+  const std::string boundary = MakeBoundary();
+  const Bytes body = make_form_data(path, boundary);
+  if (body.empty()) return {false, false, "file could not be read whole"};
+
+  // A fallback follows a failed connection, perhaps a blocked TLS one: no password goes out in clear then.
+  const bool credentials = !attempt.fallback || target->secure;
+  const UploadRequest request{*target,    script,           "Content-Type: multipart/form-data; boundary=" + boundary,
+                              &body,      relaxCertificate, upload_agent(),
+                              credentials};
+  std::cout << TraceStart(*target) << script << "\t" << GetFileName(path) << std::flush;
+  return Judged(*target, script, session.Send(request));
 }
 
 // Folders pass the existence test but are nothing to send.
@@ -70,14 +90,17 @@ void AddReason(std::string& reasons, const std::string& reason) {
   reasons += (reasons.empty() ? "" : "; ") + reason;
 }
 
-// The three attempts for one file; the reason collects every distinct failure.
+// Up to three attempts for one file: the next only when the last could not
+// connect; a server that answered has decided. The reason collects every
+// distinct failure.
 AttemptOutcome SendWithRetries(UploadSession& session, const std::string& scheme, const std::string& server,
                                const std::string& script, const std::string& path) {
   AttemptOutcome result;
   for (const UploadAttempt& attempt : UploadAttempts(scheme, server)) {
-    const AttemptOutcome outcome = SendAttempt(session, attempt.scheme, attempt.server, script, path);
+    const AttemptOutcome outcome = SendAttempt(session, attempt, script, path);
     if (outcome.sent) return outcome;
     AddReason(result.reason, outcome.reason);
+    if (!outcome.unreached) break;
   }
   return result;
 }
@@ -87,7 +110,7 @@ AttemptOutcome SendWithRetries(UploadSession& session, const std::string& scheme
 bool post_file(const std::string& scheme, const std::string& server, const std::string& script,
                const std::string& path) {
   UploadSession session;
-  return SendAttempt(session, scheme, server, script, path).sent;
+  return SendAttempt(session, {scheme, server, false}, script, path).sent;
 }
 
 bool post_files(const std::vector<std::string>& files, const std::string& scheme, const std::string& server,

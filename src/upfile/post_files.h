@@ -1,5 +1,6 @@
 // Sends files to the server's upload script: one multipart/form-data POST per
-// file with a single part "file_img", up to three attempts per file.
+// file with a single part "file_img". A file gets up to three attempts, the
+// next one only when no connection could be made for the last.
 #pragma once
 
 #include <string>
@@ -16,7 +17,8 @@ struct PostFailure {
 // Empty scheme: the setting "open_http" decides per attempt; empty server or
 // script: the settings "server" and "php_fn". Missing files and folders are
 // skipped; false (and *failure filled) as soon as one file could not be sent,
-// the files after it are then not attempted.
+// the files after it are then not attempted. A server text that is not a host
+// with an optional port is refused before any request.
 bool post_files(const std::vector<std::string>& files, const std::string& scheme, const std::string& server,
                 const std::string& script, PostFailure* failure = nullptr);
 

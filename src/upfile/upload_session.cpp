@@ -2,14 +2,53 @@
 
 #include <curl/curl.h>
 
+#include <string_view>
 
 namespace {
 
 // A dead or silent server must cost seconds, not minutes.
 constexpr long kConnectTimeoutSeconds = 5;
 constexpr long kStalledSeconds = 5;
+// Each attempt as a whole: 30 s plus the time the body takes at 64 KiB/s.
+constexpr curl_off_t kAttemptBaseMilliseconds = 30000;
+constexpr curl_off_t kSlowestBytesPerSecond = 65536;
+// The status decides; a short answer is read to its end only so that the
+// connection can carry the next file.
+constexpr size_t kLongestAnswerBody = 16384;
 
-size_t DiscardAnswer(char*, size_t size, size_t count, void*) { return size * count; }
+// What came back for one request.
+struct AnswerRead {
+  CURL* curl = nullptr;
+  bool connected = false;
+  bool headersComplete = false;  // status and headers of the final answer are in
+  size_t bodyBytes = 0;
+};
+
+int NoteConnected(void* read, char*, char*, int, int) {
+  static_cast<AnswerRead*>(read)->connected = true;
+  return CURL_PREREQFUNC_OK;
+}
+
+size_t ReadHeader(char* data, size_t size, size_t count, void* user) {
+  auto* read = static_cast<AnswerRead*>(user);
+  const std::string_view line(data, size * count);
+  long status = 0;
+  if ((line == "\r\n" || line == "\n") && curl_easy_getinfo(read->curl, CURLINFO_RESPONSE_CODE, &status) == CURLE_OK &&
+      status >= 200)
+    read->headersComplete = true;
+  return size * count;
+}
+
+// Returning less than given ends the transfer.
+size_t ReadBody(char*, size_t size, size_t count, void* user) {
+  auto* read = static_cast<AnswerRead*>(user);
+  read->bodyBytes += size * count;
+  return read->bodyBytes > kLongestAnswerBody ? 0 : size * count;
+}
+
+curl_off_t AttemptMilliseconds(size_t bodySize) {
+  return kAttemptBaseMilliseconds + static_cast<curl_off_t>(bodySize) * 1000 / kSlowestBytesPerSecond;
+}
 
 struct HeaderList {
   curl_slist* list = nullptr;
@@ -30,7 +69,7 @@ UploadSession::~UploadSession() { curl_easy_cleanup(static_cast<CURL*>(curl_)); 
 
 UploadAnswer UploadSession::Send(const UploadRequest& request) {
   CURL* curl = static_cast<CURL*>(curl_);
-  if (!curl) return {0, "no HTTP client"};
+  if (!curl) return {0, "no HTTP client", false};
   // Reset keeps the open connections and TLS sessions, drops the last request's options.
   curl_easy_reset(curl);
   HeaderList headers;
@@ -38,6 +77,7 @@ UploadAnswer UploadSession::Send(const UploadRequest& request) {
   headers.Add("Expect:");
   headers.Add("Accept:");
   char error[CURL_ERROR_SIZE] = "";
+  AnswerRead read{curl};
   const std::string url = TargetBaseUrl(request.target);
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
   curl_easy_setopt(curl, CURLOPT_REQUEST_TARGET, request.script.c_str());
@@ -51,16 +91,27 @@ UploadAnswer UploadSession::Send(const UploadRequest& request) {
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYPEER, 0L);
     curl_easy_setopt(curl, CURLOPT_SSL_VERIFYHOST, 0L);
   }
+  // libcurl takes only the entry of the URL's host; redirects, which could
+  // carry it elsewhere, stay off.
+  if (request.credentials) curl_easy_setopt(curl, CURLOPT_NETRC, static_cast<long>(CURL_NETRC_OPTIONAL));
   curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
   curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStalledSeconds);
+  curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(AttemptMilliseconds(request.body->size())));
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, DiscardAnswer);
+  curl_easy_setopt(curl, CURLOPT_PREREQFUNCTION, NoteConnected);
+  curl_easy_setopt(curl, CURLOPT_PREREQDATA, &read);
+  curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, ReadHeader);
+  curl_easy_setopt(curl, CURLOPT_HEADERDATA, &read);
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, ReadBody);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &read);
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
   const CURLcode code = curl_easy_perform(curl);
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
-  if (code != CURLE_OK) return {0, error[0] ? error : curl_easy_strerror(code)};
+  // Once the answer's status and headers are in, a body cut short changes nothing.
+  if (code != CURLE_OK && !read.headersComplete)
+    return {0, error[0] ? error : curl_easy_strerror(code), read.connected};
   long status = 0;
   curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-  return {status, ""};
+  return {status, "", true};
 }

@@ -14,11 +14,13 @@ struct UploadRequest {
   const Bytes* body = nullptr;
   bool relaxCertificate = false;
   std::string agent;
+  bool credentials = false;  // a user name and password for the host may come from ~/.netrc
 };
 
 struct UploadAnswer {
-  long status = 0;    // HTTP status of the answer, 0 when none came
-  std::string error;  // transport error text; empty when an answer came
+  long status = 0;         // HTTP status of the answer, 0 when none came
+  std::string error;       // transport error text; empty when an answer came
+  bool connected = false;  // a connection (with TLS when secure) was made for the request
 };
 
 class UploadSession {

@@ -1,37 +1,67 @@
 #include "upfile/upload_target.h"
 
-#include <cstdint>
+#include <algorithm>
 
 namespace {
 
-constexpr uint64_t kLargestPortText = 0xFFFFFFFF;  // the number reader saturates here
+constexpr size_t kLongestPortText = 5;
+constexpr unsigned long kLargestPort = 0xFFFF;
 
-uint16_t PortFromText(const std::string& text) {
-  uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') break;
-    value = value * 10 + static_cast<uint64_t>(c - '0');
-    if (value > kLargestPortText) value = kLargestPortText;
-  }
-  return static_cast<uint16_t>(value & 0xFFFF);
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// Letters, digits, '-', '.' and '_': host names and IPv4 addresses. Names
+// outside ASCII are written in their xn-- form.
+bool IsHostNameChar(char c) {
+  return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-' || c == '.' || c == '_';
+}
+
+bool IsIpv6Char(char c) { return IsHexDigit(c) || c == ':' || c == '.'; }
+
+// Length of the host at the front of the server text; 0 when there is none.
+size_t HostLength(const std::string& server) {
+  if (server.empty() || server[0] != '[')
+    return static_cast<size_t>(std::find_if_not(server.begin(), server.end(), IsHostNameChar) - server.begin());
+  const size_t close = server.find(']');
+  if (close == std::string::npos) return 0;
+  const std::string address = server.substr(1, close - 1);
+  const bool valid = address.find(':') != std::string::npos && std::all_of(address.begin(), address.end(), IsIpv6Char);
+  return valid ? close + 1 : 0;
+}
+
+std::optional<uint16_t> PortFromText(const std::string& text) {
+  if (text.empty() || text.size() > kLongestPortText || !std::all_of(text.begin(), text.end(), IsDigit))
+    return std::nullopt;
+  const unsigned long port = std::stoul(text);
+  if (port > kLargestPort) return std::nullopt;
+  return static_cast<uint16_t>(port);
+}
+
+std::string BareHost(const std::string& server) {
+  const std::optional<UploadTarget> target = SplitServer(server);
+  return target ? target->host : server;
 }
 
 }  // namespace
 
-UploadTarget SplitServer(const std::string& server) {
-  const auto colon = server.find(':');
-  if (colon == std::string::npos) return {server, 0, false};
-  const auto portEnd = server.find(':', colon + 1);
-  const std::string portText = server.substr(colon + 1, portEnd == std::string::npos ? portEnd : portEnd - colon - 1);
-  return {server.substr(0, colon), PortFromText(portText), false};
+std::optional<UploadTarget> SplitServer(const std::string& server) {
+  const size_t hostLength = HostLength(server);
+  if (hostLength == 0) return std::nullopt;
+  UploadTarget target{server.substr(0, hostLength), 0, false};
+  if (hostLength == server.size()) return target;
+  if (server[hostLength] != ':') return std::nullopt;
+  const std::optional<uint16_t> port = PortFromText(server.substr(hostLength + 1));
+  if (!port) return std::nullopt;
+  target.port = *port;
+  return target;
 }
 
-std::string BareHost(const std::string& server) { return server.substr(0, server.find(':')); }
-
-UploadTarget ResolveUploadTarget(const std::string& scheme, const std::string& server) {
-  UploadTarget target = SplitServer(server);
-  if (scheme == "https" && target.port == 0) target.port = 443;
-  target.secure = scheme == "https" || target.port == 443;
+std::optional<UploadTarget> ResolveUploadTarget(const std::string& scheme, const std::string& server) {
+  std::optional<UploadTarget> target = SplitServer(server);
+  if (!target) return std::nullopt;
+  if (scheme == "https" && target->port == 0) target->port = 443;
+  target->secure = scheme == "https" || target->port == 443;
   return target;
 }
 
@@ -41,5 +71,6 @@ std::string TargetBaseUrl(const UploadTarget& target) {
 }
 
 std::array<UploadAttempt, 3> UploadAttempts(const std::string& scheme, const std::string& server) {
-  return {UploadAttempt{scheme, server}, UploadAttempt{"http", server}, UploadAttempt{"http", BareHost(server)}};
+  return {UploadAttempt{scheme, server, false}, UploadAttempt{"http", server, true},
+          UploadAttempt{"http", BareHost(server), true}};
 }

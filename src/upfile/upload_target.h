@@ -4,23 +4,22 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct UploadTarget {
-  std::string host;
+  std::string host;   // a host name, an IPv4 address or an IPv6 address in brackets
   uint16_t port = 0;  // 0 = the default port of plain HTTP
   bool secure = false;
 };
 
-// "host[:port[:...]]": port from the leading digits (none gives 0), modulo 65536.
-UploadTarget SplitServer(const std::string& server);
-
-// Text of the server before its first ':'.
-std::string BareHost(const std::string& server);
+// "host" or "host:port" with a decimal port up to 65535; nothing when the text
+// is anything else (user info, a path, blanks, other characters).
+std::optional<UploadTarget> SplitServer(const std::string& server);
 
 // Only the exact scheme "https" asks for TLS (then port 0 becomes 443);
 // an explicit port 443 means TLS whatever the scheme says.
-UploadTarget ResolveUploadTarget(const std::string& scheme, const std::string& server);
+std::optional<UploadTarget> ResolveUploadTarget(const std::string& scheme, const std::string& server);
 
 // "https://host:port/" or "http://host:port/" with the default port filled in.
 std::string TargetBaseUrl(const UploadTarget& target);
@@ -28,6 +27,7 @@ std::string TargetBaseUrl(const UploadTarget& target);
 struct UploadAttempt {
   std::string scheme;
   std::string server;
+  bool fallback = false;  // taken only because no connection could be made before
 };
 
 // The given scheme and server, then plain HTTP to the server, then plain HTTP

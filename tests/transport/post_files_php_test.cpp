@@ -20,8 +20,7 @@ class PostFilesPhp : public testing::Test {
     sandbox::MakeDirs(Docroot());
     std::filesystem::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", Docroot() + "/upload.php",
                                std::filesystem::copy_options::overwrite_existing);
-    sandbox::WriteFile(Docroot() + "/fail500.php",
-                       "<?php file_put_contents(__DIR__ . '/hits.txt', 'x', FILE_APPEND); http_response_code(500);");
+    sandbox::WriteFile(Docroot() + "/endless.php", "<?php while (true) { echo str_repeat('x', 65536); flush(); }");
     server_ = std::make_unique<testserver::PhpServer>(Docroot());
   }
   static void TearDownTestSuite() { server_.reset(); }
@@ -95,23 +94,18 @@ TEST_F(PostFilesPhp, FileAboveTheLimitStopsTheList) {
   EXPECT_FALSE(std::filesystem::exists(Stored("after.txt")));
 }
 
-TEST_F(PostFilesPhp, ServerErrorFailsTheFileAfterThreeAttempts) {
-  const std::vector<std::string> paths = {Local("refused.txt", "r"), Local("never.txt", "n")};
+TEST_F(PostFilesPhp, StatusDecidesWhileTheAnswerStreamsOn) {
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(post_files({Local("streamed.txt", "s")}, "", "", "/endless.php"));
+  EXPECT_NE(testing::internal::GetCapturedStdout().find("streamed.txt\t200\n"), std::string::npos);
+}
+
+TEST_F(PostFilesPhp, ServerWithUserInfoIsRefusedBeforeAnyRequest) {
   PostFailure failure;
   testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  EXPECT_FALSE(post_files(paths, "http", Server(), "/fail500.php", &failure));
-  const std::string out = testing::internal::GetCapturedStdout();
-  testing::internal::GetCapturedStderr();
-
-  const std::string trace = "127.0.0.1\t" + std::to_string(server_->Port()) + "\t/fail500.php\trefused.txt\t500\n";
-  EXPECT_EQ(out.substr(0, 2 * trace.size()), trace + trace);
-  // The third attempt goes to the bare host's default port.
-  EXPECT_EQ(out.substr(2 * trace.size()).rfind("127.0.0.1\t0\t/fail500.php\trefused.txt", 0), 0u) << out;
-  EXPECT_EQ(sandbox::ReadFile(Docroot() + "/hits.txt"), "xx");
-  EXPECT_EQ(failure.path, paths[0]);
-  EXPECT_NE(failure.reason.find("HTTP status 500"), std::string::npos) << failure.reason;
-  EXPECT_EQ(out.find("never.txt"), std::string::npos);
+  EXPECT_FALSE(post_files({Local("user.txt", "u")}, "", "someuser:pw@" + Server(), "", &failure));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(failure.reason, "server setting \"***@" + Server() + "\" is not a host name with an optional port");
 }
 
 TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {

@@ -21,6 +21,7 @@ class PostFilesTls : public testing::Test {
     sandbox::MakeDirs(ProxyFolder());
     std::filesystem::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", Docroot() + "/upload.php",
                                std::filesystem::copy_options::overwrite_existing);
+    sandbox::WriteFile(Docroot() + "/fail500.php", "<?php http_response_code(500);");
     ASSERT_TRUE(testserver::MakeSelfSignedCertificate(ProxyFolder()));
     php_ = std::make_unique<testserver::PhpServer>(Docroot());
     proxy_ = std::make_unique<testserver::TlsProxy>(ProxyFolder(), php_->Port());
@@ -83,6 +84,18 @@ TEST_F(PostFilesTls, OwnCertificateIsRefusedUnlessAllowed) {
   EXPECT_NE(failure.reason.find("https://"), std::string::npos) << failure.reason;
   // The plain second attempt reaches the TLS port and is turned away by it.
   EXPECT_NE(failure.reason.find("HTTP status 400"), std::string::npos) << failure.reason;
+}
+
+TEST_F(PostFilesTls, ErrorStatusFailsTheFileWithoutPlainRetries) {
+  WriteSettings("self_certificate=1\n");
+  const std::vector<std::string> files = {Local("refused.txt"), Local("never.txt")};
+  PostFailure failure;
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(post_files(files, "", "", "/fail500.php", &failure));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "127.0.0.1\t" + std::to_string(proxy_->Port()) + "\t/fail500.php\trefused.txt\t500\n");
+  EXPECT_EQ(failure.path, files[0]);
+  EXPECT_NE(failure.reason.find("HTTP status 500"), std::string::npos) << failure.reason;
 }
 
 TEST_F(PostFilesTls, AllowedCertificateCarriesEveryFileOverOneConnection) {
