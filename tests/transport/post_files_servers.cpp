@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/socket.h>
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -75,7 +77,8 @@ std::string ProgramPath(const std::string& name, const std::string& usual) {
 
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
-std::string NginxConfig(const std::string& folder, uint16_t port, uint16_t backendPort) {
+// site: the directives of the one server block besides its listen line.
+std::string NginxConfig(const std::string& folder, const std::string& listen, const std::string& site) {
   std::ostringstream config;
   config << "daemon off;\nmaster_process off;\npid " << folder << "/nginx.pid;\nerror_log " << folder
          << "/error.log;\nevents { worker_connections 64; }\nhttp {\n"
@@ -83,9 +86,39 @@ std::string NginxConfig(const std::string& folder, uint16_t port, uint16_t backe
          << "  access_log " << folder << "/access.log connections;\n";
   for (const char* temp : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"})
     config << "  " << temp << "_temp_path " << folder << "/" << temp << ";\n";
-  config << "  client_max_body_size 64m;\n  server {\n    listen 127.0.0.1:" << port << " ssl;\n"
-         << "    ssl_certificate " << folder << "/cert.pem;\n    ssl_certificate_key " << folder << "/key.pem;\n"
-         << "    location / { proxy_pass http://127.0.0.1:" << backendPort << "; }\n  }\n}\n";
+  config << "  client_max_body_size 64m;\n  server {\n    listen " << listen << ";\n" << site << "  }\n}\n";
+  return config.str();
+}
+
+// nginx with folder as its prefix; listenOptions follow the address and port.
+std::unique_ptr<ChildProcess> StartNginx(const std::string& folder, const std::string& listenOptions,
+                                         const std::string& site, uint16_t& port) {
+  const std::string nginx = ProgramPath("nginx", "/usr/sbin/nginx");
+  return StartListening(
+      [&](uint16_t candidate) {
+        WriteText(folder + "/nginx.conf", NginxConfig(folder, LocalServer(candidate) + listenOptions, site));
+        return std::vector<std::string>{
+            nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c", folder + "/nginx.conf"};
+      },
+      folder + "/nginx.log", port);
+}
+
+// Debian names the program after the PHP version (php-fpm8.2).
+std::string PhpFpmProgram() {
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator("/usr/sbin", ignored))
+    if (entry.path().filename().string().rfind("php-fpm", 0) == 0) return entry.path().string();
+  return "php-fpm";
+}
+
+std::string PhpFpmConfig(const std::string& folder, uint16_t port) {
+  const passwd* user = ::getpwuid(::geteuid());
+  std::ostringstream config;
+  config << "[global]\npid = " << folder << "/php-fpm.pid\nerror_log = " << folder << "/php-fpm.log\n"
+         << "daemonize = no\n[site]\nuser = " << (user ? user->pw_name : "nobody") << "\nlisten = " << LocalServer(port)
+         << "\npm = static\npm.max_children = 2\n"
+         << "php_admin_value[upload_max_filesize] = 40M\nphp_admin_value[post_max_size] = 41M\n"
+         << "php_admin_value[upload_tmp_dir] = " << folder << "\nphp_admin_flag[display_errors] = off\n";
   return config.str();
 }
 
@@ -152,14 +185,10 @@ bool MakeSelfSignedCertificate(const std::string& folder) {
 }
 
 TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) : folder_(folder) {
-  const std::string nginx = ProgramPath("nginx", "/usr/sbin/nginx");
-  process_ = StartListening(
-      [&](uint16_t port) {
-        WriteText(folder + "/nginx.conf", NginxConfig(folder, port, backendPort));
-        return std::vector<std::string>{
-            nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c", folder + "/nginx.conf"};
-      },
-      folder + "/nginx.log", port_);
+  process_ = StartNginx(folder, " ssl",
+                        "    ssl_certificate " + folder + "/cert.pem;\n    ssl_certificate_key " + folder +
+                            "/key.pem;\n    location / { proxy_pass http://" + LocalServer(backendPort) + "; }\n",
+                        port_);
 }
 
 std::string TlsProxy::AccessLog() const {
@@ -167,6 +196,24 @@ std::string TlsProxy::AccessLog() const {
   std::ostringstream text;
   text << log.rdbuf();
   return text.str();
+}
+
+PasswordSite::PasswordSite(const std::string& folder, const std::string& docroot, const std::string& user,
+                           const std::string& password) {
+  // As root php-fpm runs its workers only when allowed to (-R).
+  php_ = StartListening(
+      [&](uint16_t port) {
+        WriteText(folder + "/php-fpm.conf", PhpFpmConfig(folder, port));
+        return std::vector<std::string>{PhpFpmProgram(), "-F", "-R", "-y", folder + "/php-fpm.conf"};
+      },
+      folder + "/php-fpm.out", phpPort_);
+  WriteText(folder + "/passwords", user + ":{PLAIN}" + password + "\n");
+  nginx_ = StartNginx(folder, "",
+                      "    root " + docroot + ";\n    auth_basic upload;\n    auth_basic_user_file " + folder +
+                          "/passwords;\n    location ~ \\.php$ {\n      include /etc/nginx/fastcgi.conf;\n"
+                          "      fastcgi_pass " +
+                          LocalServer(phpPort_) + ";\n    }\n",
+                      port_);
 }
 
 SilentServer::SilentServer() : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {

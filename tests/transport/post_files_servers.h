@@ -1,7 +1,8 @@
 // Local servers for the upload tests and benchmarks: PHP's built-in server,
-// nginx in front of it with a self-signed certificate, and a server that
-// takes connections and never answers. All listen on 127.0.0.1, on a port
-// that was free, and stop when the object goes.
+// nginx in front of it with a self-signed certificate, nginx with a password
+// in front of php-fpm, and a server that takes connections and never answers.
+// All listen on 127.0.0.1, on a port that was free, and stop when the object
+// goes.
 #pragma once
 
 #include <sys/types.h>
@@ -60,6 +61,21 @@ class TlsProxy {
   std::string folder_;
   uint16_t port_ = 0;
   std::unique_ptr<ChildProcess> process_;
+};
+
+// nginx asking for user and password (auth_basic) in front of php-fpm, serving
+// docroot; both keep their files in folder.
+class PasswordSite {
+ public:
+  PasswordSite(const std::string& folder, const std::string& docroot, const std::string& user,
+               const std::string& password);
+  uint16_t Port() const { return port_; }
+
+ private:
+  uint16_t phpPort_ = 0;
+  uint16_t port_ = 0;
+  std::unique_ptr<ChildProcess> php_;
+  std::unique_ptr<ChildProcess> nginx_;
 };
 
 // Accepts connections (the system does, through the backlog) and never answers.
