@@ -3,7 +3,7 @@
 namespace {
 
 std::string::size_type LastSeparator(const std::string& path) {
-  return path.find_last_of("\\/");
+  return path.rfind('/');
 }
 
 std::string::size_type ExtensionDot(const std::string& path) {
@@ -15,10 +15,6 @@ std::string::size_type ExtensionDot(const std::string& path) {
 }
 
 }  // namespace
-
-bool IsSeparator(char c) {
-  return c == '\\' || c == '/';
-}
 
 std::string ExtensionOf(const std::string& path) {
   const auto dot = ExtensionDot(path);

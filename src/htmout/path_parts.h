@@ -1,5 +1,5 @@
-// Text operations on paths that the page builders share. Both "\" and "/"
-// count as separators.
+// Text operations on paths that the page builders share. Only "/" separates;
+// "\" is an ordinary file-name character.
 #pragma once
 
 #include <string>
@@ -16,4 +16,3 @@ std::string ChangeExtension(const std::string& path, const std::string& extensio
 // all ASCII.
 std::string LowerAscii(std::string_view text);
 
-bool IsSeparator(char c);

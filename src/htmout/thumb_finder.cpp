@@ -55,8 +55,8 @@ std::string ThumbFinder::ThumbUrl(const std::string& path, const std::string& ba
     return {};
   const std::string root = WebRoot(target);
   if (target.size() <= root.size())
-    return NormalizePath(target, '/');
-  return NormalizePath(UpPrefix(base.empty() ? path : base) + target.substr(root.size()), '/');
+    return NormalizePath(target);
+  return NormalizePath(UpPrefix(base.empty() ? path : base) + target.substr(root.size()));
 }
 
 // One "../" per piece of the folder's text below its root; that text starts
@@ -68,7 +68,7 @@ std::string ThumbFinder::UpPrefix(const std::string& base) {
     return "./";
   std::string prefix = "../";
   for (char c : folder.substr(root.size())) {
-    if (IsSeparator(c))
+    if (c == '/')
       prefix += "../";
   }
   return prefix;

@@ -27,7 +27,7 @@ bool IsFolderWord(const std::string& component) {
 }  // namespace
 
 std::string WebRootOfText(const std::string& path, bool isRegularFile) {
-  std::vector<std::string> parts = SplitAtAny(NormalizePath(path, '/'), "/");
+  std::vector<std::string> parts = SplitAtAny(NormalizePath(path), "/");
   if (parts.empty())
     return {};
   if (isRegularFile && parts.size() > 1)
@@ -46,5 +46,5 @@ std::string WebRootOfText(const std::string& path, bool isRegularFile) {
     root += "/" + parts[i];
   // A root one level below the matched word is not taken: the root ends at
   // the word itself.
-  return root.empty() ? root : NormalizePath(root, '/');
+  return root.empty() ? root : NormalizePath(root);
 }

@@ -10,24 +10,19 @@
 
 namespace {
 
-// Prefixes that are never created: the root, a drive, the server and share of a network path.
-bool SkipPrefix(const std::string& prefix, bool network, size_t level) {
-  if (prefix.empty() || prefix == "/" || prefix == "\\" || prefix.back() == ':') return true;
-  return network && level <= 4;
-}
+// Prefixes that are never created: the root and a drive.
+bool SkipPrefix(const std::string& prefix) { return prefix.empty() || prefix == "/" || prefix.back() == ':'; }
 
 }  // namespace
 
 bool CreateFolder(const std::string& path) {
   if (FolderExists(path)) return true;
-  const std::string normal = RemoveSeparator(NormalizePath(path));
-  const bool network = IsNetworkPath(normal);
   std::string prefix;
   size_t level = 0;
-  for (const std::string& component : SplitAtAny(normal, "/")) {
+  for (const std::string& component : SplitAtAny(RemoveSeparator(NormalizePath(path)), "/")) {
     if (level++ > 0) prefix += '/';
     prefix += component;
-    if (SkipPrefix(prefix, network, level) || FolderExists(prefix)) continue;
+    if (SkipPrefix(prefix) || FolderExists(prefix)) continue;
     if (::mkdir(prefix.c_str(), 0777) != 0 && !FolderExists(prefix)) {
       DbgLog("Can't create " + prefix);
       return false;

@@ -1,17 +1,13 @@
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 
 #include "platform/file_services.h"
-#include "platform/path_text.h"
 
 namespace {
 
 constexpr unsigned kTypeMask = 0xF000;
 constexpr unsigned kFolderType = 0x4000;
-
-bool Accessible(const std::string& path) { return ::access(path.c_str(), F_OK) == 0; }
 
 }  // namespace
 
@@ -36,13 +32,9 @@ unsigned F_Stat::Mode() const { return mode_; }
 bool F_Stat::IsReadOnly() const { return error_ == 0 && (mode_ & S_IWUSR) == 0; }
 
 bool FileExists(const std::string& path, bool emptyIsMissing) {
-  if (IsNetworkPath(path)) return Accessible(path);
   const F_Stat status(path);
   if (status.Error() != 0) return false;
   return status.Size() > 0 || status.IsFolder() || !emptyIsMissing;
 }
 
-bool FolderExists(const std::string& path) {
-  if (IsNetworkPath(path)) return Accessible(path);
-  return F_Stat(path).IsFolder();
-}
+bool FolderExists(const std::string& path) { return F_Stat(path).IsFolder(); }

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "platform/file_services.h"
+#include "platform/path_text.h"
 #include "platform/utf.h"
 
 namespace {
@@ -65,14 +66,8 @@ std::string SizeField(uint64_t size) {
   return text + unit.suffix;
 }
 
-std::string ListName(const std::string& path) {
-  size_t cut = path.rfind('\\');
-  if (cut == std::string::npos) cut = path.rfind('/');
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 std::string ListLine(const std::string& path) {
   const F_Stat status(path);
   return LocalTimeText(status.ModifiedTime()) + " " + SizeField(static_cast<uint64_t>(status.Size())) +
-         "バイト " + ListName(path);
+         "バイト " + GetFileName(path);
 }

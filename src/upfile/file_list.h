@@ -19,6 +19,3 @@ std::string SizeField(uint64_t size);
 // "date size バイト name" for one list entry; the date is empty when the
 // modification time cannot be turned into local time.
 std::string ListLine(const std::string& path);
-
-// The part after the last '\', else after the last '/', else the whole path.
-std::string ListName(const std::string& path);

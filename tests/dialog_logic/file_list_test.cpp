@@ -37,13 +37,6 @@ TEST(FileList, SizeFieldUnitsWidthsAndSeparators) {
   EXPECT_EQ(SizeField(~uint64_t{0}), " 16.00 E");
 }
 
-TEST(FileList, NameIsTheLastPathComponent) {
-  EXPECT_EQ(ListName("/home/taro/写真.jpg"), "写真.jpg");
-  EXPECT_EQ(ListName("C:\\Users\\taro/x\\y.txt"), "y.txt");
-  EXPECT_EQ(ListName("plain"), "plain");
-  EXPECT_EQ(ListName("/folder/"), "");
-}
-
 class FileListLine : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -66,6 +59,7 @@ TEST_F(FileListLine, ShowsDateSizeAndName) {
   EXPECT_EQ(ListLine(MakeFile("five.txt", 5)), "2024/03/05 06:07:08       5 バイト five.txt");
   EXPECT_EQ(ListLine(MakeFile("空.txt", 0)), "2024/03/05 06:07:08       0 バイト 空.txt");
   EXPECT_EQ(ListLine(MakeFile("k.bin", 1024)), "2024/03/05 06:07:08   1.00 Kバイト k.bin");
+  EXPECT_EQ(ListLine(MakeFile("a\\b.txt", 2)), "2024/03/05 06:07:08       2 バイト a\\b.txt");
 }
 
 TEST_F(FileListLine, FolderAndMissingPathAreListedToo) {

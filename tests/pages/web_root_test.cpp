@@ -10,13 +10,13 @@ TEST(WebRoot, FolderWordsStagingFoldersAndTheFirstComponent) {
       {"/srv/www/site/public/x/a.png", "/srv/www/site/public"},
       {"D:/Users/me/Documents/site/a.png", "D:/Users/me/Documents"},
       {"/home/me/Google Drive/a.png", "/home/me/Google Drive"},
-      {"D:\\data\\WWWROOT\\a\\b.png", "D:/data/WWWROOT"},
       {"//server/share/Dropbox/a.png", "//server/share/Dropbox"},
       {"/tmp/z_Suite.tmp/wx_pub/20261206/194905/a.png", "/tmp/z_Suite.tmp"},
       {"/tmp/Z_SUITE.TMP/wx_pub/a.png", "/tmp/Z_SUITE.TMP"},
       // Without a word only the first component remains; it is never tested.
       {"D:/data/a/photo.jpg", "D:"},
       {"/data/a/photo.jpg", ""},
+      {"/data/x\\WWWROOT/photo.jpg", ""},   // '\' is part of the folder name
       {"www/a/photo.jpg", "www"},
   };
   for (const auto& [path, root] : cases)

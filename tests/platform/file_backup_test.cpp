@@ -8,7 +8,7 @@
 
 TEST(FileBackup, RescueFolderGivesEveryDriveAndLevelItsOwnFolder) {
   const std::string rescue = GetTempFolder() + "Rescue";
-  EXPECT_EQ(GetRescueFolder("C:\\Web\\site\\index.htm", false), rescue + "/C/Web/site");
+  EXPECT_EQ(GetRescueFolder("C:/Web/site/index.htm", false), rescue + "/C/Web/site");
   EXPECT_FALSE(FolderExists(rescue));
   sandbox::MakeDirs(sandbox::Path("site/sub"));
   const std::string forFolder = GetRescueFolder(sandbox::Path("site/sub"), true);

@@ -24,6 +24,7 @@ TEST(FileServices, EmptyFilesAndFoldersInExistenceTests) {
   EXPECT_TRUE(FolderExists(sandbox::Root()));
   EXPECT_FALSE(FolderExists(full));
   EXPECT_FALSE(FolderExists(sandbox::Path("missing")));
+  EXPECT_FALSE(FolderExists("/" + full));   // "//" begins a local path here
 }
 
 TEST(FileServices, StatusRecordsSizeTypeAndError) {
@@ -37,10 +38,10 @@ TEST(FileServices, StatusRecordsSizeTypeAndError) {
 
 TEST(FileServices, CreateFolderBuildsTheMissingLevelsOfAChain) {
   sandbox::MakeDirs(sandbox::Path("one"));
-  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two\\three/")));
+  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two/a\\b/")));
   EXPECT_TRUE(FolderExists(sandbox::Path("one/two")));
-  EXPECT_TRUE(FolderExists(sandbox::Path("one/two/three")));
-  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two/three")));
+  EXPECT_TRUE(FolderExists(sandbox::Path("one/two/a\\b")));
+  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two/a\\b")));
   sandbox::WriteFile(sandbox::Path("plain"), "p");
   EXPECT_FALSE(CreateFolder(sandbox::Path("plain/sub/deeper")));
   EXPECT_FALSE(FolderExists(sandbox::Path("plain/sub")));

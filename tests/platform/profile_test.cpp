@@ -42,7 +42,7 @@ TEST(ProfileLocation, NamesResolveIntoTheSharedFolderUnlessOverridden) {
   std::filesystem::remove(shared);
 
   RegAccess family(GetFamilyKey());
-  ASSERT_EQ(family.WriteStr("IniFullBase", sandbox::Root() + "\\configured\\"), 1);
+  ASSERT_EQ(family.WriteStr("IniFullBase", sandbox::Root() + "//configured/"), 1);
   EXPECT_EQ(Profile("abc").GetPath(), sandbox::Path("configured/abc.ini"));
   EXPECT_EQ(family.GetStr("IniFullBase は", ""), sandbox::Path("configured"));
   ASSERT_EQ(family.DeleteValue("IniFullBase"), 1);
