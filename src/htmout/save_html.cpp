@@ -11,15 +11,12 @@ namespace {
 constexpr const char* kDocumentTypeLine = "<!DOCTYPE html>\r\n";
 constexpr int kOpenWaitSeconds = 10;
 
-std::string FallbackPath(const std::string& path) {
-  std::string folder = GetTempWorkFolder();
-  if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += '/';
-  return folder + ToSafeFileName(path);
-}
+std::string FallbackPath(const std::string& path) { return AddSeparator(GetTempWorkFolder()) + ToSafeFileName(path); }
 
 // The document type line and the tree's lines, each ended by CR LF: what
 // joining them would give, streamed so that a large page is never held twice.
-// Opening waits and failures are logged as for any written file.
+// Opening waits and failures are logged as for any written file; a page file
+// that could not be written whole is removed, so nobody takes it for the page.
 bool WritePage(const Xml_E& root, const std::string& path) {
   FILE* file = OpenFileWait(path, "wb", kOpenWaitSeconds);
   if (!file) {
@@ -30,6 +27,7 @@ bool WritePage(const Xml_E& root, const std::string& path) {
   const bool closed = std::fclose(file) == 0;
   if (written && closed) return true;
   DbgLog("Can't write wb  " + path);
+  if (F_Stat(path).IsRegularFile()) RemoveFile(path);
   return false;
 }
 

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
@@ -9,6 +10,10 @@
 #include "platform/path_text.h"
 
 namespace {
+
+// A write past the file-size limit must fail (EFBIG), so that the writer can
+// drop its cut file, instead of ending the program.
+const bool kFileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
 
 // Prefixes that are never created: the root and a drive.
 bool SkipPrefix(const std::string& prefix) { return prefix.empty() || prefix == "/" || prefix.back() == ':'; }
@@ -31,9 +36,20 @@ bool CreateFolder(const std::string& path) {
   return true;
 }
 
+// Copies into a short temporary name beside the target (so that a target
+// name of full length still works) and renames the whole copy over it: a
+// copy cut short (a full disk) never stands under the target's name.
 bool CopyFileOver(const std::string& from, const std::string& to) {
+  const F_Stat target(to);
+  if (target.Error() == 0 && !target.IsRegularFile()) return false;
+  const std::string partial = to.substr(0, to.rfind('/') + 1) + ".~" + std::to_string(::getpid());
   std::error_code error;
-  return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+  if (std::filesystem::copy_file(from, partial, std::filesystem::copy_options::overwrite_existing, error) &&
+      RenameFile(partial, to)) {
+    return true;
+  }
+  RemoveFile(partial);
+  return false;
 }
 
 bool RenameFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }

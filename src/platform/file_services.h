@@ -17,6 +17,7 @@ class F_Stat {
   explicit F_Stat(const std::string& path);
   virtual ~F_Stat();
   bool IsFolder() const;
+  bool IsRegularFile() const;
   int64_t Size() const;
   int Error() const;
   int64_t ModifiedTime() const;
@@ -69,7 +70,8 @@ std::string GetRescueFolder(const std::string& path, bool create);
 // the first free one); the copy's path, or empty when nothing was copied.
 std::string BackupFile(const std::string& path, bool numbered);
 
-// Copy with overwrite.
+// Copy with overwrite. The target gets the whole copy or stays as it was; a
+// target that is not a regular file (a device, a folder) is never replaced.
 bool CopyFileOver(const std::string& from, const std::string& to);
 bool RenameFile(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);

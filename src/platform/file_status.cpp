@@ -8,6 +8,7 @@ namespace {
 
 constexpr unsigned kTypeMask = 0xF000;
 constexpr unsigned kFolderType = 0x4000;
+constexpr unsigned kRegularFileType = 0x8000;
 
 }  // namespace
 
@@ -25,6 +26,7 @@ F_Stat::F_Stat(const std::string& path) {
 F_Stat::~F_Stat() = default;
 
 bool F_Stat::IsFolder() const { return error_ == 0 && (mode_ & kTypeMask) == kFolderType; }
+bool F_Stat::IsRegularFile() const { return error_ == 0 && (mode_ & kTypeMask) == kRegularFileType; }
 int64_t F_Stat::Size() const { return size_; }
 int F_Stat::Error() const { return error_; }
 int64_t F_Stat::ModifiedTime() const { return modified_; }

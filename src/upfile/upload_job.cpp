@@ -77,8 +77,10 @@ UploadJobResult UploadJob(const std::vector<std::string>& files, const std::stri
     return result;
   }
   UploadJobResult result = StagingFailures(StageFiles(files, stagingFolder, sevenBit));
+  // Without a whole page nothing goes out: the server keeps its last good one.
   if (!AdoptIndexPage(stagingFolder, indexPage) && !HT_Make_index(stagingFolder, indexPage)) {
     AddReason(result, "Can't write the index page " + AddSeparator(stagingFolder) + indexPage);
+    return result;
   }
 
   const std::vector<std::string> entries = ListFolder(stagingFolder);

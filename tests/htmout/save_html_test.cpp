@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "htmout/htmout.h"
 #include "htmout/xml_out.h"
 #include "platform/folders.h"
@@ -102,6 +104,7 @@ TEST(SaveHtml, FailedWritingCountsAsFailure) {
   EXPECT_FALSE(htmout::SaveHtml(htmout::Div("d"), "/dev/full"));
   EXPECT_NE(DebugLogText().find("Can't write wb  /dev/full"), std::string::npos);
   EXPECT_EQ(FallbackCopy("/dev/full"), "<!DOCTYPE html>\r\n<div\t>d</div>\r\n");
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));   // a cut page goes, a device stays
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <set>
 
@@ -66,6 +67,15 @@ class CliUploadTest : public ::testing::Test {
 
 UploadSite* CliUploadTest::site_ = nullptr;
 
+// Name and content of every file the server holds.
+std::map<std::string, std::string> Received(const std::string& dataFolder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(dataFolder)) {
+    files[entry.path().filename().string()] = sandbox::ReadFile(entry.path().string());
+  }
+  return files;
+}
+
 std::vector<std::string> FilesBelow(const std::string& folder) {
   std::vector<std::string> files;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
@@ -127,6 +137,27 @@ TEST_F(CliUploadTest, WithTheServerGoneTheRunFailsNamingTheFirstFile) {
   EXPECT_TRUE(firstFile == "lonely.txt" || firstFile == PageName()) << firstFile;
   EXPECT_NE(run.err.find("/" + firstFile + ":"), std::string::npos) << run.err;
   EXPECT_EQ(lines.back(), BrowserAddress() + PageName());
+}
+
+// One file may grow only up to the limit: a file or page that cannot be
+// staged whole must not replace the server's good copy.
+TEST_F(CliUploadTest, NothingHalfWrittenLeaves) {
+  site_->ClearData();
+  const std::vector<std::string> arguments = {"--upload", Source("big.bin", std::string(200000, 'b')),
+                                              Source("small.txt", "small")};
+  ASSERT_EQ(RunWxPub(arguments, OwnTempFolder("tmp_full")).status, 0);
+  const std::map<std::string, std::string> good = Received(DataFolder());
+
+  for (rlim_t limit : {1000, 100000}) {   // below the page's size, then above it
+    const ProgramRun run = RunWxPub(arguments, OwnTempFolder("tmp_full"), limit);
+    EXPECT_EQ(run.status, 1) << limit;
+    EXPECT_NE(run.err.find(arguments[1]), std::string::npos) << run.err;
+    for (const auto& [name, content] : Received(DataFolder())) {
+      if (name == PageName()) EXPECT_TRUE(content.ends_with("</html>\r\n")) << limit;
+      else EXPECT_EQ(content, good.at(name)) << name;
+    }
+    for (const std::string& file : FilesBelow(sandbox::Path("tmp_full"))) EXPECT_NE(GetFileName(file), "big.bin");
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Runs the built wx_pub program the way a script would, without a display.
 #pragma once
 
+#include <sys/resource.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,7 +15,10 @@ struct ProgramRun {
 
 using EnvironmentChanges = std::vector<std::pair<std::string, std::string>>;
 
-ProgramRun RunWxPub(const std::vector<std::string>& arguments, const EnvironmentChanges& environment = {});
+// fileSizeLimit: the largest file the program may write, in bytes (0: no
+// limit); the program meets it with the system's default signal handling.
+ProgramRun RunWxPub(const std::vector<std::string>& arguments, const EnvironmentChanges& environment = {},
+                    rlim_t fileSizeLimit = 0);
 
 // The lines of a text, without their line ends.
 std::vector<std::string> Lines(const std::string& text);

@@ -99,6 +99,10 @@ TEST(FileServices, CopyRenameAndRemove) {
   sandbox::WriteFile(b, "old and longer");
   EXPECT_TRUE(CopyFileOver(a, b));
   EXPECT_EQ(sandbox::ReadFile(b), "new");
+  const std::string fifo = sandbox::Path("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(CopyFileOver(a, fifo));   // only a regular file is replaced
+  EXPECT_FALSE(F_Stat(fifo).IsRegularFile());
   EXPECT_TRUE(RenameFile(b, sandbox::Path("c.txt")));
   EXPECT_FALSE(FileExists(b));
   EXPECT_TRUE(RemoveFile(sandbox::Path("c.txt")));
