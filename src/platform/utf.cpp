@@ -5,16 +5,21 @@
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+// A byte that is not part of well-formed UTF-8 stands for itself as a lone
+// low surrogate U+DC80..U+DCFF, so names with different bytes stay different
+// and the bytes come back unchanged.
+constexpr char32_t kEscapeBase = 0xDC00;
 
-// Decodes one code point at text[pos]; advances pos. Returns kReplacement and
-// advances by one byte when the sequence is not well-formed UTF-8.
+bool IsEscapedByte(char32_t cp) { return cp >= kEscapeBase + 0x80 && cp <= kEscapeBase + 0xFF; }
+
+// Decodes one code point at text[pos]; advances pos. Returns the escaped lead
+// byte and advances by one byte when the sequence is not well-formed UTF-8.
 char32_t DecodeOne(std::string_view text, size_t& pos) {
   const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(pos);
-  if (lead < 0x80) {
-    ++pos;
-    return lead;
-  }
+  ++pos;
+  if (lead < 0x80) return lead;
+  const char32_t escaped = kEscapeBase + lead;
   size_t extra = 0;
   char32_t cp = 0;
   char32_t min = 0;
@@ -25,21 +30,14 @@ char32_t DecodeOne(std::string_view text, size_t& pos) {
   } else if (lead >= 0xF0 && lead <= 0xF4) {
     extra = 3, cp = lead & 0x07, min = 0x10000;
   } else {
-    ++pos;
-    return kReplacement;
+    return escaped;
   }
-  for (size_t i = 1; i <= extra; ++i) {
-    if (pos + i >= text.size() || (byte(pos + i) & 0xC0) != 0x80) {
-      ++pos;
-      return kReplacement;
-    }
+  for (size_t i = 0; i < extra; ++i) {
+    if (pos + i >= text.size() || (byte(pos + i) & 0xC0) != 0x80) return escaped;
     cp = (cp << 6) | (byte(pos + i) & 0x3F);
   }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-    ++pos;
-    return kReplacement;
-  }
-  pos += extra + 1;
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return escaped;
+  pos += extra;
   return cp;
 }
 
@@ -86,6 +84,8 @@ std::string Utf16ToUtf8(std::u16string_view units) {
     if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
       AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00));
       ++i;
+    } else if (IsEscapedByte(u)) {
+      out += static_cast<char>(u - kEscapeBase);
     } else if (u >= 0xD800 && u <= 0xDFFF) {
       AppendUtf8(out, kReplacement);
     } else {
@@ -100,8 +100,7 @@ std::string SanitizeUtf8(std::string_view text) {
   out.reserve(text.size());
   for (size_t pos = 0; pos < text.size();) {
     const size_t start = pos;
-    const char32_t cp = DecodeOne(text, pos);
-    if (cp == kReplacement && pos - start == 1)
+    if (IsEscapedByte(DecodeOne(text, pos)))
       AppendUtf8(out, kReplacement);
     else
       out.append(text.substr(start, pos - start));

@@ -5,10 +5,11 @@
 #include <string>
 #include <string_view>
 
-// Invalid or truncated UTF-8 sequences become U+FFFD, one per offending byte.
+// Each byte that is not part of well-formed UTF-8 becomes the lone unit
+// U+DC00 + byte (U+DC80..U+DCFF), as file names with such bytes need.
 std::u16string Utf8ToUtf16(std::string_view text);
 
-// Unpaired surrogates become U+FFFD.
+// A lone U+DC80..U+DCFF becomes its byte again; other unpaired surrogates U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view units);
 
 // The same text with every invalid UTF-8 byte replaced by U+FFFD.

@@ -1,6 +1,7 @@
 #include "upfile/staging.h"
 
 #include <filesystem>
+#include <map>
 #include <system_error>
 
 #include "platform/clock.h"
@@ -28,6 +29,34 @@ bool MoveOver(const std::string& from, const std::string& to) {
 
 bool IsIndexPageName(const std::string& name) { return name == "index.htm" || name == "index.html"; }
 
+// "name_2.ext": the n-th staged name for a file name whose first one is taken.
+std::string NumberedName(const std::string& name, int n) {
+  const size_t dot = name.rfind('.');
+  const size_t cut = dot == std::string::npos ? name.size() : dot;
+  return name.substr(0, cut) + "_" + std::to_string(n) + name.substr(cut);
+}
+
+// The staged name of each file name of one job. Different file names whose
+// 7-bit forms coincide get numbered names, so neither is lost; the same file
+// name from another folder gets the same staged name: the last one wins.
+class StagedNames {
+ public:
+  explicit StagedNames(bool sevenBit) : sevenBit_(sevenBit) {}
+  std::string For(const std::string& path) {
+    const std::string name = GetFileName(path);
+    const std::string first = sevenBit_ ? NameTo7bit(name) : name;
+    for (int n = 1;; ++n) {
+      const std::string staged = n == 1 ? first : NumberedName(first, n);
+      const auto [owner, isNew] = owners_.try_emplace(staged, name);
+      if (isNew || owner->second == name) return staged;
+    }
+  }
+
+ private:
+  bool sevenBit_;
+  std::map<std::string, std::string> owners_;   // staged name -> file name
+};
+
 }  // namespace
 
 std::string MakeStagingFolder(const std::string& dayFolder) {
@@ -42,17 +71,13 @@ std::string MakeStagingFolder(const std::string& dayFolder) {
   return {};
 }
 
-std::string StagedName(const std::string& path, bool sevenBit) {
-  const std::string name = GetFileName(path);
-  return sevenBit ? NameTo7bit(name) : name;
-}
-
 std::vector<std::string> StageFiles(const std::vector<std::string>& files, const std::string& folder,
                                     bool sevenBit) {
+  StagedNames names(sevenBit);
   std::vector<std::string> failed;
   for (const std::string& file : files) {
     if (!FileExists(file) || FolderExists(file)) continue;
-    const std::string destination = AddSeparator(folder) + StagedName(file, sevenBit);
+    const std::string destination = AddSeparator(folder) + names.For(file);
     if (!CopyFileOver(file, destination)) failed.push_back(file);
   }
   return failed;

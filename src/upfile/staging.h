@@ -10,12 +10,12 @@
 // instead, so no job ever lists another job's files. Empty when none can be made.
 std::string MakeStagingFolder(const std::string& dayFolder);
 
-// The file name of the path, in its 7-bit form when sevenBit is on.
-std::string StagedName(const std::string& path, bool sevenBit);
-
-// Copies every existing listed file into the folder; missing entries and
-// folders are skipped, later files overwrite earlier ones of the same staged
-// name. Returns the listed files that exist but could not be copied.
+// Copies every existing listed file whole into the folder, under its file
+// name (its 7-bit form when sevenBit is on); missing entries and folders are
+// skipped. A later file overwrites an earlier one of the same file name;
+// different names whose 7-bit forms coincide become "name_2.ext" and so on.
+// Returns the listed files that exist but could not be copied whole; no part
+// of them is left in the folder.
 std::vector<std::string> StageFiles(const std::vector<std::string>& files, const std::string& folder,
                                     bool sevenBit);
 

@@ -48,11 +48,12 @@ class CliUploadTest : public ::testing::Test {
     sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nserver=" + server +
                                                "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
   }
-  // A temporary folder of the run's own, so that only its leftovers are seen.
-  static EnvironmentChanges OwnTempFolder(const std::string& name) {
+  // A temporary folder of the run's own, so that only its leftovers are seen;
+  // prefix goes before its absolute path.
+  static EnvironmentChanges OwnTempFolder(const std::string& name, const std::string& prefix = "") {
     const std::string tmp = sandbox::Path(name);
     sandbox::MakeDirs(tmp);
-    return {{"TMPDIR", tmp + "/"}};
+    return {{"TMPDIR", prefix + tmp + "/"}};
   }
   static std::string DataFolder() { return site_->DataFolder(); }
   static std::string PageName() { return NameTo7bit(GetUserName()) + ".htm"; }
@@ -137,6 +138,33 @@ TEST_F(CliUploadTest, WithTheServerGoneTheRunFailsNamingTheFirstFile) {
   EXPECT_TRUE(firstFile == "lonely.txt" || firstFile == PageName()) << firstFile;
   EXPECT_NE(run.err.find("/" + firstFile + ":"), std::string::npos) << run.err;
   EXPECT_EQ(lines.back(), BrowserAddress() + PageName());
+}
+
+TEST_F(CliUploadTest, OddNamesSurvive) {
+  const struct {
+    std::vector<std::string> names;
+    std::string tmpPrefix;
+  } cases[] = {
+      {{"one/a\\b.txt", "two/b.txt"}, ""},   // '\' is part of a name
+      {{"\xFF.txt", "\xFE.txt"}, ""},       // not UTF-8
+      {{"plain.txt"}, "/"},                 // TMPDIR begins with "//"
+  };
+  int row = 0;
+  for (const auto& [names, tmpPrefix] : cases) {
+    site_->ClearData();
+    std::vector<std::string> arguments = {"--upload"};
+    std::set<std::string> contents;
+    for (const std::string& name : names) arguments.push_back(Source(name, name)), contents.insert(name);
+    const std::string tmp = "tmp_odd" + std::to_string(++row);
+    ASSERT_EQ(RunWxPub(arguments, OwnTempFolder(tmp, tmpPrefix)).status, 0) << names[0];
+
+    std::map<std::string, std::string> received = Received(DataFolder());
+    EXPECT_EQ(received.erase(PageName()), 1u) << names[0];
+    std::set<std::string> arrived;
+    for (const auto& [name, content] : received) arrived.insert(content);
+    EXPECT_EQ(arrived, contents) << names[0];
+    EXPECT_TRUE(FilesBelow(sandbox::Path(tmp)).empty()) << names[0];
+  }
 }
 
 // One file may grow only up to the limit: a file or page that cannot be
