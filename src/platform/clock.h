@@ -1,27 +1,42 @@
-// Time sources of the program. Both the tick count and the wall clock can be
-// replaced, and so can sleeping, so that waiting loops and time-named files can
-// be driven without really waiting.
+// The program's one time source: wall time, a steady tick count and sleeping,
+// behind a small interface so that waiting loops and time-named files can be
+// driven without really waiting.
 #pragma once
 
 #include <cstdint>
 #include <ctime>
-#include <functional>
 #include <string>
 
-// Milliseconds of a steady clock.
-uint64_t GetTickCount();
+namespace platform {
 
-// Waits ms milliseconds, or hands them to the sleep hook when one is set.
-void SleepMs(unsigned ms);
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Seconds since the epoch.
+  virtual std::time_t Now() = 0;
+  // Milliseconds of a steady clock.
+  virtual uint64_t Ticks() = 0;
+  // Waits ms milliseconds.
+  virtual void Sleep(unsigned ms) = 0;
+};
 
-// An empty hook restores the real behaviour.
-void SetSleepHook(std::function<void(unsigned)> hook);
-void SetTickHook(std::function<uint64_t()> hook);
-void SetWallClockHook(std::function<std::time_t()> hook);
+// The real clocks of the system.
+class SystemClock : public Clock {
+ public:
+  std::time_t Now() override;
+  uint64_t Ticks() override;
+  void Sleep(unsigned ms) override;
+};
 
-// Seconds since the epoch, from the wall clock hook when one is set.
-std::time_t WallClockNow();
+// Process-wide because the clock is read many calls deep (retries inside file
+// reads, progress refreshes, time-named folders) in every layer. Until set: a SystemClock.
+// The clock must outlive its installation.
+void SetClock(Clock& clock);
+Clock& CurrentClock();
 
-// strftime of the given time (or of WallClockNow) in local time.
+// strftime of the given time (or of CurrentClock().Now()) in local time; empty
+// when the time has no local form.
 std::string FormatLocalTime(const char* format, std::time_t when);
 std::string FormatLocalTime(const char* format);
+
+}  // namespace platform

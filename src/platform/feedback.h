@@ -6,35 +6,23 @@
 #include <cstdint>
 #include <string>
 
-constexpr unsigned MB_OK = 0x0;
-constexpr unsigned MB_OKCANCEL = 0x1;
-constexpr unsigned MB_ABORTRETRYIGNORE = 0x2;
-constexpr unsigned MB_YESNOCANCEL = 0x3;
-constexpr unsigned MB_YESNO = 0x4;
-constexpr unsigned MB_RETRYCANCEL = 0x5;
-constexpr unsigned MB_ICONSTOP = 0x10;
-constexpr unsigned MB_ICONQUESTION = 0x20;
-constexpr unsigned MB_ICONEXCLAMATION = 0x30;
-constexpr unsigned MB_ICONINFORMATION = 0x40;
-constexpr unsigned MB_DEFBUTTON1 = 0x000;
-constexpr unsigned MB_DEFBUTTON2 = 0x100;
-constexpr unsigned MB_DEFBUTTON3 = 0x200;
-constexpr unsigned MB_TYPEMASK = 0x0F;
-constexpr unsigned MB_ICONMASK = 0xF0;
-constexpr unsigned MB_DEFMASK = 0xF00;
+namespace platform {
 
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDABORT = 3;
-constexpr int IDRETRY = 4;
-constexpr int IDIGNORE = 5;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;
+enum class Buttons { Ok, OkCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
+enum class Icon { None, Stop, Question, Exclamation, Information };
+enum class DefaultButton { First, Second, Third };
+enum class Answer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
+
+struct BoxStyle {
+  Buttons buttons = Buttons::Ok;
+  Icon icon = Icon::None;
+  DefaultButton defaultButton = DefaultButton::First;
+};
 
 class UserInterface {
  public:
   virtual ~UserInterface();
-  virtual int ShowMessageBox(const std::string& text, unsigned type, unsigned helpContext) = 0;
+  virtual Answer ShowMessageBox(const std::string& text, BoxStyle style) = 0;
   // Progress shown in the window title; an empty title restores the window's own.
   virtual void ShowProgressTitle(const std::string& title) = 0;
   // Lets the system deliver pending messages without removing input.
@@ -46,22 +34,22 @@ void InstallUserInterface(UserInterface* ui);
 UserInterface* InstalledUserInterface();
 
 // The answer the box gives by itself: its default button.
-int DefaultAnswer(unsigned type);
+Answer DefaultAnswer(BoxStyle style);
 
 // Shows the box (or takes its default answer) and logs question and answer.
-int MessageBoxLog(const std::string& text, unsigned type, unsigned helpContext = 0);
+Answer MessageBoxLog(const std::string& text, BoxStyle style);
 
 // The fixed-width debug-log line for a box and its answer.
-std::string MessageBoxLogLine(const std::string& text, unsigned type, int answer);
+std::string MessageBoxLogLine(const std::string& text, BoxStyle style, Answer answer);
 
 // Counts steps of a loop; the display is refreshed only when the whole
-// percentage changes and at most every 100 ms (GetTickCount).
-class MessageBase {
+// percentage changes and at most every 100 ms (CurrentClock().Ticks()).
+class ProgressCounter {
  public:
-  MessageBase(const std::string& title, unsigned total);
-  virtual ~MessageBase();
-  MessageBase(const MessageBase&) = delete;
-  MessageBase& operator=(const MessageBase&) = delete;
+  ProgressCounter(const std::string& title, unsigned total);
+  virtual ~ProgressCounter();
+  ProgressCounter(const ProgressCounter&) = delete;
+  ProgressCounter& operator=(const ProgressCounter&) = delete;
 
   // With a total: one step on, back to 0 after the total.
   void Step();
@@ -90,19 +78,21 @@ uint64_t ProgressStepCount();
 
 // Window-title progress: title, two spaces, the overall step count and a
 // 25-character bar of '*' and '.'.
-class MessageMFC : public MessageBase {
+class TitleProgress : public ProgressCounter {
  public:
-  using MessageBase::MessageBase;
+  using ProgressCounter::ProgressCounter;
 
  protected:
   void Draw() override;
 };
 
 // Waiting notice: "%s  (%d/%d)  " of title, position and total.
-class Message : public MessageBase {
+class WaitingNotice : public ProgressCounter {
  public:
-  using MessageBase::MessageBase;
+  using ProgressCounter::ProgressCounter;
 
  protected:
   void Draw() override;
 };
+
+}  // namespace platform

@@ -8,11 +8,17 @@
 #include <functional>
 #include <string>
 
-// nullptr when the path is empty or the file cannot be opened ("rb").
-FILE* FileWaitOpenRead(const std::string& path);
-// The same for writing ("wb").
-FILE* FileWaitOpenWrite(const std::string& path);
+namespace platform {
 
-// Replaces the open call (fopen; a failure leaves its cause in errno), so that
-// a file held by another program can be played; empty restores fopen.
-void SetFileWaitOpener(std::function<FILE*(const std::string& path, const char* mode)> opener);
+// One open attempt; nullptr with the cause in errno on failure.
+using FileOpener = std::function<FILE*(const std::string& path, const char* mode)>;
+
+// std::fopen of the path.
+FILE* OpenFileOnce(const std::string& path, const char* mode);
+
+// nullptr when the path is empty or the file cannot be opened ("rb").
+FILE* FileWaitOpenRead(const std::string& path, const FileOpener& open = OpenFileOnce);
+// The same for writing ("wb").
+FILE* FileWaitOpenWrite(const std::string& path, const FileOpener& open = OpenFileOnce);
+
+}  // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/debug_log.h"
 #include "platform/feedback.h"
 
+namespace platform {
+
 namespace {
 
 UserInterface*& Installed() {
@@ -8,56 +10,51 @@ UserInterface*& Installed() {
   return ui;
 }
 
-int DefaultButtonIndex(unsigned type) {
-  switch (type & MB_DEFMASK) {
-    case MB_DEFBUTTON2: return 1;
-    case MB_DEFBUTTON3: return 2;
-    default: return 0;
+// Values outside an enum (a cast number) get the fallback fields after each switch.
+
+std::string IconField(Icon icon) {
+  switch (icon) {
+    case Icon::Stop: return "Stop ";
+    case Icon::Question: return "(?)  ";
+    case Icon::Exclamation: return "(!)  ";
+    case Icon::Information: return "(i)  ";
+    case Icon::None: break;
   }
+  return "---- ";
 }
 
-std::string IconField(unsigned type) {
-  switch (type & MB_ICONMASK) {
-    case MB_ICONSTOP: return "Stop ";
-    case MB_ICONQUESTION: return "(?)  ";
-    case MB_ICONEXCLAMATION: return "(!)  ";
-    case MB_ICONINFORMATION: return "(i)  ";
-    default: return "---- ";
+std::string ButtonsField(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok: return "OK              ";
+    case Buttons::OkCancel: return "OK Cancel       ";
+    case Buttons::AbortRetryIgnore: return "AbortRetryInore ";
+    case Buttons::YesNoCancel: return "Yes No Cancel   ";
+    case Buttons::YesNo: return "Yes No          ";
+    case Buttons::RetryCancel: return "Retry Cancel    ";
   }
+  return std::string(16, ' ');
 }
 
-std::string ButtonSetField(unsigned type) {
-  switch (type & MB_TYPEMASK) {
-    case MB_OK: return "OK              ";
-    case MB_OKCANCEL: return "OK Cancel       ";
-    case MB_ABORTRETRYIGNORE: return "AbortRetryInore ";
-    case MB_YESNOCANCEL: return "Yes No Cancel   ";
-    case MB_YESNO: return "Yes No          ";
-    case MB_RETRYCANCEL: return "Retry Cancel    ";
-    default: return std::string(16, ' ');
+std::string DefaultButtonField(DefaultButton button) {
+  switch (button) {
+    case DefaultButton::First: return "Button1  ";
+    case DefaultButton::Second: return "Button2  ";
+    case DefaultButton::Third: return "Button3  ";
   }
+  return "Non  (1) ";
 }
 
-std::string DefaultButtonField(unsigned type) {
-  switch (type & MB_DEFMASK) {
-    case MB_DEFBUTTON1: return "Button1  ";
-    case MB_DEFBUTTON2: return "Button2  ";
-    case MB_DEFBUTTON3: return "Button3  ";
-    default: return "Non  (1) ";
-  }
-}
-
-std::string AnswerField(int answer) {
+std::string AnswerField(Answer answer) {
   switch (answer) {
-    case IDOK: return "[OK]    \t";
-    case IDCANCEL: return "[CANCEL]\t";
-    case IDABORT: return "[Abort] \t";
-    case IDRETRY: return "[Retry] \t";
-    case IDIGNORE: return "[Innore]\t";
-    case IDYES: return "[Yes]   \t";
-    case IDNO: return "[No]    \t";
-    default: return "Bug...  \t";
+    case Answer::Ok: return "[OK]    \t";
+    case Answer::Cancel: return "[CANCEL]\t";
+    case Answer::Abort: return "[Abort] \t";
+    case Answer::Retry: return "[Retry] \t";
+    case Answer::Ignore: return "[Innore]\t";
+    case Answer::Yes: return "[Yes]   \t";
+    case Answer::No: return "[No]    \t";
   }
+  return "Bug...  \t";
 }
 
 }  // namespace
@@ -67,25 +64,30 @@ UserInterface::~UserInterface() = default;
 void InstallUserInterface(UserInterface* ui) { Installed() = ui; }
 UserInterface* InstalledUserInterface() { return Installed(); }
 
-int DefaultAnswer(unsigned type) {
+Answer DefaultAnswer(BoxStyle style) {
   // Answers by button set, for default buttons 1, 2 and 3.
-  static constexpr int kAnswers[6][3] = {
-      {IDOK, IDOK, IDOK},          {IDOK, IDCANCEL, IDOK},  {IDABORT, IDRETRY, IDIGNORE},
-      {IDYES, IDNO, IDCANCEL},     {IDYES, IDNO, IDYES},    {IDRETRY, IDCANCEL, IDRETRY},
+  static constexpr Answer kAnswers[6][3] = {
+      {Answer::Ok, Answer::Ok, Answer::Ok},           {Answer::Ok, Answer::Cancel, Answer::Ok},
+      {Answer::Abort, Answer::Retry, Answer::Ignore}, {Answer::Yes, Answer::No, Answer::Cancel},
+      {Answer::Yes, Answer::No, Answer::Yes},         {Answer::Retry, Answer::Cancel, Answer::Retry},
   };
-  const unsigned set = type & MB_TYPEMASK;
+  const auto set = static_cast<unsigned>(style.buttons);
   // A set without a known button: nothing is confirmed.
-  if (set >= 6) return IDCANCEL;
-  return kAnswers[set][DefaultButtonIndex(type)];
+  if (set >= 6) return Answer::Cancel;
+  const auto button = static_cast<unsigned>(style.defaultButton);
+  return kAnswers[set][button < 3 ? button : 0];
 }
 
-std::string MessageBoxLogLine(const std::string& text, unsigned type, int answer) {
-  return IconField(type) + ButtonSetField(type) + DefaultButtonField(type) + AnswerField(answer) + text;
+std::string MessageBoxLogLine(const std::string& text, BoxStyle style, Answer answer) {
+  return IconField(style.icon) + ButtonsField(style.buttons) + DefaultButtonField(style.defaultButton) +
+         AnswerField(answer) + text;
 }
 
-int MessageBoxLog(const std::string& text, unsigned type, unsigned helpContext) {
+Answer MessageBoxLog(const std::string& text, BoxStyle style) {
   UserInterface* ui = Installed();
-  const int answer = ui ? ui->ShowMessageBox(text, type, helpContext) : DefaultAnswer(type);
-  DbgLog(MessageBoxLogLine(text, type, answer));
+  const Answer answer = ui ? ui->ShowMessageBox(text, style) : DefaultAnswer(style);
+  DbgLog(MessageBoxLogLine(text, style, answer));
   return answer;
 }
+
+}  // namespace platform

@@ -3,6 +3,8 @@
 #include "platform/clock.h"
 #include "platform/feedback.h"
 
+namespace platform {
+
 namespace {
 
 constexpr uint64_t kRefreshIntervalMs = 100;
@@ -23,16 +25,16 @@ unsigned Percent(uint64_t position, uint64_t total) { return static_cast<unsigne
 
 }  // namespace
 
-MessageBase::MessageBase(const std::string& title, unsigned total) : title_(title), total_(total) {
+ProgressCounter::ProgressCounter(const std::string& title, unsigned total) : title_(title), total_(total) {
   if (State().openReporters++ == 0) State().steps = 0;
 }
 
-MessageBase::~MessageBase() {
+ProgressCounter::~ProgressCounter() {
   --State().openReporters;
   if (shown_ && InstalledUserInterface()) InstalledUserInterface()->ShowProgressTitle("");
 }
 
-void MessageBase::Step() {
+void ProgressCounter::Step() {
   if (total_ == 0) return;
   const unsigned previous = position_;
   position_ = position_ < total_ ? position_ + 1 : 0;
@@ -40,24 +42,24 @@ void MessageBase::Step() {
   if (Percent(previous, total_) != Percent(position_, total_)) SetPosition(position_);
 }
 
-void MessageBase::SetPosition(unsigned position) {
+void ProgressCounter::SetPosition(unsigned position) {
   if (position > total_) return;
   position_ = position;
-  const uint64_t now = GetTickCount();
+  const uint64_t now = CurrentClock().Ticks();
   std::optional<uint64_t>& last = State().lastRefresh;
   if (last && now - *last < kRefreshIntervalMs) return;
   last = now;
   Draw();
 }
 
-unsigned MessageBase::GetPosition() const { return position_; }
-unsigned MessageBase::GetTotal() const { return total_; }
-void MessageBase::SetTotal(unsigned total) { total_ = total; }
-const std::string& MessageBase::GetTitle() const { return title_; }
+unsigned ProgressCounter::GetPosition() const { return position_; }
+unsigned ProgressCounter::GetTotal() const { return total_; }
+void ProgressCounter::SetTotal(unsigned total) { total_ = total; }
+const std::string& ProgressCounter::GetTitle() const { return title_; }
 
-void MessageBase::Draw() {}
+void ProgressCounter::Draw() {}
 
-void MessageBase::ShowInTitle(const std::string& text) {
+void ProgressCounter::ShowInTitle(const std::string& text) {
   UserInterface* ui = InstalledUserInterface();
   if (!ui) return;
   ui->ShowProgressTitle(text);
@@ -67,13 +69,15 @@ void MessageBase::ShowInTitle(const std::string& text) {
 
 uint64_t ProgressStepCount() { return State().steps; }
 
-void MessageMFC::Draw() {
+void TitleProgress::Draw() {
   const unsigned total = GetTotal();
   const unsigned stars = total == 0 ? 0 : static_cast<unsigned>(uint64_t{GetPosition()} * kBarLength / total);
   const std::string bar = std::string(stars, '*') + std::string(kBarLength - stars, '.');
   ShowInTitle(GetTitle() + "  " + std::to_string(ProgressStepCount()) + "  " + bar);
 }
 
-void Message::Draw() {
+void WaitingNotice::Draw() {
   ShowInTitle(GetTitle() + "  (" + std::to_string(GetPosition()) + "/" + std::to_string(GetTotal()) + ")  ");
 }
+
+}  // namespace platform
