@@ -8,6 +8,8 @@
 
 namespace {
 
+using platform::Answer;
+
 // One button set of the platform's message box, expressed with wx buttons
 // (relabelled where wx has no such stock button) and the answers they mean.
 struct ButtonSet {
@@ -16,43 +18,45 @@ struct ButtonSet {
   const char* firstLabel;
   const char* secondLabel;
   const char* thirdLabel;
-  int answerFirst;
-  int answerSecond;
-  int answerClose;
+  Answer answerFirst;
+  Answer answerSecond;
+  Answer answerClose;
 };
 
-ButtonSet ButtonSetOf(unsigned type) {
-  switch (type & 0xF) {
-    case MB_OKCANCEL:
-      return {wxOK | wxCANCEL, 2, nullptr, nullptr, nullptr, IDOK, IDCANCEL, IDCANCEL};
-    case MB_ABORTRETRYIGNORE:
-      return {wxYES_NO | wxCANCEL, 3, "中止(&A)", "再試行(&R)", "無視(&I)", IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL:
-      return {wxYES_NO | wxCANCEL, 3, nullptr, nullptr, nullptr, IDYES, IDNO, IDCANCEL};
-    case MB_YESNO:
-      return {wxYES_NO, 2, nullptr, nullptr, nullptr, IDYES, IDNO, IDNO};
-    case MB_RETRYCANCEL:
-      return {wxOK | wxCANCEL, 2, "再試行(&R)", "キャンセル", nullptr, IDRETRY, IDCANCEL, IDCANCEL};
-    default:
-      return {wxOK, 1, nullptr, nullptr, nullptr, IDOK, IDOK, IDOK};
+ButtonSet ButtonSetOf(platform::Buttons buttons) {
+  switch (buttons) {
+    case platform::Buttons::OkCancel:
+      return {wxOK | wxCANCEL, 2, nullptr, nullptr, nullptr, Answer::Ok, Answer::Cancel, Answer::Cancel};
+    case platform::Buttons::AbortRetryIgnore:
+      return {wxYES_NO | wxCANCEL, 3, "中止(&A)", "再試行(&R)", "無視(&I)", Answer::Abort, Answer::Retry,
+              Answer::Ignore};
+    case platform::Buttons::YesNoCancel:
+      return {wxYES_NO | wxCANCEL, 3, nullptr, nullptr, nullptr, Answer::Yes, Answer::No, Answer::Cancel};
+    case platform::Buttons::YesNo:
+      return {wxYES_NO, 2, nullptr, nullptr, nullptr, Answer::Yes, Answer::No, Answer::No};
+    case platform::Buttons::RetryCancel:
+      return {wxOK | wxCANCEL, 2, "再試行(&R)", "キャンセル", nullptr, Answer::Retry, Answer::Cancel, Answer::Cancel};
+    case platform::Buttons::Ok: break;
   }
+  return {wxOK, 1, nullptr, nullptr, nullptr, Answer::Ok, Answer::Ok, Answer::Ok};
 }
 
-long IconStyle(unsigned type) {
-  switch (type & 0xF0) {
-    case MB_ICONSTOP: return wxICON_ERROR;
-    case MB_ICONQUESTION: return wxICON_QUESTION;
-    case MB_ICONEXCLAMATION: return wxICON_EXCLAMATION;
-    case MB_ICONINFORMATION: return wxICON_INFORMATION;
-    default: return wxICON_NONE;
+long IconStyle(platform::Icon icon) {
+  switch (icon) {
+    case platform::Icon::Stop: return wxICON_ERROR;
+    case platform::Icon::Question: return wxICON_QUESTION;
+    case platform::Icon::Exclamation: return wxICON_EXCLAMATION;
+    case platform::Icon::Information: return wxICON_INFORMATION;
+    case platform::Icon::None: break;
   }
+  return wxICON_NONE;
 }
 
-long DefaultButtonStyle(unsigned type, const ButtonSet& set) {
-  const unsigned defaultButton = (type >> 8) & 0xF;
+long DefaultButtonStyle(platform::DefaultButton defaultButton, const ButtonSet& set) {
   const bool yesNo = (set.buttons & wxYES_NO) != 0;
-  if (defaultButton == 1 && set.buttonCount >= 2) return yesNo ? wxNO_DEFAULT : wxCANCEL_DEFAULT;
-  if (defaultButton == 2 && set.buttonCount == 3) return wxCANCEL_DEFAULT;
+  if (defaultButton == platform::DefaultButton::Second && set.buttonCount >= 2)
+    return yesNo ? wxNO_DEFAULT : wxCANCEL_DEFAULT;
+  if (defaultButton == platform::DefaultButton::Third && set.buttonCount == 3) return wxCANCEL_DEFAULT;
   return 0;
 }
 
@@ -65,7 +69,7 @@ void Relabel(wxMessageDialog& box, const ButtonSet& set) {
   }
 }
 
-int AnswerOf(int wxAnswer, const ButtonSet& set) {
+Answer AnswerOf(int wxAnswer, const ButtonSet& set) {
   switch (wxAnswer) {
     case wxID_OK:
     case wxID_YES: return set.answerFirst;
@@ -79,10 +83,10 @@ int AnswerOf(int wxAnswer, const ButtonSet& set) {
 DialogUserInterface::DialogUserInterface(wxTopLevelWindow& window)
     : m_window(window), m_caption(window.GetTitle()) {}
 
-int DialogUserInterface::ShowMessageBox(const std::string& text, unsigned type, unsigned) {
-  const ButtonSet set = ButtonSetOf(type);
+Answer DialogUserInterface::ShowMessageBox(const std::string& text, platform::BoxStyle style) {
+  const ButtonSet set = ButtonSetOf(style.buttons);
   wxMessageDialog box(&m_window, FromUtf8(text), FromUtf8(GetProgramName()),
-                      set.buttons | IconStyle(type) | DefaultButtonStyle(type, set));
+                      set.buttons | IconStyle(style.icon) | DefaultButtonStyle(style.defaultButton, set));
   Relabel(box, set);
   return AnswerOf(box.ShowModal(), set);
 }

@@ -6,10 +6,10 @@
 
 #include "platform/feedback.h"
 
-class DialogUserInterface : public UserInterface {
+class DialogUserInterface : public platform::UserInterface {
  public:
   explicit DialogUserInterface(wxTopLevelWindow& window);
-  int ShowMessageBox(const std::string& text, unsigned type, unsigned helpContext) override;
+  platform::Answer ShowMessageBox(const std::string& text, platform::BoxStyle style) override;
   void ShowProgressTitle(const std::string& title) override;
   void PumpMessages() override;
 

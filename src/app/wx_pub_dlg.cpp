@@ -90,7 +90,7 @@ CWx_pubDlg::CWx_pubDlg(wxWindow* parent) : m_hIcon(AppIcons()) {
   m_userInterface = std::make_unique<DialogUserInterface>(*this);
 }
 
-CWx_pubDlg::~CWx_pubDlg() { InstallUserInterface(nullptr); }
+CWx_pubDlg::~CWx_pubDlg() { platform::InstallUserInterface(nullptr); }
 
 void CWx_pubDlg::CreateControls() {
   for (const ControlTemplate& control : kButtons) {
@@ -118,7 +118,7 @@ void CWx_pubDlg::InstallDropTargets() {
 }
 
 void CWx_pubDlg::OnInitDialog(wxInitDialogEvent&) {
-  InstallUserInterface(m_userInterface.get());
+  platform::InstallUserInterface(m_userInterface.get());
   SetIcons(m_hIcon);
   WriteServerDefaults();
   m_strEdit = FromUtf8(BrowserAddress());
@@ -155,7 +155,7 @@ void CWx_pubDlg::DropFiles(const std::vector<std::string>& paths) {
 void CWx_pubDlg::DropStartFiles(const std::vector<std::string>& paths) {
   DropFiles(paths);
   const std::string text = UnreadableFilesText(paths);
-  if (!text.empty()) CallAfter([text] { MessageBoxLog(text, MB_OK | MB_ICONEXCLAMATION); });
+  if (!text.empty()) CallAfter([text] { platform::MessageBoxLog(text, {.icon = platform::Icon::Exclamation}); });
 }
 
 void CWx_pubDlg::FillListBox() {
@@ -215,7 +215,9 @@ void CWx_pubDlg::OnUpload(wxCommandEvent&) {
   }
   // The address is shown either way, but a failed job must not pass for a
   // published page.
-  if (!result) MessageBoxLog(UploadFailureText(result.failedFiles, result.reason), MB_OK | MB_ICONEXCLAMATION);
+  if (!result)
+    platform::MessageBoxLog(UploadFailureText(result.failedFiles, result.reason),
+                            {.icon = platform::Icon::Exclamation});
 }
 
 void CWx_pubDlg::OnOpenBrowser(wxCommandEvent&) {

@@ -27,7 +27,7 @@ std::string MakeOtherTr(const std::vector<std::string>& paths, ThumbFinder& find
   std::vector<std::string> cellsWithThumb;
   std::vector<std::string> withoutThumb;
   {
-    MessageMFC progress("HT_Make_other_tr ...", static_cast<unsigned>(paths.size()));
+    platform::TitleProgress progress("HT_Make_other_tr ...", static_cast<unsigned>(paths.size()));
     for (const auto& entry : paths) {
       progress.Step();
       const std::string path = RemoveSeparator(entry);

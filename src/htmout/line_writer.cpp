@@ -126,7 +126,7 @@ class LineWriter {
   void WriteChildren(const Xml_E& element, int depth) {
     // A page holds one row or entry per uploaded file: keep the window alive.
     static const std::string title = "Xml_Out::CreateElement ...";
-    MessageMFC progress(title, static_cast<unsigned>(element.Elements().size()));
+    platform::TitleProgress progress(title, static_cast<unsigned>(element.Elements().size()));
     for (const Xml_E& child : element.Elements()) {
       progress.Step();
       Write(child, depth + 1);

@@ -128,7 +128,7 @@ Xml_E Xml_E::FindElement(const std::string& name) const {
 
 const Xml_E* Xml_E::FindDescendant(const std::string& name) const {
   static const std::string title = "Xml_E::GetElement ...";
-  MessageMFC progress(title, static_cast<unsigned>(elements_.size()));
+  platform::TitleProgress progress(title, static_cast<unsigned>(elements_.size()));
   for (const Xml_E& child : elements_) {
     progress.Step();
     if (child.name_ == name) return &child;

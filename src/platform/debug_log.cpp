@@ -12,7 +12,7 @@ namespace {
 constexpr int64_t kSecondsPerDay = 86400;
 constexpr int kWaitSeconds = 10;
 
-std::string TimeStamp() { return FormatLocalTime("%Y/%m/%d %H:%M:%S"); }
+std::string TimeStamp() { return platform::FormatLocalTime("%Y/%m/%d %H:%M:%S"); }
 
 std::string LineBreaksToTabs(std::string text) {
   for (char& c : text) {
@@ -39,7 +39,7 @@ bool WriteAll(FILE* file, const Bytes& bytes) {
 std::string DbgLogBaseFolder() { return GetSpecialFolder(CSIDL_COMMON_DOCUMENTS) + "/Temp/Temp/DbgDump"; }
 
 void DeleteOldLogs(const std::string& folder, int days) {
-  const std::time_t now = WallClockNow();
+  const std::time_t now = platform::CurrentClock().Now();
   for (const std::string& path : FilterFiles(ListFolder(AddSeparator(folder)), "*.txt")) {
     const F_Stat status(path);
     if (status.Error() != 0 || status.IsFolder() || status.IsReadOnly()) continue;
@@ -66,7 +66,7 @@ bool DbgDumper::Write(const Bytes& bytes) {
   if (cleanupPending_) DeleteOldLogs(folder);
   cleanupPending_ = false;
 
-  const std::string path = folder + "/" + FormatLocalTime("%m%d_%H") + ".txt";
+  const std::string path = folder + "/" + platform::FormatLocalTime("%m%d_%H") + ".txt";
   FILE* file = OpenFileWait(path, "ab", kWaitSeconds);
   if (!file) {
     givenUp_ = true;

@@ -36,7 +36,7 @@ FILE* OpenFileWait(const std::string& path, const char* mode, int seconds) {
   for (int attempt = 1;; ++attempt) {
     if (FILE* file = std::fopen(path.c_str(), mode)) return file;
     if (attempt >= attempts) return nullptr;
-    SleepMs(kOpenRetryMs);
+    platform::CurrentClock().Sleep(kOpenRetryMs);
   }
 }
 
@@ -71,6 +71,6 @@ bool WriteFileBytes(const std::string& path, const Bytes& bytes) {
     // A share may report the new file as empty for a moment: write it again.
     if (bytes.empty() || F_Stat(path).Size() != 0) return true;
     if (rewrites > kMaxRewrites) return false;
-    SleepMs(kRewriteWaitMs);
+    platform::CurrentClock().Sleep(kRewriteWaitMs);
   }
 }

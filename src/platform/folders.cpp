@@ -98,7 +98,7 @@ std::string GetTempWorkFolder() {
 
 std::string GetDatedTempFolder() {
   const std::string work = GetTempWorkFolder();
-  const std::string dated = work + FormatLocalTime("%Y%m%d");
+  const std::string dated = work + platform::FormatLocalTime("%Y%m%d");
   return CreateFolder(dated) ? dated + "/" : work;
 }
 
@@ -109,7 +109,7 @@ std::string MakeSubTempFolder(const std::string& base, const std::string& name) 
 }
 
 std::string MakeDatedFolder(const std::string& base) {
-  const std::string folder = AddSeparator(base) + FormatLocalTime("%Y%m%d");
+  const std::string folder = AddSeparator(base) + platform::FormatLocalTime("%Y%m%d");
   CreateFolder(folder);
   return folder;
 }

@@ -12,7 +12,7 @@ namespace {
 
 std::string ConversionNote() {
   const std::string rule = ";" + std::string(69, '-') + "\r\n";
-  return rule + ";\t" + FormatLocalTime("%Y/%m/%d %H:%M:%S") + "\r\n" + rule;
+  return rule + ";\t" + platform::FormatLocalTime("%Y/%m/%d %H:%M:%S") + "\r\n" + rule;
 }
 
 bool IsUtf16(const Bytes& head) {

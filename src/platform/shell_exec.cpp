@@ -112,11 +112,11 @@ int RunOpener(const std::string& target) {
   const int error = Spawn({kOpener, target}, pid);
   if (error == ENOENT) return kShellNoAssociation;
   if (error != 0) return kShellOtherError;
-  const uint64_t start = GetTickCount();
-  while (GetTickCount() - start < kOpenerWaitMs) {
+  const uint64_t start = platform::CurrentClock().Ticks();
+  while (platform::CurrentClock().Ticks() - start < kOpenerWaitMs) {
     int status = 0;
     if (::waitpid(pid, &status, WNOHANG) == pid) return OpenerExitToCode(status);
-    SleepMs(kPollMs);
+    platform::CurrentClock().Sleep(kPollMs);
   }
   UnreapedChildren().push_back(pid);
   return kShellOk;
@@ -200,7 +200,7 @@ int S_Exec::Run() const {
 bool S_Exec::Execute() {
   const int code = Run();
   if (code > 32) return true;
-  MessageBoxLog(ShellErrorText(code, Operation(), File(), Parameters()), MB_OK);
+  platform::MessageBoxLog(ShellErrorText(code, Operation(), File(), Parameters()), {});
   return false;
 }
 

@@ -63,7 +63,7 @@ int NextComparisonNumber() {
 std::string ComparisonPrefix() {
   char number[16];
   std::snprintf(number, sizeof number, "%02d", NextComparisonNumber());
-  return GetDatedTempFolder() + FormatLocalTime("%H%M_") + number;
+  return GetDatedTempFolder() + platform::FormatLocalTime("%H%M_") + number;
 }
 
 // Goes through a work file and back, as every page text the check keeps.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/clock.h"
 #include "platform/file_services.h"
 #include "platform/path_text.h"
 #include "platform/utf.h"
@@ -39,15 +40,6 @@ void InsertThousandsSeparators(std::string& text) {
   }
 }
 
-std::string LocalTimeText(int64_t time) {
-  const std::time_t t = static_cast<std::time_t>(time);
-  std::tm local{};
-  if (localtime_r(&t, &local) == nullptr) return {};
-  char buffer[256];
-  const size_t length = std::strftime(buffer, sizeof buffer, "%Y/%m/%d %H:%M:%S", &local);
-  return std::string(buffer, length);
-}
-
 }  // namespace
 
 void AddDroppedFiles(FileList& list, const std::vector<std::string>& dropped) {
@@ -68,6 +60,6 @@ std::string SizeField(uint64_t size) {
 
 std::string ListLine(const std::string& path) {
   const F_Stat status(path);
-  return LocalTimeText(status.ModifiedTime()) + " " + SizeField(static_cast<uint64_t>(status.Size())) +
-         "バイト " + GetFileName(path);
+  return platform::FormatLocalTime("%Y/%m/%d %H:%M:%S", static_cast<std::time_t>(status.ModifiedTime())) + " " +
+         SizeField(static_cast<uint64_t>(status.Size())) + "バイト " + GetFileName(path);
 }

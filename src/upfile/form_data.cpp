@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 
+#include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/folders.h"
 #include "upfile/post_files.h"
@@ -44,12 +44,7 @@ void WriteDebugCopy(const std::string& name, const Bytes& body) {
 }  // namespace
 
 std::string MakeBoundary() {
-  std::string boundary = "-----upfile.hxx__";
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  char clock[16] = "";
-  if (::localtime_r(&now, &local)) std::strftime(clock, sizeof clock, "%H%M%S", &local);
-  return boundary + clock;
+  return "-----upfile.hxx__" + platform::FormatLocalTime("%H%M%S");
 }
 
 std::string EscapeFormFileName(const std::string& name) {

@@ -119,7 +119,7 @@ bool post_files(const std::vector<std::string>& files, const std::string& scheme
   const std::string host = server.empty() ? GetServer() : server;
   const std::string target = script.empty() ? GetScriptPath() : script;
   UploadSession session;
-  MessageMFC progress("post_files ...", static_cast<unsigned>(files.size()));
+  platform::TitleProgress progress("post_files ...", static_cast<unsigned>(files.size()));
   for (const std::string& path : files) {
     if (IsFileToSend(path)) {
       const AttemptOutcome outcome = SendWithRetries(session, scheme, host, target, path);

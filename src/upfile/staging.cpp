@@ -60,7 +60,7 @@ class StagedNames {
 }  // namespace
 
 std::string MakeStagingFolder(const std::string& dayFolder) {
-  const std::string base = AddSeparator(dayFolder) + FormatLocalTime("%H%M%S");
+  const std::string base = AddSeparator(dayFolder) + platform::FormatLocalTime("%H%M%S");
   CreateFolder(dayFolder);
   constexpr int kMaxSiblings = 1000;
   for (int n = 1; n <= kMaxSiblings; ++n) {

@@ -4,21 +4,27 @@
 #include "gui_support.h"
 #include "platform/feedback.h"
 
+using platform::Answer;
+using platform::Buttons;
+using platform::DefaultButton;
+using platform::Icon;
+
 TEST(DialogUserInterface, ButtonSetsGiveTheirOwnAnswers) {
   CWx_pubDlg* dialog = gui::OpenDialog();
   gui::ModalAnswerer answerer;
 
   answerer.answer = wxID_NO;
-  EXPECT_EQ(MessageBoxLog("a", MB_ABORTRETRYIGNORE | MB_ICONSTOP), IDRETRY);
+  EXPECT_EQ(platform::MessageBoxLog("a", {Buttons::AbortRetryIgnore, Icon::Stop}), Answer::Retry);
   answerer.answer = wxID_CANCEL;
-  EXPECT_EQ(MessageBoxLog("b", MB_ABORTRETRYIGNORE | MB_DEFBUTTON3), IDIGNORE);
+  EXPECT_EQ(platform::MessageBoxLog("b", {Buttons::AbortRetryIgnore, Icon::None, DefaultButton::Third}),
+            Answer::Ignore);
   answerer.answer = wxID_OK;
-  EXPECT_EQ(MessageBoxLog("c", MB_RETRYCANCEL | MB_ICONEXCLAMATION), IDRETRY);
+  EXPECT_EQ(platform::MessageBoxLog("c", {Buttons::RetryCancel, Icon::Exclamation}), Answer::Retry);
   answerer.answer = wxID_NO;
-  EXPECT_EQ(MessageBoxLog("d", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), IDNO);
+  EXPECT_EQ(platform::MessageBoxLog("d", {Buttons::YesNo, Icon::Question, DefaultButton::Second}), Answer::No);
   answerer.answer = wxID_CANCEL;
-  EXPECT_EQ(MessageBoxLog("e", MB_OK | MB_ICONINFORMATION), IDOK);
-  EXPECT_EQ(MessageBoxLog("f", MB_YESNOCANCEL), IDCANCEL);
+  EXPECT_EQ(platform::MessageBoxLog("e", {Buttons::Ok, Icon::Information}), Answer::Ok);
+  EXPECT_EQ(platform::MessageBoxLog("f", {Buttons::YesNoCancel}), Answer::Cancel);
 
   ASSERT_EQ(answerer.messages, (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
   // The toolkit writes the mnemonic its own way.
@@ -36,11 +42,11 @@ TEST(DialogUserInterface, ButtonSetsGiveTheirOwnAnswers) {
 TEST(DialogUserInterface, ProgressShowsInTheTitleAndTheCaptionComesBack) {
   CWx_pubDlg* dialog = gui::OpenDialog();
   const wxString caption = dialog->GetTitle();
-  InstalledUserInterface()->ShowProgressTitle("HT_Make_index ...  12  *****....................");
+  platform::InstalledUserInterface()->ShowProgressTitle("HT_Make_index ...  12  *****....................");
   EXPECT_EQ(dialog->GetTitle(), "HT_Make_index ...  12  *****....................");
-  InstalledUserInterface()->PumpMessages();
-  InstalledUserInterface()->ShowProgressTitle("");
+  platform::InstalledUserInterface()->PumpMessages();
+  platform::InstalledUserInterface()->ShowProgressTitle("");
   EXPECT_EQ(dialog->GetTitle(), caption);
   gui::CloseDialog(dialog);
-  EXPECT_EQ(InstalledUserInterface(), nullptr);
+  EXPECT_EQ(platform::InstalledUserInterface(), nullptr);
 }

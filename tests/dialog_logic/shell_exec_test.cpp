@@ -12,11 +12,11 @@
 namespace {
 
 // Keeps every message box text and answers OK.
-class RecordingInterface : public UserInterface {
+class RecordingInterface : public platform::UserInterface {
  public:
-  int ShowMessageBox(const std::string& text, unsigned, unsigned) override {
+  platform::Answer ShowMessageBox(const std::string& text, platform::BoxStyle) override {
     messages.push_back(text);
-    return IDOK;
+    return platform::Answer::Ok;
   }
   void ShowProgressTitle(const std::string&) override {}
   void PumpMessages() override {}
@@ -28,13 +28,13 @@ class RecordingInterface : public UserInterface {
 class ShellExec : public ::testing::Test {
  protected:
   void SetUp() override {
-    InstallUserInterface(&ui);
+    platform::InstallUserInterface(&ui);
     folder = sandbox::Path(::testing::UnitTest::GetInstance()->current_test_info()->name());
     bin = folder + "/bin";
     sandbox::MakeDirs(bin);
     ::setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
   }
-  void TearDown() override { InstallUserInterface(nullptr); }
+  void TearDown() override { platform::InstallUserInterface(nullptr); }
 
   void InstallOpener(int status) {
     const std::string opener = bin + "/xdg-open";

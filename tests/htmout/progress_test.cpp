@@ -2,15 +2,15 @@
 
 #include "htmout/xml_out.h"
 #include "platform/feedback.h"
-#include "support/fake_clock.h"
+#include "support/manual_clock.h"
 
 namespace {
 
-class TitleUi : public UserInterface {
+class TitleUi : public platform::UserInterface {
  public:
-  TitleUi() { InstallUserInterface(this); }
-  ~TitleUi() override { InstallUserInterface(nullptr); }
-  int ShowMessageBox(const std::string&, unsigned, unsigned) override { return IDOK; }
+  TitleUi() { platform::InstallUserInterface(this); }
+  ~TitleUi() override { platform::InstallUserInterface(nullptr); }
+  platform::Answer ShowMessageBox(const std::string&, platform::BoxStyle) override { return platform::Answer::Ok; }
   void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
   void PumpMessages() override {}
 
@@ -20,7 +20,7 @@ class TitleUi : public UserInterface {
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
 TEST(HtmoutProgress, WritingAndSearchingShowTheirTitles) {
-  FakeClock clock;
+  ManualClock clock;
   TitleUi ui;
   Xml_E root("ul");
   root.AddElement(Xml_E("li"));

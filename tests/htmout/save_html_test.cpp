@@ -6,7 +6,7 @@
 #include "htmout/xml_out.h"
 #include "platform/folders.h"
 #include "support/debug_log_reader.h"
-#include "support/fake_clock.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -92,7 +92,7 @@ TEST(SaveHtml, WritesUtf8WithoutByteOrderMark) {
 }
 
 TEST(SaveHtml, UnwritableTargetLeavesACopyInTheWorkFolder) {
-  FakeClock clock;  // the open attempts wait without sleeping
+  ManualClock clock;  // the open attempts wait without sleeping
   const std::string path = sandbox::Path("missing folder/page.htm");
   EXPECT_FALSE(htmout::SaveHtml(htmout::Div("d"), path));
   EXPECT_EQ(FallbackCopy(path), "<!DOCTYPE html>\r\n<div\t>d</div>\r\n");

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/clock.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 
 namespace fs = std::filesystem;
@@ -16,16 +17,16 @@ class StagingTest : public ::testing::Test {
   void SetUp() override {
     day_ = sandbox::Path("staging/" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(day_);
-    SetWallClockHook([] { return std::time_t{1781000000}; });
+    clock_.SetNow(1781000000);
   }
-  void TearDown() override { SetWallClockHook(nullptr); }
+  ManualClock clock_;
   std::string day_;
 };
 
 TEST_F(StagingTest, AFolderTakenInTheSameSecondGetsAFreshSibling) {
   const std::string first = MakeStagingFolder(day_);
-  EXPECT_EQ(first, day_ + "/" + FormatLocalTime("%H%M%S"));
-  sandbox::WriteFile(day_ + "/" + FormatLocalTime("%H%M%S") + "_2", "a file, not a folder");
+  EXPECT_EQ(first, day_ + "/" + platform::FormatLocalTime("%H%M%S"));
+  sandbox::WriteFile(day_ + "/" + platform::FormatLocalTime("%H%M%S") + "_2", "a file, not a folder");
   const std::string second = MakeStagingFolder(day_);
   EXPECT_EQ(second, first + "_3");
   EXPECT_TRUE(fs::is_directory(first));

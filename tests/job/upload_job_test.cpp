@@ -4,10 +4,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <set>
 
 #include "platform/clock.h"
 #include "platform/folders.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 #include "upfile/del_ff.h"
 #include "upfile/upload_settings.h"
@@ -31,7 +33,6 @@ class UploadJobTest : public ::testing::Test {
     site_->ClearData();
     WriteSettings(site_->HostAndPort(), "1");
   }
-  void TearDown() override { SetWallClockHook(nullptr); }
 
   static void WriteSettings(const std::string& server, const std::string& sevenBit) {
     sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nserver=" + server +
@@ -51,12 +52,13 @@ class UploadJobTest : public ::testing::Test {
     return path;
   }
   // Pins the clock so the staging folder's name is known: the job's own time.
-  static std::string PinClockAndGetStagingFolder(std::time_t when) {
-    SetWallClockHook([when] { return when; });
-    return GetDatedTempFolder() + FormatLocalTime("%H%M%S");
+  std::string PinClockAndGetStagingFolder(std::time_t when) {
+    clock_.emplace().SetNow(when);
+    return GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
   }
 
   static UploadSite* site_;
+  std::optional<ManualClock> clock_;
 };
 
 UploadSite* UploadJobTest::site_ = nullptr;

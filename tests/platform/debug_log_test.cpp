@@ -8,7 +8,7 @@
 #include "platform/folders.h"
 #include "platform/text_decode.h"
 #include "support/debug_log_reader.h"
-#include "support/fake_clock.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 
@@ -26,9 +26,9 @@ void SetModified(const std::string& path, std::time_t when) {
 
 class DebugLog : public ::testing::Test {
  protected:
-  DebugLog() { clock_.SetWallClock(kSeptember12At16); }
+  DebugLog() { clock_.SetNow(kSeptember12At16); }
   ScopedEnv tz_{"TZ", "UTC0"};
-  FakeClock clock_;
+  ManualClock clock_;
 };
 
 }  // namespace
@@ -49,7 +49,7 @@ TEST_F(DebugLog, EachHourStartsAFileWithMarkAndHeaderAndLineBreaksBecomeTabs) {
   EXPECT_EQ(text.substr(firstEnd + 2),
             stamp + "test_platform\tfirst\r\n" + stamp + "test_platform\tsecond\ta\t\tb\tc 日本\r\n");
 
-  clock_.SetWallClock(kSeptember12At16 + 3600);
+  clock_.SetNow(kSeptember12At16 + 3600);
   DbgLog("at five");
   EXPECT_EQ(sandbox::ReadFile(LogFolder() + "/0912_17.txt").substr(0, 2), "\xFF\xFE");
   EXPECT_NE(ReadTextFile(LogFolder() + "/0912_17.txt").find("at five"), std::string::npos);

@@ -1,19 +1,28 @@
+#include "platform/feedback.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/feedback.h"
 #include "support/debug_log_reader.h"
-#include "support/fake_clock.h"
+#include "support/manual_clock.h"
 
 namespace {
 
+using platform::Answer;
+using platform::BoxStyle;
+using platform::Buttons;
+using platform::DefaultButton;
+using platform::Icon;
+
 // Records what the core asked of the user interface.
-class RecordingUi : public UserInterface {
+class RecordingUi : public platform::UserInterface {
  public:
-  RecordingUi() { InstallUserInterface(this); }
-  ~RecordingUi() override { InstallUserInterface(nullptr); }
-  int ShowMessageBox(const std::string& text, unsigned type, unsigned helpContext) override {
-    boxes.push_back(text + "|" + std::to_string(type) + "|" + std::to_string(helpContext));
-    return IDRETRY;
+  RecordingUi() { platform::InstallUserInterface(this); }
+  ~RecordingUi() override { platform::InstallUserInterface(nullptr); }
+  Answer ShowMessageBox(const std::string& text, BoxStyle style) override {
+    boxes.push_back(text + "|" + std::to_string(static_cast<int>(style.buttons)) + "|" +
+                    std::to_string(static_cast<int>(style.icon)) + "|" +
+                    std::to_string(static_cast<int>(style.defaultButton)));
+    return Answer::Retry;
   }
   void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
   void PumpMessages() override { ++pumps; }
@@ -24,9 +33,9 @@ class RecordingUi : public UserInterface {
 };
 
 // Records the positions each display refresh showed.
-class CountingReport : public MessageBase {
+class CountingReport : public platform::ProgressCounter {
  public:
-  using MessageBase::MessageBase;
+  using ProgressCounter::ProgressCounter;
   std::vector<unsigned> shown;
 
  protected:
@@ -37,43 +46,51 @@ class CountingReport : public MessageBase {
 
 TEST(MessageBox, WithoutInterfaceTheDefaultButtonAnswersAndIsLogged) {
   const struct {
-    unsigned set;
-    int first, second, third;
+    Buttons set;
+    Answer first, second, third;
   } cases[] = {
-      {MB_OK, IDOK, IDOK, IDOK},
-      {MB_OKCANCEL, IDOK, IDCANCEL, IDOK},
-      {MB_ABORTRETRYIGNORE, IDABORT, IDRETRY, IDIGNORE},
-      {MB_YESNOCANCEL, IDYES, IDNO, IDCANCEL},
-      {MB_YESNO, IDYES, IDNO, IDYES},
-      {MB_RETRYCANCEL, IDRETRY, IDCANCEL, IDRETRY},
+      {Buttons::Ok, Answer::Ok, Answer::Ok, Answer::Ok},
+      {Buttons::OkCancel, Answer::Ok, Answer::Cancel, Answer::Ok},
+      {Buttons::AbortRetryIgnore, Answer::Abort, Answer::Retry, Answer::Ignore},
+      {Buttons::YesNoCancel, Answer::Yes, Answer::No, Answer::Cancel},
+      {Buttons::YesNo, Answer::Yes, Answer::No, Answer::Yes},
+      {Buttons::RetryCancel, Answer::Retry, Answer::Cancel, Answer::Retry},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(MessageBoxLog("q", c.set | MB_DEFBUTTON1), c.first) << c.set;
-    EXPECT_EQ(MessageBoxLog("q", c.set | MB_DEFBUTTON2), c.second) << c.set;
-    EXPECT_EQ(MessageBoxLog("q", c.set | MB_DEFBUTTON3 | MB_ICONSTOP), c.third) << c.set;
+    const int set = static_cast<int>(c.set);
+    EXPECT_EQ(platform::MessageBoxLog("q", {c.set, Icon::None, DefaultButton::First}), c.first) << set;
+    EXPECT_EQ(platform::MessageBoxLog("q", {c.set, Icon::None, DefaultButton::Second}), c.second) << set;
+    EXPECT_EQ(platform::MessageBoxLog("q", {c.set, Icon::Stop, DefaultButton::Third}), c.third) << set;
   }
-  EXPECT_EQ(DefaultAnswer(MB_YESNO | 0x300), IDYES);
-  EXPECT_EQ(MessageBoxLog("Replace\nthe file?", MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION), IDNO);
+  EXPECT_EQ(platform::DefaultAnswer({Buttons::YesNo, Icon::None, static_cast<DefaultButton>(3)}), Answer::Yes);
+  EXPECT_EQ(platform::MessageBoxLog("Replace\nthe file?", {Buttons::YesNo, Icon::Question, DefaultButton::Second}),
+            Answer::No);
   EXPECT_NE(DebugLogText().find("\t(?)  Yes No          Button2  [No]    \tReplace\tthe file?\r\n"), std::string::npos);
 }
 
 TEST(MessageBox, InstalledInterfaceShowsTheBoxAndGivesTheAnswer) {
   RecordingUi ui;
-  EXPECT_EQ(MessageBoxLog("text", MB_RETRYCANCEL | MB_ICONEXCLAMATION, 7), IDRETRY);
-  EXPECT_EQ(ui.boxes, std::vector<std::string>{"text|53|7"});
+  EXPECT_EQ(platform::MessageBoxLog("text", {Buttons::RetryCancel, Icon::Exclamation}), Answer::Retry);
+  EXPECT_EQ(ui.boxes, std::vector<std::string>{"text|5|3|0"});
 }
 
+// Numbers outside the enums (casts) get the fallback fields.
 TEST(MessageBox, LogLineHasFixedWidthFields) {
-  EXPECT_EQ(MessageBoxLogLine("t", MB_OKCANCEL | MB_ICONEXCLAMATION | MB_DEFBUTTON3, IDCANCEL),
-            "(!)  OK Cancel       Button3  [CANCEL]\tt");
-  EXPECT_EQ(MessageBoxLogLine("t", MB_YESNOCANCEL | 0x50, IDRETRY), "---- Yes No Cancel   Button1  [Retry] \tt");
-  EXPECT_EQ(MessageBoxLogLine("t", MB_RETRYCANCEL | 0x300, IDIGNORE), "---- Retry Cancel    Non  (1) [Innore]\tt");
-  EXPECT_EQ(MessageBoxLogLine("t", 0x7, IDYES), "---- " + std::string(16, ' ') + "Button1  [Yes]   \tt");
-  EXPECT_EQ(MessageBoxLogLine("t", MB_OK, 99), "---- OK              Button1  Bug...  \tt");
+  EXPECT_EQ(
+      platform::MessageBoxLogLine("t", {Buttons::OkCancel, Icon::Exclamation, DefaultButton::Third}, Answer::Cancel),
+      "(!)  OK Cancel       Button3  [CANCEL]\tt");
+  EXPECT_EQ(platform::MessageBoxLogLine("t", {Buttons::YesNoCancel, static_cast<Icon>(5)}, Answer::Retry),
+            "---- Yes No Cancel   Button1  [Retry] \tt");
+  EXPECT_EQ(platform::MessageBoxLogLine("t", {Buttons::RetryCancel, Icon::None, static_cast<DefaultButton>(3)},
+                                        Answer::Ignore),
+            "---- Retry Cancel    Non  (1) [Innore]\tt");
+  EXPECT_EQ(platform::MessageBoxLogLine("t", {static_cast<Buttons>(7)}, Answer::Yes),
+            "---- " + std::string(16, ' ') + "Button1  [Yes]   \tt");
+  EXPECT_EQ(platform::MessageBoxLogLine("t", {}, static_cast<Answer>(99)), "---- OK              Button1  Bug...  \tt");
 }
 
 TEST(Progress, CountingRules) {
-  FakeClock clock;
+  ManualClock clock;
   CountingReport none("none", 0);
   none.Step();
   EXPECT_EQ(none.GetPosition(), 0u);
@@ -99,24 +116,24 @@ TEST(Progress, CountingRules) {
 }
 
 TEST(Progress, StepCountIsSharedByNestedReportsAndResetByTheOutermost) {
-  FakeClock clock;
+  ManualClock clock;
   {
-    MessageBase outer("outer", 10);
+    platform::ProgressCounter outer("outer", 10);
     outer.Step();
-    MessageBase inner("inner", 10);
+    platform::ProgressCounter inner("inner", 10);
     inner.Step();
     inner.Step();
-    EXPECT_EQ(ProgressStepCount(), 3u);
+    EXPECT_EQ(platform::ProgressStepCount(), 3u);
   }
-  MessageBase next("next", 10);
-  EXPECT_EQ(ProgressStepCount(), 0u);
+  platform::ProgressCounter next("next", 10);
+  EXPECT_EQ(platform::ProgressStepCount(), 0u);
 }
 
 TEST(Progress, TitleProgressShowsCountAndBarThenRestoresTheTitle) {
-  FakeClock clock;
+  ManualClock clock;
   RecordingUi ui;
   {
-    MessageMFC report("Xml_Out::CreateElement ...", 4);
+    platform::TitleProgress report("Xml_Out::CreateElement ...", 4);
     report.Step();
     clock.Advance(100);
     report.Step();

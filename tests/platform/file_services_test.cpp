@@ -3,7 +3,7 @@
 
 #include "platform/file_services.h"
 #include "support/debug_log_reader.h"
-#include "support/fake_clock.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -49,7 +49,7 @@ TEST(FileServices, CreateFolderBuildsTheMissingLevelsOfAChain) {
 }
 
 TEST(FileServices, OpenFileWaitTriesEvery100msForTheGivenSeconds) {
-  FakeClock clock;
+  ManualClock clock;
   const std::string missing = sandbox::Path("nowhere/file");
   EXPECT_EQ(OpenFileWait(missing, "rb", 0), nullptr);
   EXPECT_TRUE(clock.Sleeps().empty());
@@ -82,7 +82,7 @@ TEST(FileServices, ReadReturnsWhatTheFileHoldsNotWhatItsStatusSaid) {
 }
 
 TEST(FileServices, FailedReadsAndWritesAreReportedAndLogged) {
-  FakeClock clock;
+  ManualClock clock;
   EXPECT_TRUE(ReadFileBytes(sandbox::Path("missing")).empty());
   EXPECT_EQ(clock.Sleeps().size(), 99u);
   EXPECT_NE(DebugLogText().find("\tCan't open rb  " + sandbox::Path("missing") + "\r\n"), std::string::npos);

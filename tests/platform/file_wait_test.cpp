@@ -7,14 +7,14 @@
 
 #include "platform/feedback.h"
 #include "platform/registry.h"
-#include "support/fake_clock.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 
 namespace {
 
-class RecordingUi : public UserInterface {
+class RecordingUi : public platform::UserInterface {
  public:
-  int ShowMessageBox(const std::string&, unsigned, unsigned) override { return IDOK; }
+  platform::Answer ShowMessageBox(const std::string&, platform::BoxStyle) override { return platform::Answer::Ok; }
   void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
   void PumpMessages() override {}
   std::vector<std::string> titles;
@@ -25,34 +25,33 @@ class FileWaitTest : public ::testing::Test {
  protected:
   void SetUp() override {
     sandbox::WriteFile(path, "[s]\r\n");
-    InstallUserInterface(&ui);
-    SetFileWaitOpener([this](const std::string& file, const char* mode) -> FILE* {
-      ++tries;
-      if (tries <= busy) {
-        errno = cause;
-        return nullptr;
-      }
-      return std::fopen(file.c_str(), mode);
-    });
+    platform::InstallUserInterface(&ui);
   }
   void TearDown() override {
-    SetFileWaitOpener(nullptr);
-    InstallUserInterface(nullptr);
+    platform::InstallUserInterface(nullptr);
     waitKey.DeleteValue("Wait_MaxCount_sec");
   }
 
   const std::string path = sandbox::Path("wait/upfile.ini");
   RegAccess waitKey{"Software\\z_Suite\\z_Suite\\FileWait"};
   RecordingUi ui;
-  FakeClock clock;
+  ManualClock clock;
   int tries = 0;
   int busy = 0;
   int cause = EAGAIN;
+  const platform::FileOpener opener = [this](const std::string& file, const char* mode) -> FILE* {
+    ++tries;
+    if (tries <= busy) {
+      errno = cause;
+      return nullptr;
+    }
+    return std::fopen(file.c_str(), mode);
+  };
 };
 
 TEST_F(FileWaitTest, WaitsWhileTheFileIsHeld) {
   busy = 3;
-  FILE* file = FileWaitOpenRead(path);
+  FILE* file = platform::FileWaitOpenRead(path, opener);
   ASSERT_NE(file, nullptr);
   std::fclose(file);
   EXPECT_EQ(tries, 4);
@@ -64,21 +63,21 @@ TEST_F(FileWaitTest, WaitsWhileTheFileIsHeld) {
 TEST_F(FileWaitTest, GivesUpAfterTheRegistryTime) {
   ASSERT_EQ(waitKey.WriteInt("Wait_MaxCount_sec", 2), 1);
   busy = 1000;
-  EXPECT_EQ(FileWaitOpenWrite(path), nullptr);
+  EXPECT_EQ(platform::FileWaitOpenWrite(path, opener), nullptr);
   EXPECT_EQ(tries, 20);
   EXPECT_EQ(clock.Sleeps().size(), 20u);
   EXPECT_EQ(sandbox::ReadFile(path), "[s]\r\n");
 
   ASSERT_EQ(waitKey.WriteInt("Wait_MaxCount_sec", 0), 1);
   tries = 0;
-  EXPECT_EQ(FileWaitOpenRead(path), nullptr);
+  EXPECT_EQ(platform::FileWaitOpenRead(path, opener), nullptr);
   EXPECT_EQ(tries, 1);
 }
 
 TEST_F(FileWaitTest, OtherFailuresEndTheWaitAtOnce) {
   busy = 1000;
   cause = EACCES;
-  EXPECT_EQ(FileWaitOpenRead(path), nullptr);
+  EXPECT_EQ(platform::FileWaitOpenRead(path, opener), nullptr);
   EXPECT_EQ(tries, 1);
   EXPECT_TRUE(clock.Sleeps().empty());
   EXPECT_TRUE(ui.titles.empty());
@@ -87,7 +86,7 @@ TEST_F(FileWaitTest, OtherFailuresEndTheWaitAtOnce) {
   tries = 0;
   busy = 1;
   cause = EAGAIN;
-  EXPECT_EQ(FileWaitOpenWrite(sandbox::Path("wait/new.ini")), nullptr);
+  EXPECT_EQ(platform::FileWaitOpenWrite(sandbox::Path("wait/new.ini"), opener), nullptr);
   EXPECT_EQ(tries, 1);
   EXPECT_TRUE(clock.Sleeps().empty());
 }

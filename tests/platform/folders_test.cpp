@@ -4,10 +4,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/clock.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
-#include "support/fake_clock.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 
@@ -69,9 +68,9 @@ TEST(Folders, WorkFolderFallsBackBelowCommonDocumentsWhenItCannotBeCreated) {
 }
 
 TEST(Folders, DatedFolderCarriesTheLocalDateInEightDigits) {
-  FakeClock clock;
+  ManualClock clock;
   ScopedEnv tz("TZ", "UTC0");
-  clock.SetWallClock(1663000000);  // 2022-09-12 16:26:40 UTC
+  clock.SetNow(1663000000);  // 2022-09-12 16:26:40 UTC
   const std::string dated = GetDatedTempFolder();
   EXPECT_EQ(dated, GetTempFolder() + "z_Suite.tmp/wx_pub/20220912/");
   EXPECT_TRUE(FolderExists(dated));

@@ -2,7 +2,7 @@
 
 #include "platform/cp932.h"
 #include "platform/text_decode.h"
-#include "support/fake_clock.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -79,7 +79,7 @@ TEST(DecodeText, EveryEncodingZeroEndAndInvalidByte) {
 }
 
 TEST(ReadTextFile, MissingEmptyAndMarkedFiles) {
-  FakeClock clock;
+  ManualClock clock;
   EXPECT_EQ(ReadTextFile(sandbox::Path("missing.txt")), "");
   EXPECT_TRUE(clock.Sleeps().empty());
   sandbox::WriteFile(sandbox::Path("sjis.ini"), "[s]\r\nk=" + kSjisNihongo + "\r\n");

@@ -75,7 +75,7 @@ TEST_F(PostFilesPhp, EveryFileArrivesByteForByte) {
                                                         "\t/upload.php\tempty.txt\t200\n"),
             std::string::npos);
   EXPECT_EQ(failure.path, "");
-  EXPECT_EQ(ProgressStepCount(), paths.size());
+  EXPECT_EQ(platform::ProgressStepCount(), paths.size());
   for (const auto& [name, content] : files) {
     ASSERT_TRUE(std::filesystem::exists(Stored(name))) << name;
     EXPECT_TRUE(sandbox::ReadFile(Stored(name)) == content) << name;

@@ -8,10 +8,10 @@
 #include "net/fetch_to_cache.h"
 #include "net/http_get.h"
 #include "net/u_agent.h"
-#include "platform/clock.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "support/local_http_server.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 
@@ -69,7 +69,7 @@ TEST_F(FetchToCache, EmptyBodyGivesEmptyCopy) {
 // reports failure, keeps no file and writes one trace line naming the server.
 TEST(HttpGet, OutcomesAndLimits) {
   ScopedEnv noProxy("no_proxy", std::string("*"));
-  SetSleepHook([](unsigned) {});
+  ManualClock clock;  // the failed opens retry without sleeping
   const DownloadLimits quick{.totalMs = 1000, .maxBytes = 1 << 20};
   const struct {
     LocalHttpServer::Mode mode;
@@ -104,7 +104,6 @@ TEST(HttpGet, OutcomesAndLimits) {
     EXPECT_NE(trace.find(c.reason), std::string::npos) << trace;
     EXPECT_EQ(std::count(trace.begin(), trace.end(), '\n'), 1) << trace;
   }
-  SetSleepHook({});
 }
 
 TEST(HttpGet, UnparsableUrlReturnsFalse) {
