@@ -1,23 +1,17 @@
-#include "platform/feedback.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/feedback.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 
+namespace platform {
 namespace {
 
-using platform::Answer;
-using platform::BoxStyle;
-using platform::Buttons;
-using platform::DefaultButton;
-using platform::Icon;
-
 // Records what the core asked of the user interface.
-class RecordingUi : public platform::UserInterface {
+class RecordingUi : public UserInterface {
  public:
-  RecordingUi() { platform::InstallUserInterface(this); }
-  ~RecordingUi() override { platform::InstallUserInterface(nullptr); }
+  RecordingUi() { InstallUserInterface(this); }
+  ~RecordingUi() override { InstallUserInterface(nullptr); }
   Answer ShowMessageBox(const std::string& text, BoxStyle style) override {
     boxes.push_back(text + "|" + std::to_string(static_cast<int>(style.buttons)) + "|" +
                     std::to_string(static_cast<int>(style.icon)) + "|" +
@@ -33,7 +27,7 @@ class RecordingUi : public platform::UserInterface {
 };
 
 // Records the positions each display refresh showed.
-class CountingReport : public platform::ProgressCounter {
+class CountingReport : public ProgressCounter {
  public:
   using ProgressCounter::ProgressCounter;
   std::vector<unsigned> shown;
@@ -57,36 +51,32 @@ TEST(MessageBox, WithoutInterfaceTheDefaultButtonAnswersAndIsLogged) {
       {Buttons::RetryCancel, Answer::Retry, Answer::Cancel, Answer::Retry},
   };
   for (const auto& c : cases) {
-    const int set = static_cast<int>(c.set);
-    EXPECT_EQ(platform::MessageBoxLog("q", {c.set, Icon::None, DefaultButton::First}), c.first) << set;
-    EXPECT_EQ(platform::MessageBoxLog("q", {c.set, Icon::None, DefaultButton::Second}), c.second) << set;
-    EXPECT_EQ(platform::MessageBoxLog("q", {c.set, Icon::Stop, DefaultButton::Third}), c.third) << set;
+    EXPECT_EQ(MessageBoxLog("q", {c.set, Icon::None, DefaultButton::First}), c.first) << static_cast<int>(c.set);
+    EXPECT_EQ(MessageBoxLog("q", {c.set, Icon::None, DefaultButton::Second}), c.second) << static_cast<int>(c.set);
+    EXPECT_EQ(MessageBoxLog("q", {c.set, Icon::Stop, DefaultButton::Third}), c.third) << static_cast<int>(c.set);
   }
-  EXPECT_EQ(platform::DefaultAnswer({Buttons::YesNo, Icon::None, static_cast<DefaultButton>(3)}), Answer::Yes);
-  EXPECT_EQ(platform::MessageBoxLog("Replace\nthe file?", {Buttons::YesNo, Icon::Question, DefaultButton::Second}),
-            Answer::No);
+  EXPECT_EQ(DefaultAnswer({Buttons::YesNo, Icon::None, static_cast<DefaultButton>(3)}), Answer::Yes);
+  EXPECT_EQ(MessageBoxLog("Replace\nthe file?", {Buttons::YesNo, Icon::Question, DefaultButton::Second}), Answer::No);
   EXPECT_NE(DebugLogText().find("\t(?)  Yes No          Button2  [No]    \tReplace\tthe file?\r\n"), std::string::npos);
 }
 
 TEST(MessageBox, InstalledInterfaceShowsTheBoxAndGivesTheAnswer) {
   RecordingUi ui;
-  EXPECT_EQ(platform::MessageBoxLog("text", {Buttons::RetryCancel, Icon::Exclamation}), Answer::Retry);
+  EXPECT_EQ(MessageBoxLog("text", {Buttons::RetryCancel, Icon::Exclamation}), Answer::Retry);
   EXPECT_EQ(ui.boxes, std::vector<std::string>{"text|5|3|0"});
 }
 
 // Numbers outside the enums (casts) get the fallback fields.
 TEST(MessageBox, LogLineHasFixedWidthFields) {
-  EXPECT_EQ(
-      platform::MessageBoxLogLine("t", {Buttons::OkCancel, Icon::Exclamation, DefaultButton::Third}, Answer::Cancel),
-      "(!)  OK Cancel       Button3  [CANCEL]\tt");
-  EXPECT_EQ(platform::MessageBoxLogLine("t", {Buttons::YesNoCancel, static_cast<Icon>(5)}, Answer::Retry),
+  const auto line = [](BoxStyle style, Answer answer) { return MessageBoxLogLine("t", style, answer); };
+  EXPECT_EQ(line({Buttons::OkCancel, Icon::Exclamation, DefaultButton::Third}, Answer::Cancel),
+            "(!)  OK Cancel       Button3  [CANCEL]\tt");
+  EXPECT_EQ(line({Buttons::YesNoCancel, static_cast<Icon>(5)}, Answer::Retry),
             "---- Yes No Cancel   Button1  [Retry] \tt");
-  EXPECT_EQ(platform::MessageBoxLogLine("t", {Buttons::RetryCancel, Icon::None, static_cast<DefaultButton>(3)},
-                                        Answer::Ignore),
+  EXPECT_EQ(line({Buttons::RetryCancel, Icon::None, static_cast<DefaultButton>(3)}, Answer::Ignore),
             "---- Retry Cancel    Non  (1) [Innore]\tt");
-  EXPECT_EQ(platform::MessageBoxLogLine("t", {static_cast<Buttons>(7)}, Answer::Yes),
-            "---- " + std::string(16, ' ') + "Button1  [Yes]   \tt");
-  EXPECT_EQ(platform::MessageBoxLogLine("t", {}, static_cast<Answer>(99)), "---- OK              Button1  Bug...  \tt");
+  EXPECT_EQ(line({static_cast<Buttons>(7)}, Answer::Yes), "---- " + std::string(16, ' ') + "Button1  [Yes]   \tt");
+  EXPECT_EQ(line({}, static_cast<Answer>(99)), "---- OK              Button1  Bug...  \tt");
 }
 
 TEST(Progress, CountingRules) {
@@ -118,22 +108,22 @@ TEST(Progress, CountingRules) {
 TEST(Progress, StepCountIsSharedByNestedReportsAndResetByTheOutermost) {
   ManualClock clock;
   {
-    platform::ProgressCounter outer("outer", 10);
+    ProgressCounter outer("outer", 10);
     outer.Step();
-    platform::ProgressCounter inner("inner", 10);
+    ProgressCounter inner("inner", 10);
     inner.Step();
     inner.Step();
-    EXPECT_EQ(platform::ProgressStepCount(), 3u);
+    EXPECT_EQ(ProgressStepCount(), 3u);
   }
-  platform::ProgressCounter next("next", 10);
-  EXPECT_EQ(platform::ProgressStepCount(), 0u);
+  ProgressCounter next("next", 10);
+  EXPECT_EQ(ProgressStepCount(), 0u);
 }
 
 TEST(Progress, TitleProgressShowsCountAndBarThenRestoresTheTitle) {
   ManualClock clock;
   RecordingUi ui;
   {
-    platform::TitleProgress report("Xml_Out::CreateElement ...", 4);
+    TitleProgress report("Xml_Out::CreateElement ...", 4);
     report.Step();
     clock.Advance(100);
     report.Step();
@@ -143,3 +133,5 @@ TEST(Progress, TitleProgressShowsCountAndBarThenRestoresTheTitle) {
                                                  ""}));
   EXPECT_EQ(ui.pumps, 2);
 }
+
+}  // namespace platform
