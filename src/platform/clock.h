@@ -28,9 +28,8 @@ class SystemClock : public Clock {
   void Sleep(unsigned ms) override;
 };
 
-// Process-wide because the clock is read many calls deep (retries inside file
-// reads, progress refreshes, time-named folders) in every layer. Until set: a SystemClock.
-// The clock must outlive its installation.
+// Process-wide because the clock is read many calls deep in every layer (file retries, progress, time-named folders).
+// Until set: a SystemClock; the clock must outlive its installation.
 void SetClock(Clock& clock);
 Clock& CurrentClock();
 
