@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iostream>
 
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
@@ -62,6 +63,24 @@ std::string UnreadableFilesText(const std::vector<std::string>& paths) {
     if (error != 0) text += "\nファイル: " + path + "\n理由: " + std::strerror(error);
   }
   return text.empty() ? text : "読めないファイルがあります。" + text;
+}
+
+void OpenInBrowser(const std::string& address) {
+  S_Exec exec;
+  exec.SetOperation("open");
+  exec.SetParameters(address);
+  exec.Execute();
+}
+
+// The check's trace goes to the streams the tool has always printed it on.
+void PrintTrace(net::TraceStream stream, const std::string& text) {
+  std::ostream& out = stream == net::TraceStream::Output ? std::cout : std::cerr;
+  out << text << std::flush;
+}
+
+void RunUpdateCheck() {
+  const update::CheckResult result = update::CheckForUpdate(PrintTrace);
+  if (!result.openAddress.empty()) OpenInBrowser(result.openAddress);
 }
 
 }  // namespace
@@ -124,7 +143,7 @@ void CWx_pubDlg::OnInitDialog(wxInitDialogEvent&) {
   m_strEdit = FromUtf8(BrowserAddress());
   TransferDataToWindow();
   ApplyLayout();
-  check_for_update();  // its result does not change the start-up
+  RunUpdateCheck();  // whether the page changed does not change the start-up
   SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
 }
 
@@ -222,8 +241,5 @@ void CWx_pubDlg::OnUpload(wxCommandEvent&) {
 
 void CWx_pubDlg::OnOpenBrowser(wxCommandEvent&) {
   TransferDataFromWindow();
-  S_Exec exec;
-  exec.SetOperation("open");
-  exec.SetParameters(ToUtf8(m_strEdit));
-  exec.Execute();
+  OpenInBrowser(ToUtf8(m_strEdit));
 }

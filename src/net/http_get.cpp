@@ -3,7 +3,6 @@
 #include <curl/curl.h>
 
 #include <cstdio>
-#include <iostream>
 #include <memory>
 
 #include "net/move_aside.h"
@@ -12,6 +11,7 @@
 #include "platform/debug_log.h"
 #include "platform/file_services.h"
 
+namespace net {
 namespace {
 
 constexpr long kReceiveBuffer = 1024;
@@ -111,17 +111,19 @@ std::string Download(const ParsedUrl& url, const std::string& localPath, const D
 
 }  // namespace
 
-bool http_get(const std::string& prefix, const std::string& tail, const std::string& localPath,
-              const DownloadLimits& limits) {
-  move_aside(localPath);
+bool HttpGet(const std::string& prefix, const std::string& tail, const std::string& localPath,
+             const TraceSink& trace, const DownloadLimits& limits) {
+  MoveAside(localPath);
   const std::string address = prefix + tail;
-  const auto url = AfxParseURL(address);
+  const auto url = ParseUrl(address);
   if (!url) {
-    std::cerr << "Failed AfxParseURL |" << address << "\n";
+    trace(TraceStream::Error, "Failed AfxParseURL |" + address + "\n");
     return false;
   }
   const std::string failure = Download(*url, localPath, limits);
   if (failure.empty()) return true;
-  std::cerr << url->server << "\t" << url->port << "\t" << failure << "\n";
+  trace(TraceStream::Error, url->host + "\t" + std::to_string(url->port) + "\t" + failure + "\n");
   return false;
 }
+
+}  // namespace net

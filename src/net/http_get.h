@@ -4,6 +4,10 @@
 #include <cstddef>
 #include <string>
 
+#include "net/trace.h"
+
+namespace net {
+
 // Bounds of every download: a server that does not answer, drips or streams
 // for ever must neither hold the dialog's start-up nor fill the disk; the
 // download page is small.
@@ -18,6 +22,8 @@ struct DownloadLimits {
 // whatever body the server returns (error pages too) at localPath, after
 // moving an earlier file there aside. True when a body was stored; an
 // unparsable URL, a failed transfer or one past the limits keeps no file and
-// writes one trace line.
-bool http_get(const std::string& prefix, const std::string& tail, const std::string& localPath,
-              const DownloadLimits& limits = {});
+// sends one trace line (standard error).
+bool HttpGet(const std::string& prefix, const std::string& tail, const std::string& localPath,
+             const TraceSink& trace, const DownloadLimits& limits = {});
+
+}  // namespace net

@@ -5,6 +5,7 @@
 #include "platform/file_services.h"
 #include "platform/folders.h"
 
+namespace net {
 namespace {
 
 constexpr int kNumberedNames = 1000;
@@ -16,10 +17,10 @@ std::string Extension(const std::string& name) {
 
 // With every name taken the copies form a ring: the least recently written one goes.
 std::string OldestNumberedName(const std::string& path) {
-  std::string oldest = numbered_name(path, 0);
+  std::string oldest = NumberedName(path, 0);
   int64_t oldestTime = F_Stat(oldest).ModifiedTime();
   for (int counter = 1; counter < kNumberedNames; ++counter) {
-    const std::string candidate = numbered_name(path, counter);
+    const std::string candidate = NumberedName(path, counter);
     const int64_t time = F_Stat(candidate).ModifiedTime();
     if (time < oldestTime) {
       oldest = candidate;
@@ -31,7 +32,7 @@ std::string OldestNumberedName(const std::string& path) {
 
 std::string FreeNumberedName(const std::string& path) {
   for (int counter = 0; counter < kNumberedNames; ++counter) {
-    const std::string candidate = numbered_name(path, counter);
+    const std::string candidate = NumberedName(path, counter);
     if (!FileExists(candidate)) return candidate;
   }
   const std::string oldest = OldestNumberedName(path);
@@ -46,7 +47,7 @@ bool MoveOrCopy(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-std::string numbered_name(const std::string& path, int counter) {
+std::string NumberedName(const std::string& path, int counter) {
   const std::string name = GetFileName(path);
   const std::string extension = Extension(name);
   char number[8];
@@ -56,8 +57,10 @@ std::string numbered_name(const std::string& path, int counter) {
   return result;
 }
 
-std::string move_aside(const std::string& path) {
+std::string MoveAside(const std::string& path) {
   if (!FileExists(path) || FolderExists(path)) return "";
   const std::string target = FreeNumberedName(path);
   return MoveOrCopy(path, target) ? target : "";
 }
+
+}  // namespace net

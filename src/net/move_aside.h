@@ -4,10 +4,14 @@
 
 #include <string>
 
+namespace net {
+
 // The numbered name with the given counter (0..999).
-std::string numbered_name(const std::string& path, int counter);
+std::string NumberedName(const std::string& path, int counter);
 
 // Moves an existing file at path to the first free numbered name; when all
 // thousand are taken, the oldest numbered copy is replaced. Returns the new
 // name, or empty when there was nothing to move or the move failed.
-std::string move_aside(const std::string& path);
+std::string MoveAside(const std::string& path);
+
+}  // namespace net

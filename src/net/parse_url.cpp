@@ -18,11 +18,13 @@ std::optional<std::string> Part(CURLU* url, CURLUPart part, unsigned flags = 0) 
 
 }  // namespace
 
+namespace net {
+
 std::string ParsedUrl::Url() const {
-  return std::string(Secure() ? "https" : "http") + "://" + server + ":" + std::to_string(port) + object;
+  return std::string(secure ? "https" : "http") + "://" + host + ":" + std::to_string(port) + path;
 }
 
-std::optional<ParsedUrl> AfxParseURL(const std::string& url) {
+std::optional<ParsedUrl> ParseUrl(const std::string& url) {
   UrlHandle handle(curl_url(), &curl_url_cleanup);
   if (!handle || curl_url_set(handle.get(), CURLUPART_URL, url.c_str(), 0) != CURLUE_OK) return std::nullopt;
   const auto scheme = Part(handle.get(), CURLUPART_SCHEME);
@@ -32,10 +34,12 @@ std::optional<ParsedUrl> AfxParseURL(const std::string& url) {
   if (!scheme || !host || host->empty() || !port || !path) return std::nullopt;
   if (*scheme != "http" && *scheme != "https") return std::nullopt;
   ParsedUrl parsed;
-  parsed.service = *scheme == "https" ? AFX_INET_SERVICE_HTTPS : AFX_INET_SERVICE_HTTP;
-  parsed.server = *host;
+  parsed.secure = *scheme == "https";
+  parsed.host = *host;
   parsed.port = static_cast<unsigned>(std::stoul(*port));
-  parsed.object = path->empty() ? "/" : *path;
-  if (const auto query = Part(handle.get(), CURLUPART_QUERY)) parsed.object += "?" + *query;
+  parsed.path = path->empty() ? "/" : *path;
+  if (const auto query = Part(handle.get(), CURLUPART_QUERY)) parsed.path += "?" + *query;
   return parsed;
 }
+
+}  // namespace net

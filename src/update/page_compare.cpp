@@ -2,10 +2,8 @@
 
 #include <array>
 #include <cstdio>
-#include <iostream>
 #include <utility>
 
-#include "htmout/xml_out.h"
 #include "platform/clock.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
@@ -13,6 +11,7 @@
 #include "platform/text_replace.h"
 #include "update/page_diff.h"
 
+namespace update {
 namespace {
 
 constexpr std::array<std::pair<const char*, const char*>, 15> kLineBreakRules = {{
@@ -51,7 +50,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 }
 
 std::string PageForComparison(const std::string& text) {
-  return ReplaceAll(join_filled_lines(text) + "\r\n", "https:", "http:");
+  return ReplaceAll(JoinFilledLines(text) + "\r\n", "https:", "http:");
 }
 
 // Counts comparisons for the life of the process; the first is number 01.
@@ -69,34 +68,41 @@ std::string ComparisonPrefix() {
 // Goes through a work file and back, as every page text the check keeps.
 void WriteLaidOut(const std::string& path, const std::string& text) {
   const std::string work = path + ".work";
-  WriteTextFile(work, text);
-  WriteTextFile(path, join_filled_lines(ReadTextFile(work)));
+  WriteFileBytes(work, Bytes(text.begin(), text.end()));
+  const std::string laidOut = JoinFilledLines(ReadTextFile(work));
+  WriteFileBytes(path, Bytes(laidOut.begin(), laidOut.end()));
   RemoveFile(work);
 }
 
 }  // namespace
 
-std::string join_filled_lines(const std::string& text) { return Joined(FilledLines(text)); }
+std::string JoinFilledLines(const std::string& text) { return Joined(FilledLines(text)); }
 
-std::string break_page_lines(std::string text) {
+std::string BreakPageLines(std::string text) {
   for (const auto& [search, replacement] : kLineBreakRules) text = ReplaceAll(text, search, replacement);
   return text;
 }
 
-bool same_page(const std::string& oldText, const std::string& newText) {
+bool SamePage(const std::string& oldText, const std::string& newText) {
   return PageForComparison(oldText) == PageForComparison(newText);
 }
 
-bool same_after_layout(const std::string& oldText, const std::string& newText) {
+bool SameAfterLayout(const std::string& oldText, const std::string& newText, const net::TraceSink& trace) {
   const std::string prefix = ComparisonPrefix();
   const std::string oldFile = prefix + "o.htm";
   const std::string newFile = prefix + "n.htm";
-  WriteLaidOut(oldFile, break_page_lines(oldText));
-  WriteLaidOut(newFile, break_page_lines(newText));
+  WriteLaidOut(oldFile, BreakPageLines(oldText));
+  WriteLaidOut(newFile, BreakPageLines(newText));
   if (FileExists(oldFile) && FileExists(newFile) && ReadTextFile(oldFile) == ReadTextFile(newFile)) {
-    std::cerr << "no update\n";
+    trace(net::TraceStream::Error, "no update\n");
     return true;
   }
-  show_page_differences(oldFile, newFile, prefix + "_.txt");
+  const std::string resultFile = prefix + "_.txt";
+  if (WritePageDifferences(oldFile, newFile, resultFile)) {
+    const Bytes differences = ReadFileBytes(resultFile);
+    trace(net::TraceStream::Output, std::string(differences.begin(), differences.end()));
+  }
   return false;
 }
+
+}  // namespace update

@@ -3,18 +3,25 @@
 
 #include <string>
 
+#include "net/trace.h"
+
+namespace update {
+
 // Equal once empty lines are dropped and "https:" is read as "http:".
-bool same_page(const std::string& oldText, const std::string& newText);
+bool SamePage(const std::string& oldText, const std::string& newText);
 
 // Equal once tags are broken over lines the same way; writes the two laid-out
 // texts (and, when they differ, the file-compare output) into the dated
-// temporary folder.
-bool same_after_layout(const std::string& oldText, const std::string& newText);
+// temporary folder. "no update" (standard error) or the file-compare output
+// (standard output) goes to the trace.
+bool SameAfterLayout(const std::string& oldText, const std::string& newText, const net::TraceSink& trace);
 
 // A line break after every closing div, script, span, li and a tag, before
 // every div, script, span, style, img, li, ul and ol tag that follows another
 // tag, between an empty-element tag and the next tag, and after ");".
-std::string break_page_lines(std::string text);
+std::string BreakPageLines(std::string text);
 
 // The CR LF lines of the text that are not empty, joined by CR LF.
-std::string join_filled_lines(const std::string& text);
+std::string JoinFilledLines(const std::string& text);
+
+}  // namespace update

@@ -5,14 +5,13 @@
 #include <sys/wait.h>
 
 #include <cerrno>
-#include <iostream>
 #include <vector>
 
-#include "platform/file_services.h"
 #include "platform/version_info.h"
 
 extern char** environ;
 
+namespace update {
 namespace {
 
 // Paths go to the program as arguments of their own, never through a command line.
@@ -33,18 +32,11 @@ bool RunToFile(const std::vector<std::string>& arguments, const std::string& out
   return true;
 }
 
-void CopyToStandardOutput(const std::string& path) {
-  const Bytes bytes = ReadFileBytes(path);
-  std::cout.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  std::cout.flush();
-}
-
 }  // namespace
 
-bool show_page_differences(const std::string& oldFile, const std::string& newFile, const std::string& resultFile) {
+bool WritePageDifferences(const std::string& oldFile, const std::string& newFile, const std::string& resultFile) {
   const std::string diff = get_which("diff");
-  if (diff.empty()) return false;
-  if (!RunToFile({diff, oldFile, newFile}, resultFile)) return false;
-  CopyToStandardOutput(resultFile);
-  return true;
+  return !diff.empty() && RunToFile({diff, oldFile, newFile}, resultFile);
 }
+
+}  // namespace update

@@ -1,28 +1,38 @@
 // The start-up check for a newer version: the family's download page is
 // fetched and compared with the copy kept at the previous start; after
-// repeated changes the page is opened in the browser.
+// repeated changes the page is to be opened in the browser.
 #pragma once
 
 #include <string>
 
+#include "net/trace.h"
+
+namespace update {
+
 // Settings in the family profile.
-constexpr const char* kUpdateProfile = "z_Suite";
-constexpr const char* kUpdateSection = "IR_update";
-constexpr const char* kUpdateServerKey = "server_name";
-constexpr const char* kUpdatePathKey = "path_name";
-constexpr const char* kUpdateCountKey = "update count";
+constexpr const char* kProfile = "z_Suite";
+constexpr const char* kSection = "IR_update";
+constexpr const char* kServerKey = "server_name";
+constexpr const char* kPathKey = "path_name";
+constexpr const char* kCountKey = "update count";
 // Nothing leaves the machine until someone names a real update server.
-constexpr const char* kDefaultUpdateServer = "localhost";
-constexpr const char* kDefaultUpdatePath = "z_Suite/download/";
-constexpr int kDefaultUpdateCount = 3;
+constexpr const char* kDefaultServer = "localhost";
+constexpr const char* kDefaultPath = "z_Suite/download/";
+constexpr int kDefaultCount = 3;
 // The page opens once the count of detections passes this.
-constexpr int kUpdateCountLimit = 5;
+constexpr int kCountLimit = 5;
+
+struct CheckResult {
+  bool changed = false;     // the page changed since the previous start
+  std::string openAddress;  // the page to open in the browser; empty for none
+};
 
 // "//" + server + "/" + path.
-std::string update_page_address();
+std::string UpdatePageAddress();
 
-// True when the page changed since the previous start.
-bool check_for_update();
+// Downloads and compares the page, keeps the count in the profile and leaves
+// copies and notes in the temporary folders; touches no window, so it may run
+// on any thread. Trace text goes to the sink.
+CheckResult CheckForUpdate(const net::TraceSink& trace);
 
-// Downloads the page at the address and compares it with the kept copy.
-bool page_changed(const std::string& address);
+}  // namespace update

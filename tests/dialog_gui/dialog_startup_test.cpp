@@ -2,7 +2,7 @@
 
 #include "app/dialog_ids.h"
 #include "gui_support.h"
-#include "net/cache_path.h"
+#include "net/download_cache.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "platform/ini_file.h"
@@ -40,13 +40,17 @@ TEST(DialogStartup, WithoutTheSettingsFolderTheDefaultsApply) {
   gui::CloseDialog(dialog);
 }
 
-TEST(DialogStartup, RunsTheUpdateCheckOnce) {
+// A count past the limit has the page opened by the desktop opener stand-in.
+TEST(DialogStartup, RunsTheUpdateCheckOnceAndOpensThePage) {
   ScopedEnv noProxy("no_proxy", std::string("*"));
   LocalHttpServer server;
   server.SetResponse(200, "<p>download page</p>");
-  Env(kUpdateProfile).WriteStr(kUpdateSection, kUpdateServerKey, server.HostPort());
+  Env(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
+  Env(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
+  gui::InstallOpener(0);
   CWx_pubDlg* dialog = gui::OpenDialog();
   EXPECT_EQ(server.Requests().size(), 1u);
-  EXPECT_EQ(sandbox::ReadFile(cache_path(update_page_address())), "<p>download page</p>");
+  EXPECT_EQ(sandbox::ReadFile(net::CachePath(update::UpdatePageAddress())), "<p>download page</p>");
+  EXPECT_EQ(sandbox::ReadFile(gui::OpenerRecord()), "1\nhttps:" + update::UpdatePageAddress() + "\n");
   gui::CloseDialog(dialog);
 }

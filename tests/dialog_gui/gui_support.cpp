@@ -1,6 +1,7 @@
 #include "gui_support.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/evtloop.h>
@@ -15,6 +16,7 @@
 #include "app/wx_text.h"
 #include "platform/profile.h"
 #include "support/local_http_server.h"
+#include "support/sandbox.h"
 #include "update/update_check.h"
 
 namespace gui {
@@ -52,9 +54,9 @@ WxEnvironment* const environment =
 // one that refuses, so no test reaches a server it did not start.
 void KeepUpdateCheckLocal() {
   static LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
-  Env profile(kUpdateProfile);
-  if (profile.GetStr(kUpdateSection, kUpdateServerKey, "").empty()) {
-    profile.WriteStr(kUpdateSection, kUpdateServerKey, refusing.HostPort());
+  Env profile(update::kProfile);
+  if (profile.GetStr(update::kSection, update::kServerKey, "").empty()) {
+    profile.WriteStr(update::kSection, update::kServerKey, refusing.HostPort());
   }
 }
 
@@ -113,6 +115,17 @@ std::string ClipboardText() {
   if (!locker || !wxTheClipboard->GetData(data)) return {};
   return ToUtf8(data.GetText());
 }
+
+void InstallOpener(int status) {
+  const std::string bin = sandbox::Path("bin");
+  sandbox::MakeDirs(bin);
+  ::setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
+  sandbox::WriteFile(bin + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + OpenerRecord() + "'\nexit " +
+                                            std::to_string(status) + "\n");
+  ::chmod((bin + "/xdg-open").c_str(), 0755);
+}
+
+std::string OpenerRecord() { return sandbox::Path("opened.txt"); }
 
 ModalAnswerer::ModalAnswerer() { Register(); }
 ModalAnswerer::~ModalAnswerer() { Unregister(); }

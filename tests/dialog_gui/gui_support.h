@@ -26,6 +26,11 @@ std::vector<std::string> ListLines(wxWindow& dialog);
 std::string EditText(wxWindow& dialog);
 std::string ClipboardText();
 
+// A stand-in `xdg-open` first on PATH: writes its argument count and arguments
+// to OpenerRecord(), then exits with the given status.
+void InstallOpener(int status);
+std::string OpenerRecord();
+
 // Answers every modal dialog before it appears (with `answer`) and keeps the
 // message, style and first button label of each message box and the texts of
 // each About box.

@@ -8,9 +8,12 @@
 #include "platform/folders.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
+#include "support/trace_record.h"
 #include "update/page_compare.h"
 
 namespace {
+
+using namespace update;
 
 // The comparison files written so far, by their end ("o.htm", "n.htm", "_.txt").
 std::vector<std::string> ComparisonFiles(const std::string& end) {
@@ -18,33 +21,33 @@ std::vector<std::string> ComparisonFiles(const std::string& end) {
 }
 
 TEST(SamePage, SchemeOfLinksAndEmptyLinesDoNotCount) {
-  EXPECT_TRUE(same_page("<a href=\"https://h/\">x</a>\r\n", "<a href=\"http://h/\">x</a>"));
-  EXPECT_TRUE(same_page("a\r\n\r\n\r\nb\r\n", "\r\na\r\nb"));
-  EXPECT_FALSE(same_page("a\r\nb", "a\r\nc"));
-  EXPECT_FALSE(same_page("a\r\nb", "ab"));
+  EXPECT_TRUE(SamePage("<a href=\"https://h/\">x</a>\r\n", "<a href=\"http://h/\">x</a>"));
+  EXPECT_TRUE(SamePage("a\r\n\r\n\r\nb\r\n", "\r\na\r\nb"));
+  EXPECT_FALSE(SamePage("a\r\nb", "a\r\nc"));
+  EXPECT_FALSE(SamePage("a\r\nb", "ab"));
   // Only CR LF ends a line.
-  EXPECT_FALSE(same_page("a\n\nb", "a\nb"));
+  EXPECT_FALSE(SamePage("a\n\nb", "a\nb"));
 }
 
 TEST(SameAfterLayout, EveryLineBreakRule) {
-  EXPECT_EQ(break_page_lines("</div></script></span></li></a>"),
+  EXPECT_EQ(BreakPageLines("</div></script></span></li></a>"),
             "</div>\r\n</script>\r\n</span>\r\n</li>\r\n</a>\r\n");
-  EXPECT_EQ(break_page_lines("<p><div><p><script><p><span><p><style><p><img><p><li><p><ul><p><ol>"),
+  EXPECT_EQ(BreakPageLines("<p><div><p><script><p><span><p><style><p><img><p><li><p><ul><p><ol>"),
             "<p>\r\n<div><p>\r\n<script><p>\r\n<span><p>\r\n<style><p>\r\n<img><p>\r\n<li><p>\r\n<ul><p>\r\n<ol>");
-  EXPECT_EQ(break_page_lines("<br/><hr/>f();g();"), "<br/>\r\n<hr/>f();\r\ng();\r\n");
+  EXPECT_EQ(BreakPageLines("<br/><hr/>f();g();"), "<br/>\r\n<hr/>f();\r\ng();\r\n");
   // Rules run in order over the whole text: a closing div before a div breaks once.
-  EXPECT_EQ(break_page_lines("</div><div>"), "</div>\r\n<div>");
-  EXPECT_EQ(join_filled_lines("\r\na\r\n\r\nb\r\n"), "a\r\nb");
+  EXPECT_EQ(BreakPageLines("</div><div>"), "</div>\r\n<div>");
+  EXPECT_EQ(JoinFilledLines("\r\na\r\n\r\nb\r\n"), "a\r\nb");
 }
 
 TEST(SameAfterLayout, TagsBrokenDifferentlyAreTheSameAndFilesAreWritten) {
   const std::string before = "<body><div>one</div><div>two</div>\r\n<script>f();</script></body>";
   const std::string after = "<body>\r\n<div>one</div>\r\n\r\n<div>two</div><script>f();\r\n</script></body>";
-  EXPECT_FALSE(same_page(before, after));
+  EXPECT_FALSE(SamePage(before, after));
   const size_t earlier = ComparisonFiles("o.htm").size();
-  ::testing::internal::CaptureStderr();
-  EXPECT_TRUE(same_after_layout(before, after));
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "no update\n");
+  TraceRecord trace;
+  EXPECT_TRUE(SameAfterLayout(before, after, trace.Sink()));
+  EXPECT_EQ(trace.error, "no update\n");
   const auto olds = ComparisonFiles("o.htm");
   const auto news = ComparisonFiles("n.htm");
   ASSERT_EQ(olds.size(), earlier + 1);
@@ -56,9 +59,8 @@ TEST(SameAfterLayout, TagsBrokenDifferentlyAreTheSameAndFilesAreWritten) {
 
 TEST(SameAfterLayout, NumbersRiseAndDifferencesAreShown) {
   const auto first = ComparisonFiles("o.htm");
-  ::testing::internal::CaptureStdout();
-  EXPECT_FALSE(same_after_layout("<p>version 1</p>", "<p>version 2</p>"));
-  const std::string shown = ::testing::internal::GetCapturedStdout();
+  TraceRecord trace;
+  EXPECT_FALSE(SameAfterLayout("<p>version 1</p>", "<p>version 2</p>", trace.Sink()));
   const auto second = ComparisonFiles("o.htm");
   ASSERT_EQ(second.size(), first.size() + 1);
   // "%H%M_" and a two-digit number that goes up by one per comparison.
@@ -78,7 +80,7 @@ TEST(SameAfterLayout, NumbersRiseAndDifferencesAreShown) {
   const std::string differences = sandbox::ReadFile(result);
   EXPECT_NE(differences.find("version 1"), std::string::npos) << differences;
   EXPECT_NE(differences.find("version 2"), std::string::npos) << differences;
-  EXPECT_EQ(shown, differences);
+  EXPECT_EQ(trace.output, differences);
 }
 
 TEST(SameAfterLayout, WithoutDiffProgramNoResultFile) {
@@ -87,9 +89,9 @@ TEST(SameAfterLayout, WithoutDiffProgramNoResultFile) {
   const size_t before = ComparisonFiles("_.txt").size();
   {
     ScopedEnv path("PATH", emptyBin);
-    ::testing::internal::CaptureStdout();
-    EXPECT_FALSE(same_after_layout("a", "b"));
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    TraceRecord trace;
+    EXPECT_FALSE(SameAfterLayout("a", "b", trace.Sink()));
+    EXPECT_EQ(trace.output, "");
   }
   EXPECT_EQ(ComparisonFiles("_.txt").size(), before);
 }
@@ -98,10 +100,9 @@ TEST(SameAfterLayout, PathsWithBlanksAndShellMarksReachDiffUnchanged) {
   const std::string weird = sandbox::Path("tmp with blank;$(touch injected)");
   sandbox::MakeDirs(weird);
   ScopedEnv tmp("TMPDIR", weird + "/");
-  ::testing::internal::CaptureStdout();
-  EXPECT_FALSE(same_after_layout("old line", "new line"));
-  const std::string shown = ::testing::internal::GetCapturedStdout();
-  EXPECT_NE(shown.find("new line"), std::string::npos) << shown;
+  TraceRecord trace;
+  EXPECT_FALSE(SameAfterLayout("old line", "new line", trace.Sink()));
+  EXPECT_NE(trace.output.find("new line"), std::string::npos) << trace.output;
   EXPECT_FALSE(std::filesystem::exists("injected"));
   EXPECT_FALSE(std::filesystem::exists(sandbox::Path("injected")));
 }

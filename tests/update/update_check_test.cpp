@@ -1,12 +1,7 @@
 // The start-up check against a page server on 127.0.0.1 that the test controls.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <cstdlib>
-#include <optional>
-
-#include "net/cache_path.h"
+#include "net/download_cache.h"
 #include "net/move_aside.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
@@ -14,42 +9,36 @@
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
+#include "support/trace_record.h"
 #include "update/update_check.h"
 
 namespace {
+
+using namespace update;
 
 constexpr int kAbsent = -1;
 
 class UpdateCheck : public ::testing::Test {
  protected:
   void SetUp() override {
-    RemoveFile(Env(kUpdateProfile).GetPath());
-    Settings().WriteStr(kUpdateSection, kUpdateServerKey, server_.HostPort());
-    const std::string bin = sandbox::Path("opener-bin");
-    sandbox::MakeDirs(bin);
-    // The desktop opener stand-in only notes what it was asked to open.
-    sandbox::WriteFile(bin + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + Opened() + "'\n");
-    ::chmod((bin + "/xdg-open").c_str(), 0755);
-    RemoveFile(Opened());
-    path_.emplace("PATH", bin + ":" + std::getenv("PATH"));
+    RemoveFile(Env(kProfile).GetPath());
+    Settings().WriteStr(kSection, kServerKey, server_.HostPort());
   }
 
-  static Env Settings() { return Env(kUpdateProfile); }
-  static int Count() { return Settings().GetInt(kUpdateSection, kUpdateCountKey, kAbsent); }
-  static void SetCount(int count) { Settings().WriteInt(kUpdateSection, kUpdateCountKey, count); }
-  static std::string Opened() { return sandbox::Path("opened.txt"); }
+  static Env Settings() { return Env(kProfile); }
+  static int Count() { return Settings().GetInt(kSection, kCountKey, kAbsent); }
+  static void SetCount(int count) { Settings().WriteInt(kSection, kCountKey, count); }
   std::string Address() const { return "//" + server_.HostPort() + "/z_Suite/download"; }
 
-  // check_for_update with what it wrote to the standard error stream.
-  std::pair<bool, std::string> Check() {
-    ::testing::internal::CaptureStderr();
-    const bool changed = check_for_update();
-    return {changed, ::testing::internal::GetCapturedStderr()};
+  // CheckForUpdate; trace_ keeps the trace of this check alone.
+  CheckResult Check() {
+    trace_ = {};
+    return CheckForUpdate(trace_.Sink());
   }
 
   ScopedEnv noProxy_{"no_proxy", std::string("*")};
-  std::optional<ScopedEnv> path_;
   LocalHttpServer server_;
+  TraceRecord trace_;
 };
 
 bool Has(const std::string& trace, const std::string& line) {
@@ -57,31 +46,30 @@ bool Has(const std::string& trace, const std::string& line) {
 }
 
 TEST_F(UpdateCheck, AddressFromServerAndPath) {
-  EXPECT_EQ(update_page_address(), Address());
-  Settings().WriteStr(kUpdateSection, kUpdateServerKey, "example.com/");
-  Settings().WriteStr(kUpdateSection, kUpdatePathKey, "/tools/dl/");
-  EXPECT_EQ(update_page_address(), "//example.com/tools/dl");
+  EXPECT_EQ(UpdatePageAddress(), Address());
+  Settings().WriteStr(kSection, kServerKey, "example.com/");
+  Settings().WriteStr(kSection, kPathKey, "/tools/dl/");
+  EXPECT_EQ(UpdatePageAddress(), "//example.com/tools/dl");
   RemoveFile(Settings().GetPath());
-  EXPECT_EQ(update_page_address(), "//localhost/z_Suite/download");
+  EXPECT_EQ(UpdatePageAddress(), "//localhost/z_Suite/download");
 }
 
 TEST_F(UpdateCheck, FirstStartIsNewAndLeavesTheCounter) {
   server_.SetResponse(200, "<p>1.0</p>");
-  const auto [changed, trace] = Check();
-  EXPECT_FALSE(changed);
-  EXPECT_TRUE(Has(trace, "new\n")) << trace;
+  const CheckResult result = Check();
+  EXPECT_FALSE(result.changed);
+  EXPECT_TRUE(Has(trace_.error, "new\n")) << trace_.error;
   EXPECT_EQ(Count(), kAbsent);
-  EXPECT_FALSE(FileExists(Opened()));
-  EXPECT_EQ(sandbox::ReadFile(cache_path(Address())), "<p>1.0</p>");
+  EXPECT_EQ(result.openAddress, "");
+  EXPECT_EQ(sandbox::ReadFile(net::CachePath(Address())), "<p>1.0</p>");
 }
 
 TEST_F(UpdateCheck, SamePageIsNoUpdate) {
   server_.SetResponse(200, "<a href=\"https://h/\">1.0</a>\r\n");
   Check();
   server_.SetResponse(200, "\r\n<a href=\"http://h/\">1.0</a>\r\n\r\n");
-  const auto [changed, trace] = Check();
-  EXPECT_FALSE(changed);
-  EXPECT_TRUE(Has(trace, "no update\n")) << trace;
+  EXPECT_FALSE(Check().changed);
+  EXPECT_TRUE(Has(trace_.error, "no update\n")) << trace_.error;
   EXPECT_EQ(Count(), kAbsent);
 }
 
@@ -89,32 +77,34 @@ TEST_F(UpdateCheck, ChangedPageRaisesTheCounter) {
   server_.SetResponse(200, "<p>1.0</p>");
   Check();
   server_.SetResponse(200, "<p>1.1</p>");
-  EXPECT_TRUE(Check().first);
+  EXPECT_TRUE(Check().changed);
   EXPECT_EQ(Count(), 4);
   server_.SetResponse(200, "<p>1.2</p>");
-  EXPECT_TRUE(Check().first);
+  const CheckResult result = Check();
+  EXPECT_TRUE(result.changed);
   EXPECT_EQ(Count(), 5);
-  EXPECT_FALSE(FileExists(Opened()));
+  EXPECT_EQ(result.openAddress, "");
   // Every earlier copy is kept.
-  EXPECT_EQ(sandbox::ReadFile(numbered_name(cache_path(Address()), 0)), "<p>1.0</p>");
+  EXPECT_EQ(sandbox::ReadFile(net::NumberedName(net::CachePath(Address()), 0)), "<p>1.0</p>");
 }
 
 TEST_F(UpdateCheck, SixthDetectionOpensThePageAndRestartsTheCount) {
   SetCount(5);
   server_.SetResponse(200, "<p>1.0</p>");
-  Check();
-  EXPECT_FALSE(FileExists(Opened()));
+  EXPECT_EQ(Check().openAddress, "");
   server_.SetResponse(200, "<p>2.0</p>");
-  EXPECT_TRUE(Check().first);
-  EXPECT_EQ(sandbox::ReadFile(Opened()), "https:" + Address() + "\n");
+  const CheckResult result = Check();
+  EXPECT_TRUE(result.changed);
+  EXPECT_EQ(result.openAddress, "https:" + Address());
   EXPECT_EQ(Count(), 0);
 }
 
 TEST_F(UpdateCheck, CountAboveLimitOpensEvenWithoutChange) {
   SetCount(9);
   server_.SetResponse(200, "<p>1.0</p>");
-  EXPECT_FALSE(Check().first);
-  EXPECT_EQ(sandbox::ReadFile(Opened()), "https:" + Address() + "\n");
+  const CheckResult result = Check();
+  EXPECT_FALSE(result.changed);
+  EXPECT_EQ(result.openAddress, "https:" + Address());
   EXPECT_EQ(Count(), 0);
 }
 
@@ -122,19 +112,17 @@ TEST_F(UpdateCheck, FailedDownloadAfterGoodOneCountsOnceAndLeavesNote) {
   server_.SetResponse(200, "<p>1.0</p>");
   Check();
   server_.SetHangUp(true);
-  const auto [changed, trace] = Check();
-  EXPECT_TRUE(changed);
+  EXPECT_TRUE(Check().changed);
   EXPECT_EQ(Count(), 4);
-  const std::string copy = cache_path(Address());
+  const std::string copy = net::CachePath(Address());
   const std::string notePath = GetFolderPart(copy) + "/_.txt";
-  const std::string note = Address() + "\r\n" + cache_relative_path(Address()) + "\r\n" + notePath + "\r\n";
+  const std::string note = Address() + "\r\n" + net::CacheRelativePath(Address()) + "\r\n" + notePath + "\r\n";
   EXPECT_EQ(sandbox::ReadFile(notePath), note);
-  EXPECT_TRUE(Has(trace, note)) << trace;
+  EXPECT_TRUE(Has(trace_.error, note)) << trace_.error;
   EXPECT_FALSE(FileExists(copy));
   // The next start has no copy to compare with.
-  const auto [again, nextTrace] = Check();
-  EXPECT_FALSE(again);
-  EXPECT_TRUE(Has(nextTrace, "new\n")) << nextTrace;
+  EXPECT_FALSE(Check().changed);
+  EXPECT_TRUE(Has(trace_.error, "new\n")) << trace_.error;
   EXPECT_EQ(Count(), 4);
 }
 

@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace net;
+
 std::string Fresh(const std::string& name) {
   const std::string folder = sandbox::Path("aside/" + name);
   std::filesystem::remove_all(folder);
@@ -21,7 +23,7 @@ TEST(MoveAside, NumbersCountUpFromZero) {
   const std::string path = folder + "_.htm";
   for (const char* body : {"first", "second", "third"}) {
     sandbox::WriteFile(path, body);
-    move_aside(path);
+    MoveAside(path);
   }
   EXPECT_FALSE(FileExists(path));
   EXPECT_EQ(sandbox::ReadFile(folder + "_.000.htm"), "first");
@@ -30,22 +32,22 @@ TEST(MoveAside, NumbersCountUpFromZero) {
 }
 
 TEST(MoveAside, NamesWithoutOrWithSeveralExtensions) {
-  EXPECT_EQ(numbered_name("/d/data", 7), "/d/data.007");
-  EXPECT_EQ(numbered_name("/d/a.b.txt", 12), "/d/a.b.012.txt");
-  EXPECT_EQ(numbered_name("/d.x/page.htm", 999), "/d.x/page.999.htm");
+  EXPECT_EQ(NumberedName("/d/data", 7), "/d/data.007");
+  EXPECT_EQ(NumberedName("/d/a.b.txt", 12), "/d/a.b.012.txt");
+  EXPECT_EQ(NumberedName("/d.x/page.htm", 999), "/d.x/page.999.htm");
 }
 
 TEST(MoveAside, EmptyFilesMoveTooAndMissingOnesDoNot) {
   const std::string folder = Fresh("empty");
   const std::string path = folder + "page.htm";
-  EXPECT_EQ(move_aside(path), "");
+  EXPECT_EQ(MoveAside(path), "");
   sandbox::WriteFile(path, "");
-  EXPECT_EQ(move_aside(path), folder + "page.000.htm");
+  EXPECT_EQ(MoveAside(path), folder + "page.000.htm");
   EXPECT_TRUE(FileExists(folder + "page.000.htm"));
   // A gap is filled first.
   sandbox::WriteFile(folder + "page.002.htm", "x");
   sandbox::WriteFile(path, "y");
-  EXPECT_EQ(move_aside(path), folder + "page.001.htm");
+  EXPECT_EQ(MoveAside(path), folder + "page.001.htm");
 }
 
 TEST(MoveAside, AllNamesTakenReplacesTheOldestCopy) {
@@ -53,16 +55,16 @@ TEST(MoveAside, AllNamesTakenReplacesTheOldestCopy) {
   const std::string path = folder + "_.htm";
   const auto base = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
   for (int counter = 0; counter < 1000; ++counter) {
-    const std::string copy = numbered_name(path, counter);
+    const std::string copy = NumberedName(path, counter);
     sandbox::WriteFile(copy, std::to_string(counter));
     // Copy 417 is the oldest; the others follow in counter order.
     const auto age = counter == 417 ? std::chrono::minutes(50) : std::chrono::minutes(0);
     std::filesystem::last_write_time(copy, base + std::chrono::seconds(counter) - age);
   }
   sandbox::WriteFile(path, "newest");
-  EXPECT_EQ(move_aside(path), numbered_name(path, 417));
-  EXPECT_EQ(sandbox::ReadFile(numbered_name(path, 417)), "newest");
-  EXPECT_EQ(sandbox::ReadFile(numbered_name(path, 0)), "0");
+  EXPECT_EQ(MoveAside(path), NumberedName(path, 417));
+  EXPECT_EQ(sandbox::ReadFile(NumberedName(path, 417)), "newest");
+  EXPECT_EQ(sandbox::ReadFile(NumberedName(path, 0)), "0");
   EXPECT_FALSE(FileExists(path));
   EXPECT_EQ(ListFolder(folder).size(), 1000u);
 }

@@ -1,14 +1,17 @@
-#include "net/cache_path.h"
+#include "net/download_cache.h"
 
 #include <array>
 #include <cstdio>
 #include <string_view>
 
+#include "net/http_get.h"
+#include "net/move_aside.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "platform/text_replace.h"
 #include "platform/utf.h"
 
+namespace net {
 namespace {
 
 constexpr std::array<std::string_view, 16> kKnownExtensions = {
@@ -93,26 +96,37 @@ std::string FoldersWithoutDots(const std::string& path) {
 
 }  // namespace
 
-std::string url_tail(const std::string& url) {
+std::string UrlTail(const std::string& url) {
   const std::string rest = ReplaceAll(ReplaceAll(url, "https:", ""), "http:", "");
   if (StartsWith(rest, "//")) return rest;
   if (StartsWith(rest, "/")) return "/" + rest;
   return "//" + rest;
 }
 
-std::string cache_folder() {
+std::string CacheFolder() {
   MakeSubTempFolder(GetTempFolder(), "I_Read");
   return MakeSubTempFolder(GetTempFolder(), "IR_dump");
 }
 
-std::string cache_relative_path(const std::string& url) {
+std::string CacheRelativePath(const std::string& url) {
   std::string path = NormalizePath(WithFileName(RemoveSeparator(url)));
   path = ShortenPath(NormalizePath(SeparatorsForUrlSyntax(path)));
   return FoldersWithoutDots(RelativeForm(path));
 }
 
-std::string cache_path(const std::string& url) {
-  const std::string path = NormalizePath(AddSeparator(cache_folder()) + cache_relative_path(url));
+std::string CachePath(const std::string& url) {
+  const std::string path = NormalizePath(AddSeparator(CacheFolder()) + CacheRelativePath(url));
   CreateFolder(GetFolderPart(path));
   return path;
 }
+
+std::string FetchToCache(const std::string& url, const TraceSink& trace) {
+  const std::string localPath = CachePath(url);
+  const std::string tail = UrlTail(url);
+  MoveAside(localPath);
+  if (!FileExists(localPath, true)) HttpGet("https:", tail, localPath, trace);
+  if (!FileExists(localPath, true)) HttpGet("http:", tail, localPath, trace);
+  return localPath;
+}
+
+}  // namespace net

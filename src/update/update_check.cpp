@@ -1,0 +1,71 @@
+#include "update/update_check.h"
+
+#include "net/download_cache.h"
+#include "platform/file_services.h"
+#include "platform/folders.h"
+#include "platform/profile.h"
+#include "platform/text_decode.h"
+#include "update/page_compare.h"
+
+namespace update {
+namespace {
+
+std::string WithoutLeadingSeparator(const std::string& text) {
+  if (!text.empty() && (text.front() == '/' || text.front() == '\\')) return text.substr(1);
+  return text;
+}
+
+// "_.htm" -> "_.txt" beside it.
+std::string NotePath(const std::string& copyPath) {
+  return AddSeparator(GetFolderPart(copyPath)) + GetFileStem(copyPath) + ".txt";
+}
+
+void WriteFailureNote(const std::string& address, const std::string& copyPath, const net::TraceSink& trace) {
+  const std::string notePath = NotePath(copyPath);
+  const std::string note = address + "\r\n" + net::CacheRelativePath(address) + "\r\n" + notePath + "\r\n";
+  trace(net::TraceStream::Error, note);
+  WriteFileBytes(notePath, Bytes(note.begin(), note.end()));
+}
+
+// Downloads the page at the address and compares it with the kept copy.
+bool PageChanged(const std::string& address, const net::TraceSink& trace) {
+  const std::string oldText = ReadTextFile(net::CachePath(address));
+  const std::string copyPath = net::FetchToCache(address, trace);
+  const std::string newText = ReadTextFile(copyPath);
+  if (newText.empty()) WriteFailureNote(address, copyPath, trace);
+  if (oldText.empty()) {
+    trace(net::TraceStream::Error, "new\n");
+    return false;
+  }
+  if (SamePage(oldText, newText)) {
+    trace(net::TraceStream::Error, "no update\n");
+    return false;
+  }
+  return !SameAfterLayout(oldText, newText, trace);
+}
+
+}  // namespace
+
+std::string UpdatePageAddress() {
+  Env profile(kProfile);
+  const std::string server = profile.GetStr(kSection, kServerKey, kDefaultServer);
+  const std::string path = profile.GetStr(kSection, kPathKey, kDefaultPath);
+  const std::string address = NormalizePath(RemoveSeparator(server) + "/" + WithoutLeadingSeparator(path));
+  if (!address.empty() && (address.front() == '/' || address.front() == '\\')) return address;
+  return "//" + address;
+}
+
+CheckResult CheckForUpdate(const net::TraceSink& trace) {
+  CheckResult result;
+  const std::string address = UpdatePageAddress();
+  result.changed = PageChanged(address, trace);
+  Env profile(kProfile);
+  if (result.changed) profile.WriteInt(kSection, kCountKey, profile.GetInt(kSection, kCountKey, kDefaultCount) + 1);
+  if (profile.GetInt(kSection, kCountKey, kDefaultCount) > kCountLimit) {
+    result.openAddress = "https:" + address;
+    profile.WriteInt(kSection, kCountKey, 0);
+  }
+  return result;
+}
+
+}  // namespace update
