@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "htmout/htmout.h"
-#include "htmout/xml_out.h"
+#include "html/element.h"
+#include "html/writer.h"
 
 namespace {
 
@@ -23,34 +23,34 @@ std::string FileName(int index) {
   return (index % 3 == 0 ? "写真_" : "IMG_") + number + ".jpg";
 }
 
-Xml_E Cell(int index) {
+html::Element Cell(int index) {
   const std::string name = FileName(index);
   const std::string thumb = "/z_Suite/thumb/" + name;
-  if (index % 2 == 0) return htmout::TdImageWithCaption("data_br", thumb, name, name);
-  return htmout::TdImageAndLink("data_ia", thumb, name, name);
+  if (index % 2 == 0) return html::TdImageWithCaption("data_br", thumb, name, name);
+  return html::TdImageAndLink("data_ia", thumb, name, name);
 }
 
-Xml_E BuildPage(int cells) {
-  Xml_E head("head");
-  head.AddElement(htmout::Title("upload"));
-  head.AddElement(htmout::ScriptSrc("/js/jquery-1.9.1.min.js"));
-  head.AddElement(htmout::Stylesheet("/js/jquery.bxslider.css"));
-  Xml_E table("table");
+html::Element BuildPage(int cells) {
+  html::Element head("head");
+  head.AddElement(html::Title("upload"));
+  head.AddElement(html::ScriptSrc("/js/jquery-1.9.1.min.js"));
+  head.AddElement(html::Stylesheet("/js/jquery.bxslider.css"));
+  html::Element table("table");
   for (int first = 0; first < cells; first += kCellsPerRow) {
-    Xml_E row("tr");
+    html::Element row("tr");
     for (int i = first; i < std::min(cells, first + kCellsPerRow); ++i) row.AddElement(Cell(i));
     table.AddElement(std::move(row));
   }
-  Xml_E center = htmout::DivCenter();
+  html::Element center = html::DivCenter();
   center.AddElement(std::move(table));
-  Xml_E body("body");
+  html::Element body("body");
   body.AddElement(std::move(center));
-  body.AddElement(Xml_E("hr"));
-  body.AddElement(htmout::DivRight("2026/12/06 12:00:00"));
-  Xml_E html = htmout::Html();
-  html.AddElement(std::move(head));
-  html.AddElement(std::move(body));
-  return html;
+  body.AddElement(html::Element("hr"));
+  body.AddElement(html::DivRight("2026/12/06 12:00:00"));
+  html::Element page = html::Html();
+  page.AddElement(std::move(head));
+  page.AddElement(std::move(body));
+  return page;
 }
 
 // Processor time of this process (user and system): other programs on a
@@ -85,17 +85,17 @@ struct Result {
 // moment hits all of them, and the best run of each counts.
 Result Measure(int cells, const std::string& folder) {
   const std::string path = folder + "/index.htm";
-  const Xml_E page = BuildPage(cells);
-  htmout::SaveHtml(page, path);
+  const html::Element page = BuildPage(cells);
+  html::SavePage(page, path);
   Result result;
   result.bytes = std::filesystem::file_size(path);
   const std::string bytes(result.bytes, 'x');
   result.buildAndSave = result.saveOnly = result.floor = 1e9;
   for (int run = 0; run < kRuns; ++run) {
     result.floor = std::min(result.floor, Seconds([&] { WriteWithOneFwrite(folder + "/floor.htm", bytes); }));
-    result.saveOnly = std::min(result.saveOnly, Seconds([&] { htmout::SaveHtml(page, path); }));
+    result.saveOnly = std::min(result.saveOnly, Seconds([&] { html::SavePage(page, path); }));
     result.buildAndSave =
-        std::min(result.buildAndSave, Seconds([&] { htmout::SaveHtml(BuildPage(cells), path); }));
+        std::min(result.buildAndSave, Seconds([&] { html::SavePage(BuildPage(cells), path); }));
   }
   return result;
 }

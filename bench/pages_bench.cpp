@@ -1,4 +1,4 @@
-// HT_Make_index on staging folders of 1,000 and 10,000 files (a tenth of them
+// WriteIndexPage on staging folders of 1,000 and 10,000 files (a tenth of them
 // images) against `tree -H . -o index.html` on the same folders, the listing
 // page a user would otherwise make. Prints ratios only.
 //
@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "htmout/index_page.h"
+#include "upfile/page_file.h"
 #include "platform/folders.h"
 
 namespace fs = std::filesystem;
@@ -67,7 +67,7 @@ Times Measure(int files, const fs::path& work) {
   Times times;
   times.page = MedianSeconds(runs, [&] {
     fs::remove(page);
-    if (!HT_Make_index(folder, "index.htm"))
+    if (!WriteIndexPage(folder, "index.htm"))
       std::fprintf(stderr, "page not written: %s\n", page.c_str());
   });
   fs::remove(page);
@@ -94,9 +94,9 @@ int main() {
   std::map<int, Times> results;
   for (int files : {1000, 10000}) {
     results[files] = Measure(files, work);
-    std::printf("%6d files: HT_Make_index / tree = %.2f\n", files, results[files].page / results[files].tree);
+    std::printf("%6d files: WriteIndexPage / tree = %.2f\n", files, results[files].page / results[files].tree);
   }
-  std::printf("growth 1,000 -> 10,000 files (10 = linear): HT_Make_index %.1f, tree %.1f\n",
+  std::printf("growth 1,000 -> 10,000 files (10 = linear): WriteIndexPage %.1f, tree %.1f\n",
               results[10000].page / results[1000].page, results[10000].tree / results[1000].tree);
   fs::remove_all(work);
   return 0;

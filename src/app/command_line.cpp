@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/cout_line_tracker.h"
-#include "htmout/index_page.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "upfile/file_list.h"
+#include "upfile/page_file.h"
 #include "upfile/upload_job.h"
 #include "upfile/upload_page.h"
 #include "upfile/upload_settings.h"
@@ -101,7 +101,7 @@ int RunPage(const Arguments& arguments) {
   const std::string folder = FullPath(arguments[0]);
   if (!FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
   const std::string path = AddSeparator(folder) + page;
-  if (!HT_Make_index(folder, page)) return Failure("can't write " + path);
+  if (!WriteIndexPage(folder, page)) return Failure("can't write " + path);
   std::cout << path << std::endl;
   return kExitOk;
 }

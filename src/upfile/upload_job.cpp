@@ -1,9 +1,9 @@
 #include "upfile/upload_job.h"
 
-#include "htmout/index_page.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "upfile/del_ff.h"
+#include "upfile/page_file.h"
 #include "upfile/post_files.h"
 #include "upfile/staging.h"
 #include "upfile/upload_settings.h"
@@ -78,7 +78,7 @@ UploadJobResult UploadJob(const std::vector<std::string>& files, const std::stri
   }
   UploadJobResult result = StagingFailures(StageFiles(files, stagingFolder, sevenBit));
   // Without a whole page nothing goes out: the server keeps its last good one.
-  if (!AdoptIndexPage(stagingFolder, indexPage) && !HT_Make_index(stagingFolder, indexPage)) {
+  if (!AdoptIndexPage(stagingFolder, indexPage) && !WriteIndexPage(stagingFolder, indexPage)) {
     AddReason(result, "Can't write the index page " + AddSeparator(stagingFolder) + indexPage);
     return result;
   }
