@@ -32,7 +32,8 @@ std::vector<std::string> ListPageFolder(const std::string& folder) {
   return ListFolder(folder);
 }
 
-// In the order the tables show the entries.
+// Thumbnail addresses by entry, looked up table by table in the order the page
+// shows the entries (a name such as "xhtml" is shown, and looked up, twice).
 std::map<std::string, std::string> FindThumbnails(const std::vector<std::string>& listing, Profile& profile) {
   ThumbSettings settings;
   settings.root = profile.GetStr("FilePath", "htm_out_root", settings.root);
@@ -44,7 +45,6 @@ std::map<std::string, std::string> FindThumbnails(const std::vector<std::string>
     platform::TitleProgress progress("HT_Make_other_tr ...", static_cast<unsigned>(entries->size()));
     for (const std::string& entry : *entries) {
       progress.Step();
-      if (thumbnails.count(entry) != 0) continue;
       const std::string address = finder.Address(entry);
       if (!address.empty()) thumbnails.emplace(entry, address);
     }
