@@ -1,6 +1,7 @@
 // User feedback from the core: message boxes that are logged, and progress
-// reporters for long loops. The dialog installs a UserInterface; without one,
-// boxes answer their default button and progress draws nothing.
+// reporters for long loops. Each thread has its own UserInterface (the dialog
+// installs one on its thread, a publishing job its own); without one, boxes
+// answer their default button and progress draws nothing.
 #pragma once
 
 #include <cstdint>
@@ -25,11 +26,13 @@ class UserInterface {
   virtual Answer ShowMessageBox(const std::string& text, BoxStyle style) = 0;
   // Progress shown in the window title; an empty title restores the window's own.
   virtual void ShowProgressTitle(const std::string& title) = 0;
+  // The waiting notice for a file held by another program; in the title unless told otherwise.
+  virtual void ShowWaitingNotice(const std::string& notice) { ShowProgressTitle(notice); }
   // Lets the system deliver pending messages without removing input.
   virtual void PumpMessages() = 0;
 };
 
-// nullptr = none. The object must outlive its installation.
+// For the calling thread; nullptr = none. The object must outlive its installation.
 void InstallUserInterface(UserInterface* ui);
 UserInterface* InstalledUserInterface();
 
@@ -63,8 +66,9 @@ class ProgressCounter {
  protected:
   // One display refresh; draws nothing here.
   virtual void Draw();
-  // Puts the text into the window title and lets pending messages through.
-  void ShowInTitle(const std::string& text);
+  // Puts the text (a waiting notice, or progress) into the window title and
+  // lets pending messages through.
+  void ShowInTitle(const std::string& text, bool waitingNotice = false);
 
  private:
   std::string title_;
@@ -73,7 +77,7 @@ class ProgressCounter {
   bool shown_ = false;
 };
 
-// Steps counted by all reporters since the outermost one opened.
+// Steps counted by all reporters of the calling thread since the outermost one opened.
 uint64_t ProgressStepCount();
 
 // Window-title progress: title, two spaces, the overall step count and a

@@ -6,7 +6,7 @@ namespace platform {
 namespace {
 
 UserInterface*& Installed() {
-  static UserInterface* ui = nullptr;
+  static thread_local UserInterface* ui = nullptr;
   return ui;
 }
 

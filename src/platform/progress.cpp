@@ -17,7 +17,7 @@ struct ProgressState {
 };
 
 ProgressState& State() {
-  static ProgressState state;
+  static thread_local ProgressState state;
   return state;
 }
 
@@ -59,10 +59,11 @@ const std::string& ProgressCounter::GetTitle() const { return title_; }
 
 void ProgressCounter::Draw() {}
 
-void ProgressCounter::ShowInTitle(const std::string& text) {
+void ProgressCounter::ShowInTitle(const std::string& text, bool waitingNotice) {
   UserInterface* ui = InstalledUserInterface();
   if (!ui) return;
-  ui->ShowProgressTitle(text);
+  if (waitingNotice) ui->ShowWaitingNotice(text);
+  else ui->ShowProgressTitle(text);
   ui->PumpMessages();
   shown_ = true;
 }
@@ -77,7 +78,7 @@ void TitleProgress::Draw() {
 }
 
 void WaitingNotice::Draw() {
-  ShowInTitle(GetTitle() + "  (" + std::to_string(GetPosition()) + "/" + std::to_string(GetTotal()) + ")  ");
+  ShowInTitle(GetTitle() + "  (" + std::to_string(GetPosition()) + "/" + std::to_string(GetTotal()) + ")  ", true);
 }
 
 }  // namespace platform
