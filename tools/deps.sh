@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config libgtest-dev
   libcurl4-openssl-dev libwxgtk3.2-dev
-  php-cli openssl curl tree
+  php-cli openssl curl tree bsdutils
   xvfb xauth fonts-ipafont-gothic adwaita-icon-theme
   chromium nginx-light php-fpm
   nodejs npm

@@ -2,7 +2,6 @@
 // would script it, on the same local servers in the same run:
 //   1,000 files of 4 KiB over HTTP and over HTTPS, and one 32 MiB file
 //   (time, and peak memory above the idle process).
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -11,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -42,21 +40,6 @@ long PeakResidentBytes() {
   return 0;
 }
 
-// The trace lines would dominate the terminal: send them to /dev/null meanwhile.
-bool PostQuietly(const std::vector<std::string>& files, const std::string& scheme, const std::string& server) {
-  std::fflush(stdout);
-  std::cout.flush();
-  const int saved = ::dup(1);
-  const int null = ::open("/dev/null", O_WRONLY);
-  ::dup2(null, 1);
-  const bool sent = post_files(files, scheme, server, "/upload.php");
-  std::cout.flush();
-  ::dup2(saved, 1);
-  ::close(null);
-  ::close(saved);
-  return sent;
-}
-
 void WriteRandomFile(const std::string& path, size_t size, std::mt19937& random) {
   std::string bytes(size, '\0');
   for (char& c : bytes) c = static_cast<char>(random());
@@ -75,7 +58,7 @@ void CurlEach(const std::vector<std::string>& files, const std::string& url, boo
 int UploadOne(const std::string& file, const std::string& server) {
   const long idle = PeakResidentBytes();
   bool sent = false;
-  const double seconds = Seconds([&] { sent = PostQuietly({file}, "http", server); });
+  const double seconds = Seconds([&] { sent = post_files({file}, "http", server, "/upload.php"); });
   std::printf("%ld %ld %.6f %d\n", idle, PeakResidentBytes(), seconds, sent ? 1 : 0);
   return sent ? 0 : 1;
 }
@@ -136,9 +119,9 @@ int main(int argc, char** argv) {
   const std::string curlLog = root + "/curl.log";
 
   bool sent = true;
-  const double httpOurs = Seconds([&] { sent &= PostQuietly(small, "http", plain); });
+  const double httpOurs = Seconds([&] { sent &= post_files(small, "http", plain, "/upload.php"); });
   const double httpCurl = Seconds([&] { CurlEach(small, "http://" + plain + "/upload.php", false, curlLog); });
-  const double httpsOurs = Seconds([&] { sent &= PostQuietly(small, "https", secure); });
+  const double httpsOurs = Seconds([&] { sent &= post_files(small, "https", secure, "/upload.php"); });
   const double httpsCurl = Seconds([&] { CurlEach(small, "https://" + secure + "/upload.php", true, curlLog); });
   const ChildMeasure largeOurs = MeasureInChild(large, plain, root);
   const double largeCurl = Seconds([&] { CurlEach({large}, "http://" + plain + "/upload.php", false, curlLog); });

@@ -3,6 +3,8 @@
 #include <wx/evtloop.h>
 #include <wx/msgdlg.h>
 
+#include <iostream>
+
 #include "app/wx_text.h"
 #include "platform/folders.h"
 
@@ -100,3 +102,14 @@ void DialogUserInterface::PumpMessages() {
   // Only repaints and other window housekeeping: user input waits in the queue.
   if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
 }
+
+void DialogUserInterface::OnTrace(const std::string& text, publish::TraceStream stream) {
+  (stream == publish::TraceStream::kErr ? std::cerr : std::cout) << text << std::flush;
+}
+
+void DialogUserInterface::OnProgressText(const std::string& text) {
+  ShowProgressTitle(text);
+  PumpMessages();
+}
+
+void DialogUserInterface::OnWaiting(const std::string& notice) { OnProgressText(notice); }

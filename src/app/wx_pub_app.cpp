@@ -1,7 +1,6 @@
 #include "app/wx_pub_app.h"
 
 #include "app/wx_pub_dlg.h"
-#include "upfile/upload_job.h"
 
 CWx_pubApp::CWx_pubApp(std::vector<std::string> files) : m_files(std::move(files)) {}
 
@@ -10,6 +9,5 @@ int CWx_pubApp::OnRun() {
   SetTopWindow(&dialog);
   if (!m_files.empty()) dialog.DropStartFiles(m_files);
   dialog.ShowModal();
-  RemoveDeferredAtExit();
   return 0;
 }

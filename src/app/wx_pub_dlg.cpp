@@ -10,6 +10,7 @@
 #include <wx/valtext.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <iostream>
 
@@ -20,15 +21,13 @@
 #include "app/clipboard_text.h"
 #include "app/dialog_user_interface.h"
 #include "app/file_drop_target.h"
+#include "app/upload_failure_text.h"
 #include "app/wx_text.h"
 #include "platform/feedback.h"
 #include "platform/file_services.h"
 #include "platform/shell_exec.h"
+#include "publish/publish.h"
 #include "update/update_check.h"
-#include "upfile/upload_failure_text.h"
-#include "upfile/upload_job.h"
-#include "upfile/upload_page.h"
-#include "upfile/upload_settings.h"
 
 namespace {
 
@@ -139,8 +138,7 @@ void CWx_pubDlg::InstallDropTargets() {
 void CWx_pubDlg::OnInitDialog(wxInitDialogEvent&) {
   platform::InstallUserInterface(m_userInterface.get());
   SetIcons(m_hIcon);
-  WriteServerDefaults();
-  m_strEdit = FromUtf8(BrowserAddress());
+  m_strEdit = FromUtf8(publish::PrepareSettings());
   TransferDataToWindow();
   ApplyLayout();
   RunUpdateCheck();  // whether the page changed does not change the start-up
@@ -223,20 +221,18 @@ void CWx_pubDlg::OnAbout(wxCommandEvent&) {
 }
 
 void CWx_pubDlg::OnUpload(wxCommandEvent&) {
-  UploadJobResult result;
+  publish::PublishResult result;
   {
     wxBusyCursor wait;
-    result = UploadJob(m_FileList, UploadPageName(), "", "", "");
-    const std::string address = UploadPageAddress();
-    CopyTextToClipboard(address);
-    m_strEdit = FromUtf8(address);
+    const std::atomic<bool> neverStop{false};
+    result = publish::Publish(m_FileList, *m_userInterface, neverStop);
+    CopyTextToClipboard(result.pageAddress);
+    m_strEdit = FromUtf8(result.pageAddress);
     TransferDataToWindow();
   }
   // The address is shown either way, but a failed job must not pass for a
   // published page.
-  if (!result)
-    platform::MessageBoxLog(UploadFailureText(result.failedFiles, result.reason),
-                            {.icon = platform::Icon::Exclamation});
+  if (!result.ok) platform::MessageBoxLog(UploadFailureText(result.failures), {.icon = platform::Icon::Exclamation});
 }
 
 void CWx_pubDlg::OnOpenBrowser(wxCommandEvent&) {

@@ -1,7 +1,7 @@
 #include "upfile/post_files.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <iostream>
 #include <optional>
 
 #include "net/u_agent.h"
@@ -19,16 +19,19 @@ struct AttemptOutcome {
   bool sent = false;
   bool unreached = false;  // no connection could be made: only then may another way be tried
   std::string reason;
+  FailureCause cause;
 };
 
-// Empty when the file may be sent.
-std::string GateRefusal(const std::string& path) {
-  if (!FileExists(path)) return "file missing";
+// An empty reason when the file may be sent.
+AttemptOutcome GateRefusal(const std::string& path) {
+  if (!FileExists(path)) return {false, false, "file missing", {}};
   const int64_t size = F_Stat(path).Size();
   const uint32_t limit = GetUploadSizeLimit();
   if (size >= kFourGiB || size > int64_t{limit})
-    return "file of " + std::to_string(size) + " bytes is above the upload size limit of " + std::to_string(limit);
-  return "";
+    return {false, false,
+            "file of " + std::to_string(size) + " bytes is above the upload size limit of " + std::to_string(limit),
+            {FailureCause::Kind::kTooLarge, limit}};
+  return {};
 }
 
 // User info before an '@' may hold a password.
@@ -39,47 +42,59 @@ std::string ShownServer(const std::string& server) {
 
 std::string TraceStart(const UploadTarget& target) { return target.host + "\t" + std::to_string(target.port) + "\t"; }
 
-AttemptOutcome Refused(const UploadTarget& target, const std::string& script, const std::string& reason) {
+AttemptOutcome Refused(const UploadTarget& target, const std::string& script, const std::string& reason,
+                       FailureCause cause) {
   std::string address = TargetBaseUrl(target);
   address.pop_back();
-  return {false, false, address + script + ": " + reason};
+  return {false, false, address + script + ": " + reason, cause};
 }
 
+// Who hears the transport, and the flag that ends it.
+struct Report {
+  UploadObserver& observer;
+  const std::atomic<bool>* stop;
+  bool Stopped() const { return stop && *stop; }
+};
+
 // Traces the end of the attempt and tells what the answer means for the file.
-AttemptOutcome Judged(const UploadTarget& target, const std::string& script, const UploadAnswer& answer) {
+AttemptOutcome Judged(const UploadTarget& target, const std::string& script, const UploadAnswer& answer,
+                      const Report& report) {
   if (!answer.error.empty()) {
-    std::cout << "\n" << TraceStart(target) << std::flush;
-    std::cerr << answer.error << std::endl;
-    AttemptOutcome outcome = Refused(target, script, answer.error);
+    report.observer.OnTrace("\n" + TraceStart(target), TraceStream::kOut);
+    report.observer.OnTrace(answer.error + "\n", TraceStream::kErr);
+    const auto kind = report.Stopped() ? FailureCause::Kind::kStopped : FailureCause::Kind::kServerUnreachable;
+    AttemptOutcome outcome = Refused(target, script, answer.error, {kind});
     outcome.unreached = !answer.connected;
     return outcome;
   }
-  std::cout << "\t" << answer.status << std::endl;
+  report.observer.OnTrace("\t" + std::to_string(answer.status) + "\n", TraceStream::kOut);
   if (answer.status >= kFirstFailingStatus)
-    return Refused(target, script, "HTTP status " + std::to_string(answer.status));
-  return {true, false, ""};
+    return Refused(target, script, "HTTP status " + std::to_string(answer.status),
+                   {FailureCause::Kind::kServerStatus, answer.status});
+  return {true, false, "", {}};
 }
 
 AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt, const std::string& script,
-                           const std::string& path) {
+                           const std::string& path, const Report& report) {
   const std::string scheme = attempt.scheme.empty() ? GetScheme() : attempt.scheme;
   const std::optional<UploadTarget> target = ResolveUploadTarget(scheme, attempt.server);
   if (!target)
     return {false, false,
-            "server setting \"" + ShownServer(attempt.server) + "\" is not a host name with an optional port"};
+            "server setting \"" + ShownServer(attempt.server) + "\" is not a host name with an optional port",
+            {FailureCause::Kind::kServerUnreachable}};
   const bool relaxCertificate = !GetSelfCertificate().empty();
-  if (const std::string refusal = GateRefusal(path); !refusal.empty()) return {false, false, refusal};
+  if (AttemptOutcome refusal = GateRefusal(path); !refusal.reason.empty()) return refusal;
   const std::string boundary = MakeBoundary();
   const Bytes body = make_form_data(path, boundary);
-  if (body.empty()) return {false, false, "file could not be read whole"};
+  if (body.empty()) return {false, false, "file could not be read whole", {}};
 
   // A fallback follows a failed connection, perhaps a blocked TLS one: no password goes out in clear then.
   const bool credentials = !attempt.fallback || target->secure;
-  const UploadRequest request{*target,    script,           "Content-Type: multipart/form-data; boundary=" + boundary,
-                              &body,      relaxCertificate, upload_agent(),
-                              credentials};
-  std::cout << TraceStart(*target) << script << "\t" << GetFileName(path) << std::flush;
-  return Judged(*target, script, session.Send(request));
+  const UploadRequest request{*target,          script,           "Content-Type: multipart/form-data; boundary=" + boundary,
+                              &body,            relaxCertificate, upload_agent(),
+                              credentials,      &report.observer, report.stop};
+  report.observer.OnTrace(TraceStart(*target) + script + "\t" + GetFileName(path), TraceStream::kOut);
+  return Judged(*target, script, session.Send(request), report);
 }
 
 // Folders pass the existence test but are nothing to send.
@@ -91,16 +106,18 @@ void AddReason(std::string& reasons, const std::string& reason) {
 }
 
 // Up to three attempts for one file: the next only when the last could not
-// connect; a server that answered has decided. The reason collects every
-// distinct failure.
+// connect; a server that answered has decided, and so has a stop request. The
+// reason collects every distinct failure; the cause is the first attempt's,
+// the way the person configured.
 AttemptOutcome SendWithRetries(UploadSession& session, const std::string& scheme, const std::string& server,
-                               const std::string& script, const std::string& path) {
+                               const std::string& script, const std::string& path, const Report& report) {
   AttemptOutcome result;
   for (const UploadAttempt& attempt : UploadAttempts(scheme, server)) {
-    const AttemptOutcome outcome = SendAttempt(session, attempt, script, path);
+    const AttemptOutcome outcome = SendAttempt(session, attempt, script, path, report);
     if (outcome.sent) return outcome;
+    if (result.reason.empty() || outcome.cause.kind == FailureCause::Kind::kStopped) result.cause = outcome.cause;
     AddReason(result.reason, outcome.reason);
-    if (!outcome.unreached) break;
+    if (!outcome.unreached || report.Stopped()) break;
   }
   return result;
 }
@@ -108,23 +125,33 @@ AttemptOutcome SendWithRetries(UploadSession& session, const std::string& scheme
 }  // namespace
 
 bool post_file(const std::string& scheme, const std::string& server, const std::string& script,
-               const std::string& path) {
+               const std::string& path, UploadObserver* observer) {
+  UploadObserver quiet;
   UploadSession session;
-  return SendAttempt(session, {scheme, server, false}, script, path).sent;
+  return SendAttempt(session, {scheme, server, false}, script, path, {observer ? *observer : quiet, nullptr}).sent;
 }
 
 bool post_files(const std::vector<std::string>& files, const std::string& scheme, const std::string& server,
-                const std::string& script, PostFailure* failure) {
+                const std::string& script, PostFailure* failure, UploadObserver* observer,
+                const std::atomic<bool>* stop) {
   if (failure) *failure = {};
+  UploadObserver quiet;
+  const Report report{observer ? *observer : quiet, stop};
   const std::string host = server.empty() ? GetServer() : server;
   const std::string target = script.empty() ? GetScriptPath() : script;
   UploadSession session;
   platform::TitleProgress progress("post_files ...", static_cast<unsigned>(files.size()));
+  const size_t count = static_cast<size_t>(std::count_if(files.begin(), files.end(), IsFileToSend));
+  size_t index = 0;
   for (const std::string& path : files) {
     if (IsFileToSend(path)) {
-      const AttemptOutcome outcome = SendWithRetries(session, scheme, host, target, path);
+      AttemptOutcome outcome{false, false, "stopped before it was sent", {FailureCause::Kind::kStopped}};
+      if (!report.Stopped()) {
+        report.observer.OnFileStarted(index++, count, path);
+        outcome = SendWithRetries(session, scheme, host, target, path, report);
+      }
       if (!outcome.sent) {
-        if (failure) *failure = {path, outcome.reason};
+        if (failure) *failure = {path, outcome.reason, outcome.cause};
         return false;
       }
     }

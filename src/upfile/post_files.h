@@ -3,28 +3,35 @@
 // next one only when no connection could be made for the last.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
 #include "platform/file_services.h"
+#include "upfile/file_failure.h"
+#include "upfile/upload_observer.h"
 
 // What stopped post_files: the file and why its attempts failed.
 struct PostFailure {
   std::string path;    // empty when nothing failed
   std::string reason;  // one text per distinct attempt failure, "; "-separated
+  FailureCause cause;  // the first attempt's, or kStopped
 };
 
 // Empty scheme: the setting "open_http" decides per attempt; empty server or
 // script: the settings "server" and "php_fn". Missing files and folders are
-// skipped; false (and *failure filled) as soon as one file could not be sent,
-// the files after it are then not attempted. A server text that is not a host
-// with an optional port is refused before any request.
+// skipped; false (and *failure filled) as soon as one file could not be sent
+// or *stop was set (seen between files and within a transfer); the files
+// after it are then not attempted. A server text that is not a host with an
+// optional port is refused before any request. The observer (none: nothing is
+// reported) hears the trace and the progress.
 bool post_files(const std::vector<std::string>& files, const std::string& scheme, const std::string& server,
-                const std::string& script, PostFailure* failure = nullptr);
+                const std::string& script, PostFailure* failure = nullptr, UploadObserver* observer = nullptr,
+                const std::atomic<bool>* stop = nullptr);
 
 // One attempt for one file; true when the server took it (status below 400).
 bool post_file(const std::string& scheme, const std::string& server, const std::string& script,
-               const std::string& path);
+               const std::string& path, UploadObserver* observer = nullptr);
 
 // The request body for one file; empty when the file cannot be read whole.
 // Writes the debug copy when the setting "Debug" is set.

@@ -71,23 +71,23 @@ std::string MakeStagingFolder(const std::string& dayFolder) {
   return {};
 }
 
-std::vector<std::string> StageFiles(const std::vector<std::string>& files, const std::string& folder,
-                                    bool sevenBit) {
+StagedFiles StageFiles(const std::vector<std::string>& files, const std::string& folder, bool sevenBit) {
   StagedNames names(sevenBit);
-  std::vector<std::string> failed;
+  StagedFiles staged;
   for (const std::string& file : files) {
     if (!FileExists(file) || FolderExists(file)) continue;
     const std::string destination = AddSeparator(folder) + names.For(file);
-    if (!CopyFileOver(file, destination)) failed.push_back(file);
+    if (CopyFileOver(file, destination)) staged.listedOf[destination] = file;
+    else staged.failed.push_back(file);
   }
-  return failed;
+  return staged;
 }
 
-bool AdoptIndexPage(const std::string& folder, const std::string& pageName) {
+std::string AdoptIndexPage(const std::string& folder, const std::string& pageName) {
   const std::string target = AddSeparator(folder) + pageName;
-  bool adopted = false;
+  std::string adopted;
   for (const std::string& entry : ListFolder(folder)) {
-    if (IsIndexPageName(GetFileName(entry)) && MoveOver(entry, target)) adopted = true;
+    if (IsIndexPageName(GetFileName(entry)) && MoveOver(entry, target)) adopted = entry;
   }
   return adopted;
 }

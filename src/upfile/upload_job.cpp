@@ -1,5 +1,9 @@
 #include "upfile/upload_job.h"
 
+#include <filesystem>
+#include <map>
+#include <system_error>
+
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "upfile/del_ff.h"
@@ -49,54 +53,85 @@ void ScheduleJobRemoval(const std::vector<std::string>& entries, const std::stri
   jobList.Add(stagingFolder);
 }
 
-void AddReason(UploadJobResult& result, const std::string& reason) {
-  if (!result.reason.empty()) result.reason += "\n";
-  result.reason += reason;
+// A failed local copy or write is put down to the disk when it has no room left.
+FailureCause LocalCause(const std::string& folder, int64_t needed) {
+  constexpr int64_t kSlack = 65536;   // blocks, directory entries
+  std::error_code error;
+  const auto space = std::filesystem::space(std::u8string(folder.begin(), folder.end()), error);
+  const bool full = !error && static_cast<int64_t>(space.available) < needed + kSlack;
+  return {full ? FailureCause::Kind::kDiskFull : FailureCause::Kind::kFileError};
 }
 
-UploadJobResult StagingFailures(const std::vector<std::string>& notStaged) {
-  UploadJobResult result;
-  result.failedFiles = notStaged;
-  for (const std::string& file : notStaged) AddReason(result, "Can't copy " + file + " to the staging folder");
-  return result;
+std::vector<FileFailure> StagingFailures(const std::vector<std::string>& notStaged, const std::string& folder) {
+  std::vector<FileFailure> failures;
+  for (const std::string& file : notStaged)
+    failures.push_back({file, LocalCause(folder, F_Stat(file).Size()), "Can't copy " + file + " to " + folder});
+  return failures;
 }
+
+// The listed file behind a staged copy; the staged path itself for the generated page.
+std::string ListedOf(const std::map<std::string, std::string>& listedOf, const std::string& staged) {
+  const auto found = listedOf.find(staged);
+  return found == listedOf.end() ? staged : found->second;
+}
+
+// The transport knows the staged copies; the person knows the files they listed.
+class ListedPaths : public UploadObserver {
+ public:
+  ListedPaths(UploadObserver& observer, const std::map<std::string, std::string>& listedOf)
+      : observer_(observer), listedOf_(listedOf) {}
+  std::string Of(const std::string& staged) const { return ListedOf(listedOf_, staged); }
+  void OnTrace(const std::string& text, TraceStream stream) override { observer_.OnTrace(text, stream); }
+  void OnFileStarted(size_t index, size_t count, const std::string& path) override {
+    observer_.OnFileStarted(index, count, Of(path));
+  }
+  void OnBytesSent(uint64_t sent, uint64_t total) override { observer_.OnBytesSent(sent, total); }
+
+ private:
+  UploadObserver& observer_;
+  const std::map<std::string, std::string>& listedOf_;
+};
 
 }  // namespace
 
 UploadJobResult UploadJob(const std::vector<std::string>& files, const std::string& pageName,
-                          const std::string& scheme, const std::string& server, const std::string& script) {
+                          UploadObserver& observer, const std::atomic<bool>& stop) {
   const bool sevenBit = GetNameTo7bit();
   const std::string indexPage = IndexPageName(pageName);
   const std::string dayFolder = GetDatedTempFolder();
   RegisterDayFolder(dayFolder);
 
+  UploadJobResult result;
   const std::string stagingFolder = MakeStagingFolder(dayFolder);
   if (stagingFolder.empty()) {
-    UploadJobResult result;
-    result.reason = "Can't create a staging folder in " + dayFolder;
+    result.failures.push_back({"", LocalCause(dayFolder, 0), "Can't create a staging folder in " + dayFolder});
     return result;
   }
-  UploadJobResult result = StagingFailures(StageFiles(files, stagingFolder, sevenBit));
-  // Without a whole page nothing goes out: the server keeps its last good one.
-  if (!AdoptIndexPage(stagingFolder, indexPage) && !WriteIndexPage(stagingFolder, indexPage)) {
-    AddReason(result, "Can't write the index page " + AddSeparator(stagingFolder) + indexPage);
-    return result;
+  StagedFiles staged = StageFiles(files, stagingFolder, sevenBit);
+  result.failures = StagingFailures(staged.failed, stagingFolder);
+  const std::string pagePath = AddSeparator(stagingFolder) + indexPage;
+  if (const std::string adopted = AdoptIndexPage(stagingFolder, indexPage); !adopted.empty()) {
+    staged.listedOf[pagePath] = ListedOf(staged.listedOf, adopted);
+  } else {
+    staged.listedOf.erase(pagePath);   // a listed file of the page's name gives way to the page
+    // Without a whole page nothing goes out: the server keeps its last good one.
+    if (!WriteIndexPage(stagingFolder, indexPage)) {
+      result.failures.push_back({pagePath, LocalCause(stagingFolder, 0), "Can't write the index page " + pagePath});
+      return result;
+    }
   }
 
   const std::vector<std::string> entries = ListFolder(stagingFolder);
+  ListedPaths listed(observer, staged.listedOf);
   PostFailure failure;
-  if (!post_files(entries, scheme, server, script, &failure)) {
-    result.failedFiles.push_back(failure.path);
-    AddReason(result, "Can't send " + failure.path + ": " + failure.reason);
-    return result;
+  if (!post_files(entries, "", "", "", &failure, &listed, &stop)) {
+    result.failures.push_back({listed.Of(failure.path), failure.cause, failure.reason});
+    result.stopped = failure.cause.kind == FailureCause::Kind::kStopped;
+    // A stopped job leaves nothing behind; a failed one keeps its copies for a look.
+    if (!result.stopped) return result;
   }
   ScheduleJobRemoval(entries, stagingFolder);
   RegisterWorkFolders();
-  result.ok = result.reason.empty();
+  result.ok = result.failures.empty();
   return result;
-}
-
-void RemoveDeferredAtExit() {
-  JobRemovalList().RemoveNow();
-  ExitRemovalList().RemoveNow();
 }

@@ -2,20 +2,23 @@
 // everything to the server and schedule the working folders for removal.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
+#include "upfile/file_failure.h"
+#include "upfile/upload_observer.h"
+
 struct UploadJobResult {
   bool ok = false;
-  std::string reason;                     // why the job failed; empty on success
-  std::vector<std::string> failedFiles;   // files not staged, and the file the transport gave up on
+  bool stopped = false;                // the observer's stop request ended the job
+  std::vector<FileFailure> failures;   // files not staged, the page not written, the file the transport gave up on
   explicit operator bool() const { return ok; }
 };
 
-// An empty pageName takes the default index page name; empty scheme, server
-// and script let the settings decide.
+// An empty pageName takes the default index page name; the settings decide
+// where everything goes. The observer hears the transport with listed paths;
+// stop ends the job between files or within one. A stopped job's staged
+// copies go with the deferred removal, a failed job's stay.
 UploadJobResult UploadJob(const std::vector<std::string>& files, const std::string& pageName,
-                          const std::string& scheme, const std::string& server, const std::string& script);
-
-// Program end: the job list and then the exit list remove what they hold.
-void RemoveDeferredAtExit();
+                          UploadObserver& observer, const std::atomic<bool>& stop);

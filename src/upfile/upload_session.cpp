@@ -50,6 +50,13 @@ curl_off_t AttemptMilliseconds(size_t bodySize) {
   return kAttemptBaseMilliseconds + static_cast<curl_off_t>(bodySize) * 1000 / kSlowestBytesPerSecond;
 }
 
+// libcurl calls this at least once a second while a transfer runs; non-zero aborts it.
+int ReportProgress(void* data, curl_off_t, curl_off_t, curl_off_t total, curl_off_t sent) {
+  const auto& request = *static_cast<const UploadRequest*>(data);
+  if (request.observer) request.observer->OnBytesSent(static_cast<uint64_t>(sent), static_cast<uint64_t>(total));
+  return request.stop && *request.stop ? 1 : 0;
+}
+
 struct HeaderList {
   curl_slist* list = nullptr;
   ~HeaderList() { curl_slist_free_all(list); }
@@ -105,6 +112,11 @@ UploadAnswer UploadSession::Send(const UploadRequest& request) {
   curl_easy_setopt(curl, CURLOPT_HEADERDATA, &read);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, ReadBody);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &read);
+  if (request.observer || request.stop) {
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, ReportProgress);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &request);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  }
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
   const CURLcode code = curl_easy_perform(curl);
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);

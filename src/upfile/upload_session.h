@@ -2,9 +2,11 @@
 // the handle keeps its connection (and TLS session) open between requests.
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include "platform/file_services.h"
+#include "upfile/upload_observer.h"
 #include "upfile/upload_target.h"
 
 struct UploadRequest {
@@ -15,6 +17,8 @@ struct UploadRequest {
   bool relaxCertificate = false;
   std::string agent;
   bool credentials = false;  // a user name and password for the host may come from ~/.netrc
+  UploadObserver* observer = nullptr;       // hears the bytes sent
+  const std::atomic<bool>* stop = nullptr;  // set: the transfer is aborted
 };
 
 struct UploadAnswer {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 #include "app/dialog_ids.h"
 #include "gui_support.h"
 #include "support/sandbox.h"
@@ -85,7 +85,7 @@ TEST_F(DialogList, FilesNamedAtStartKeepTheirBytesUnderTheCLocale) {
                              sandbox::Path("drop/gone.txt")};
   char* argv[] = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data()};
   gui::ModalAnswerer answerer;
-  dialog->DropStartFiles(DialogFiles(4, argv));
+  dialog->DropStartFiles(cli::DialogFiles(4, argv));
   gui::ProcessPending();
   std::setlocale(LC_ALL, locale.c_str());
 

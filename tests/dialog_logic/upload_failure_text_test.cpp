@@ -1,10 +1,14 @@
-#include "upfile/upload_failure_text.h"
+#include "app/upload_failure_text.h"
 
 #include <gtest/gtest.h>
 
-TEST(UploadFailureText, NamesEveryFailedFileAndTheReason) {
-  EXPECT_EQ(UploadFailureText({"/s/a.jpg", "/s/写真.png"}, "HTTP 413"),
-            "アップロードに失敗しました。\nファイル: /s/a.jpg\nファイル: /s/写真.png\n理由: HTTP 413");
-  EXPECT_EQ(UploadFailureText({}, "cannot create the staging folder"),
-            "アップロードに失敗しました。\n理由: cannot create the staging folder");
+TEST(UploadFailureText, NamesEachListedFileThenItsCauseAndTheDetailInBrackets) {
+  using Kind = FailureCause::Kind;
+  EXPECT_EQ(UploadFailureText({{"/s/写真 2026.jpg", {Kind::kServerStatus, 500}, "http://h/up.php: HTTP status 500"},
+                               {"/s/b.bin", {Kind::kTooLarge, 10485760}, "file of 12 bytes"},
+                               {"", {Kind::kDiskFull}, "Can't create a staging folder in /t"}}),
+            "アップロードに失敗しました。\n"
+            "ファイル: /s/写真 2026.jpg\n理由: サーバーが 500 を返しました (http://h/up.php: HTTP status 500)\n"
+            "ファイル: /s/b.bin\n理由: ファイルが上限の 10 MiB を超えています (file of 12 bytes)\n"
+            "理由: ディスクがいっぱいです (Can't create a staging folder in /t)");
 }

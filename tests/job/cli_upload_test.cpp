@@ -108,6 +108,7 @@ TEST_F(CliUploadTest, UploadsEveryFileAndThePageAndPrintsAnAddressWhoseLinksAllA
   arguments.insert(arguments.end(), files.begin(), files.end());
   const ProgramRun run = RunWxPub(arguments, OwnTempFolder("tmp_upload"));
   ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");   // no meter where standard error is no terminal
 
   const std::string address = BrowserAddress() + PageName();
   ASSERT_FALSE(Lines(run.out).empty());
@@ -136,7 +137,7 @@ TEST_F(CliUploadTest, WithTheServerGoneTheRunFailsNamingTheFirstFile) {
   ASSERT_FALSE(lines.empty());
   const std::string firstFile = lines.front().substr(lines.front().rfind('\t') + 1);
   EXPECT_TRUE(firstFile == "lonely.txt" || firstFile == PageName()) << firstFile;
-  EXPECT_NE(run.err.find("/" + firstFile + ":"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("/" + firstFile + ": the server could not be reached ("), std::string::npos) << run.err;
   EXPECT_EQ(lines.back(), BrowserAddress() + PageName());
 }
 
@@ -186,6 +187,16 @@ TEST_F(CliUploadTest, NothingHalfWrittenLeaves) {
     }
     for (const std::string& file : FilesBelow(sandbox::Path("tmp_full"))) EXPECT_NE(GetFileName(file), "big.bin");
   }
+}
+
+TEST_F(CliUploadTest, OnATerminalStandardErrorShowsTheMeterAndStandardOutputStaysAsItIs) {
+  const std::string out = sandbox::Path("meter.out");
+  const std::string screen = sandbox::Path("meter.screen");
+  const std::string command = std::string("'") + WXPUB_APP + "' --upload '" + Source("meter.txt", "m") + "' >'" + out + "'";
+  ASSERT_EQ(testserver::RunCommand({"script", "-qec", command, "/dev/null"}, screen), 0) << sandbox::ReadFile(screen);
+  EXPECT_NE(sandbox::ReadFile(screen).find("\r0/2 files"), std::string::npos) << sandbox::ReadFile(screen);
+  EXPECT_EQ(Lines(sandbox::ReadFile(out)).back(), BrowserAddress() + PageName());
+  EXPECT_EQ(sandbox::ReadFile(out).find(" files"), std::string::npos);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-#include "app/command_line.h"
+#include "cli/command_line.h"
+#include "cli/progress_meter.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ std::optional<int> RunInProcess(std::vector<std::string> arguments) {
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
-  return RunCommandLine(static_cast<int>(arguments.size()), argv.data());
+  return cli::RunCommandLine(static_cast<int>(arguments.size()), argv.data());
 }
 
 TEST(CommandLine, LeavesPlainFilesAndNoArgumentsToTheDialog) {
@@ -61,6 +62,18 @@ TEST(CommandLine, PageWritesTheIndexPageOfAFolderAndPrintsItsPath) {
   const ProgramRun missing = RunWxPub({"--page", sandbox::Path("no_such_folder")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("no_such_folder"), std::string::npos);
+}
+
+TEST(CommandLine, TheMeterShowsFilesDoneAndTheBytesOfTheCurrentFileInTheUnitOfItsTotal) {
+  struct Case {
+    size_t done, all;
+    uint64_t sent, total;
+    const char* line;
+  };
+  for (const Case& c : {Case{0, 3, 0, 0, "0/3 files"}, Case{1, 3, 512, 1000, "1/3 files  512 of 1000 B"},
+                        Case{2, 5, 1536, 4096, "2/5 files  1.5 of 4.0 KiB"},
+                        Case{9, 10, 2621440, 10485760, "9/10 files  2.5 of 10.0 MiB"}})
+    EXPECT_EQ(cli::MeterLine(c.done, c.all, c.sent, c.total), c.line);
 }
 
 }  // namespace

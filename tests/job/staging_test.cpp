@@ -39,11 +39,11 @@ TEST_F(StagingTest, AnIndexPageReplacesAPageOfTheSameNameAndOtherCasesStay) {
   sandbox::WriteFile(folder + "/index.htm", "user page");
   sandbox::WriteFile(folder + "/INDEX.HTML", "not an index page");
   sandbox::WriteFile(folder + "/taro.htm", "older page");
-  EXPECT_TRUE(AdoptIndexPage(folder, "taro.htm"));
+  EXPECT_EQ(AdoptIndexPage(folder, "taro.htm"), folder + "/index.htm");
   EXPECT_EQ(sandbox::ReadFile(folder + "/taro.htm"), "user page");
   EXPECT_FALSE(fs::exists(folder + "/index.htm"));
   EXPECT_TRUE(fs::exists(folder + "/INDEX.HTML"));
-  EXPECT_FALSE(AdoptIndexPage(folder, "taro.htm"));
+  EXPECT_EQ(AdoptIndexPage(folder, "taro.htm"), "");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/feedback.h"
 #include "post_files_servers.h"
 #include "support/sandbox.h"
+#include "support/trace_recorder.h"
 #include "upfile/post_files.h"
 #include "upfile/upload_settings.h"
 
@@ -68,11 +69,10 @@ TEST_F(PostFilesPhp, EveryFileArrivesByteForByte) {
   for (const auto& [name, content] : files) paths.push_back(Local(name, content));
   paths.insert(paths.begin() + 1, sandbox::Path("php_files/not_there.txt"));
 
-  PostFailure failure{"x", "y"};
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(post_files(paths, "", "", "", &failure));
-  EXPECT_NE(testing::internal::GetCapturedStdout().find("127.0.0.1\t" + std::to_string(server_->Port()) +
-                                                        "\t/upload.php\tempty.txt\t200\n"),
+  PostFailure failure{"x", "y", {}};
+  TraceRecorder trace;
+  EXPECT_TRUE(post_files(paths, "", "", "", &failure, &trace));
+  EXPECT_NE(trace.out.find("127.0.0.1\t" + std::to_string(server_->Port()) + "\t/upload.php\tempty.txt\t200\n"),
             std::string::npos);
   EXPECT_EQ(failure.path, "");
   EXPECT_EQ(platform::ProgressStepCount(), paths.size());
@@ -95,27 +95,26 @@ TEST_F(PostFilesPhp, FileAboveTheLimitStopsTheList) {
 }
 
 TEST_F(PostFilesPhp, StatusDecidesWhileTheAnswerStreamsOn) {
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(post_files({Local("streamed.txt", "s")}, "", "", "/endless.php"));
-  EXPECT_NE(testing::internal::GetCapturedStdout().find("streamed.txt\t200\n"), std::string::npos);
+  TraceRecorder trace;
+  EXPECT_TRUE(post_files({Local("streamed.txt", "s")}, "", "", "/endless.php", nullptr, &trace));
+  EXPECT_NE(trace.out.find("streamed.txt\t200\n"), std::string::npos);
 }
 
 TEST_F(PostFilesPhp, ServerWithUserInfoIsRefusedBeforeAnyRequest) {
   PostFailure failure;
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(post_files({Local("user.txt", "u")}, "", "someuser:pw@" + Server(), "", &failure));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  TraceRecorder trace;
+  EXPECT_FALSE(post_files({Local("user.txt", "u")}, "", "someuser:pw@" + Server(), "", &failure, &trace));
+  EXPECT_EQ(trace.out, "");
   EXPECT_EQ(failure.reason, "server setting \"***@" + Server() + "\" is not a host name with an optional port");
 }
 
 TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {
   testserver::SilentServer silent;
   const std::string path = Local("unanswered.txt", "u");
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  EXPECT_FALSE(post_file("http", testserver::LocalServer(silent.Port()), "/upload.php", path));
-  const std::string out = testing::internal::GetCapturedStdout();
-  const std::string err = testing::internal::GetCapturedStderr();
+  TraceRecorder trace;
+  EXPECT_FALSE(post_file("http", testserver::LocalServer(silent.Port()), "/upload.php", path, &trace));
+  const std::string& out = trace.out;
+  const std::string& err = trace.err;
   const std::string hostPort = "127.0.0.1\t" + std::to_string(silent.Port()) + "\t";
   EXPECT_EQ(out, hostPort + "/upload.php\tunanswered.txt\n" + hostPort);
   EXPECT_FALSE(err.empty());
@@ -124,15 +123,13 @@ TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {
 
 TEST_F(PostFilesPhp, ScriptStoresOnlySafeNames) {
   for (const char* name : {"page.php", "shell.PHTML", ".htaccess", "run.sh."}) {
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(post_file("http", Server(), "/upload.php", Local(name, "<?php echo 1;"))) << name;
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("\t403\n"), std::string::npos) << name;
+    TraceRecorder trace;
+    EXPECT_FALSE(post_file("http", Server(), "/upload.php", Local(name, "<?php echo 1;"), &trace)) << name;
+    EXPECT_NE(trace.out.find("\t403\n"), std::string::npos) << name;
     EXPECT_FALSE(std::filesystem::exists(Stored(name))) << name;
   }
-  testing::internal::CaptureStdout();
   EXPECT_FALSE(post_file("http", Server(), "/upload.php?User=..", Local("escape.txt", "e")));
   EXPECT_TRUE(post_file("http", Server(), "/upload.php?User=hanako", Local("mine.txt", "m")));
-  testing::internal::GetCapturedStdout();
   EXPECT_EQ(sandbox::ReadFile(Docroot() + "/hanako/mine.txt"), "m");
   EXPECT_FALSE(std::filesystem::exists(sandbox::Path("escape.txt")));
 }

@@ -9,6 +9,7 @@
 
 #include "post_files_servers.h"
 #include "support/sandbox.h"
+#include "support/trace_recorder.h"
 #include "upfile/post_files.h"
 #include "upfile/upload_settings.h"
 
@@ -75,11 +76,7 @@ std::unique_ptr<testserver::TlsProxy> PostFilesTls::proxy_;
 TEST_F(PostFilesTls, OwnCertificateIsRefusedUnlessAllowed) {
   WriteSettings("");
   PostFailure failure;
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
   EXPECT_FALSE(post_files({Local("refused.txt")}, "", "", "", &failure));
-  testing::internal::GetCapturedStdout();
-  testing::internal::GetCapturedStderr();
   EXPECT_FALSE(std::filesystem::exists(Stored("refused.txt")));
   EXPECT_NE(failure.reason.find("https://"), std::string::npos) << failure.reason;
   // The plain second attempt reaches the TLS port and is turned away by it.
@@ -90,10 +87,9 @@ TEST_F(PostFilesTls, ErrorStatusFailsTheFileWithoutPlainRetries) {
   WriteSettings("self_certificate=1\n");
   const std::vector<std::string> files = {Local("refused.txt"), Local("never.txt")};
   PostFailure failure;
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(post_files(files, "", "", "/fail500.php", &failure));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "127.0.0.1\t" + std::to_string(proxy_->Port()) + "\t/fail500.php\trefused.txt\t500\n");
+  TraceRecorder trace;
+  EXPECT_FALSE(post_files(files, "", "", "/fail500.php", &failure, &trace));
+  EXPECT_EQ(trace.out, "127.0.0.1\t" + std::to_string(proxy_->Port()) + "\t/fail500.php\trefused.txt\t500\n");
   EXPECT_EQ(failure.path, files[0]);
   EXPECT_NE(failure.reason.find("HTTP status 500"), std::string::npos) << failure.reason;
 }
@@ -102,9 +98,9 @@ TEST_F(PostFilesTls, AllowedCertificateCarriesEveryFileOverOneConnection) {
   // Any value turns the relaxation on, "0" as well.
   WriteSettings("self_certificate=0\n");
   const std::vector<std::string> files = {Local("one.txt"), Local("two.txt"), Local("three.txt")};
-  testing::internal::CaptureStdout();
-  EXPECT_TRUE(post_files(files, "", "", ""));
-  const std::string out = testing::internal::GetCapturedStdout();
+  TraceRecorder trace;
+  EXPECT_TRUE(post_files(files, "", "", "", nullptr, &trace));
+  const std::string& out = trace.out;
   EXPECT_NE(out.find("\t" + std::to_string(proxy_->Port()) + "\t/upload.php\tthree.txt\t200\n"), std::string::npos)
       << out;
   for (const char* name : {"one.txt", "two.txt", "three.txt"})

@@ -1,19 +1,19 @@
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
+#include <unistd.h>
+
+#include <atomic>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "app/cout_line_tracker.h"
+#include "cli/console_report.h"
 #include "platform/file_services.h"
 #include "platform/folders.h"
-#include "upfile/file_list.h"
-#include "upfile/page_file.h"
-#include "upfile/upload_job.h"
-#include "upfile/upload_page.h"
-#include "upfile/upload_settings.h"
+#include "publish/publish.h"
 
+namespace cli {
 namespace {
 
 constexpr int kExitOk = 0;
@@ -31,7 +31,8 @@ void PrintUsage() {
                "Without an option the window opens, listing the FILEs.\n"
                "  --upload   publish the FILEs without a window: stage them with an index\n"
                "             page, send everything to the configured server and print the\n"
-               "             page address as the last line\n"
+               "             page address as the last line; on a terminal, standard error\n"
+               "             shows the progress\n"
                "  --page     write the index page of FOLDER (PAGE, default \"index.htm\")\n"
                "             without uploading, and print its path\n"
                "  --help     show this text\n"
@@ -70,24 +71,29 @@ bool SplitFiles(const Arguments& arguments, Arguments& files, std::string& badOp
   return true;
 }
 
+// The cause first, for a person; the technical detail after it.
+std::string FailureLines(const std::vector<publish::FileFailure>& failures) {
+  std::string lines;
+  for (const publish::FileFailure& failure : failures) {
+    lines += "\n" + (failure.listedPath.empty() ? "" : failure.listedPath + ": ") +
+             publish::CauseText(failure.cause, publish::Language::kEnglish) + " (" + failure.detail + ")";
+  }
+  return lines;
+}
+
 int RunUpload(const Arguments& arguments) {
   Arguments files;
   std::string badOption;
   if (!SplitFiles(arguments, files, badOption)) return UsageError("unknown option '" + badOption + "' after --upload");
-  FileList list;
-  AddDroppedFiles(list, files);
-  std::string missing;
-  for (const std::string& file : list) {
-    if (!FileExists(file)) missing += "\nNo such file: " + file;
-  }
 
-  WriteServerDefaults();
-  CoutLineTracker output;
-  const UploadJobResult result = UploadJob(list, UploadPageName(), "", "", "");
-  output.StartNewLine();
-  std::cout << UploadPageAddress() << std::endl;
-  RemoveDeferredAtExit();
-  if (!result) return Failure("upload failed: " + result.reason + missing);
+  ConsoleReport report(::isatty(STDERR_FILENO) == 1, ::isatty(STDOUT_FILENO) == 1);
+  const std::atomic<bool> neverStop{false};
+  const publish::PublishResult result = publish::Publish(files, report, neverStop);
+  report.StartNewLine();
+  std::cout << result.pageAddress << std::endl;
+  std::string missing;
+  for (const std::string& file : result.missingFiles) missing += "\nNo such file: " + file;
+  if (!result.ok) return Failure("upload failed:" + FailureLines(result.failures) + missing);
   if (!missing.empty()) return Failure("upload incomplete:" + missing);
   return kExitOk;
 }
@@ -101,7 +107,7 @@ int RunPage(const Arguments& arguments) {
   const std::string folder = FullPath(arguments[0]);
   if (!FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
   const std::string path = AddSeparator(folder) + page;
-  if (!WriteIndexPage(folder, page)) return Failure("can't write " + path);
+  if (!publish::WritePage(folder, page)) return Failure("can't write " + path);
   std::cout << path << std::endl;
   return kExitOk;
 }
@@ -134,3 +140,5 @@ std::vector<std::string> DialogFiles(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) files.push_back(FullPath(argv[i]));
   return files;
 }
+
+}  // namespace cli

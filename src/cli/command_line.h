@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace cli {
+
 // Returns the exit status when argv holds an option handled here (--upload,
 // --page, --help, --version; an unknown option gives 2); std::nullopt when the
 // dialog should open (no arguments, or only FILE arguments).
@@ -14,3 +16,5 @@ std::optional<int> RunCommandLine(int argc, char** argv);
 // The FILE arguments of a dialog start as full paths, byte for byte as main()
 // got them, as --upload takes them: no locale conversion touches a name.
 std::vector<std::string> DialogFiles(int argc, char** argv);
+
+}  // namespace cli

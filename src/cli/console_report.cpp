@@ -1,0 +1,75 @@
+#include "cli/console_report.h"
+
+#include <iostream>
+#include <utility>
+
+#include "cli/progress_meter.h"
+
+namespace cli {
+
+ConsoleReport::ConsoleReport(bool errIsTerminal, bool outIsTerminal)
+    : meter_(errIsTerminal), holdLines_(errIsTerminal && outIsTerminal) {}
+
+ConsoleReport::~ConsoleReport() {
+  Erase();
+  WriteOut(std::exchange(heldOut_, ""));
+}
+
+void ConsoleReport::OnTrace(const std::string& text, publish::TraceStream stream) {
+  if (stream == publish::TraceStream::kErr) {
+    Erase();
+    WriteOut(std::exchange(heldOut_, ""));   // the screen keeps the order the lines were made in
+    std::cerr << text << std::flush;
+  } else if (holdLines_) {
+    heldOut_ += text;
+    const size_t lineEnd = heldOut_.rfind('\n');
+    if (lineEnd == std::string::npos) return;
+    Erase();
+    WriteOut(heldOut_.substr(0, lineEnd + 1));
+    heldOut_.erase(0, lineEnd + 1);
+  } else {
+    WriteOut(text);
+  }
+  Draw();
+}
+
+void ConsoleReport::OnFileStarted(size_t index, size_t count, const std::string&) {
+  done_ = index;
+  all_ = count;
+  sent_ = total_ = 0;
+  Draw();
+}
+
+void ConsoleReport::OnBytesSent(uint64_t sent, uint64_t total) {
+  sent_ = sent;
+  total_ = total;
+  Draw();
+}
+
+void ConsoleReport::StartNewLine() {
+  Erase();
+  WriteOut(std::exchange(heldOut_, ""));
+  if (!atLineStart_) WriteOut("\n");
+}
+
+void ConsoleReport::WriteOut(const std::string& text) {
+  if (text.empty()) return;
+  std::cout << text << std::flush;
+  atLineStart_ = text.back() == '\n';
+}
+
+void ConsoleReport::Draw() {
+  if (!meter_ || all_ == 0) return;
+  const std::string line = MeterLine(done_, all_, sent_, total_);
+  if (line == shown_) return;
+  std::cerr << '\r' << line << "\033[K" << std::flush;
+  shown_ = line;
+}
+
+void ConsoleReport::Erase() {
+  if (shown_.empty()) return;
+  std::cerr << "\r\033[K" << std::flush;
+  shown_.clear();
+}
+
+}  // namespace cli

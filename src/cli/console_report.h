@@ -1,0 +1,43 @@
+// What "wx_pub --upload" shows while the core works: the transport's trace on
+// standard output and error, byte for byte as the tool has always printed it,
+// and, only when standard error is a terminal, a progress meter on its last line.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "publish/publish.h"
+
+namespace cli {
+
+class ConsoleReport : public publish::PublishObserver {
+ public:
+  ConsoleReport(bool errIsTerminal, bool outIsTerminal);
+  ~ConsoleReport() override;   // takes the meter away, prints what is held back
+
+  void OnTrace(const std::string& text, publish::TraceStream stream) override;
+  void OnFileStarted(size_t index, size_t count, const std::string& listedPath) override;
+  void OnBytesSent(uint64_t sent, uint64_t total) override;
+
+  // Prints what is held back and ends an open line of standard output, so
+  // that what follows stands on a line of its own.
+  void StartNewLine();
+
+ private:
+  void WriteOut(const std::string& text);
+  void Draw();
+  void Erase();
+
+  bool meter_;        // standard error is a terminal
+  bool holdLines_;    // standard output shares it: only whole lines go out between meters
+  bool atLineStart_ = true;
+  std::string heldOut_;
+  std::string shown_;  // the meter on the screen; empty when none
+  size_t done_ = 0;
+  size_t all_ = 0;
+  uint64_t sent_ = 0;
+  uint64_t total_ = 0;
+};
+
+}  // namespace cli

@@ -1,0 +1,28 @@
+#include "cli/progress_meter.h"
+
+#include <cstdio>
+
+namespace cli {
+namespace {
+
+constexpr uint64_t kKiB = 1024;
+constexpr uint64_t kMiB = kKiB * kKiB;
+
+// One decimal in the given unit.
+std::string InUnit(uint64_t bytes, uint64_t unit) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(bytes) / static_cast<double>(unit));
+  return text;
+}
+
+}  // namespace
+
+std::string MeterLine(size_t done, size_t all, uint64_t sent, uint64_t total) {
+  std::string line = std::to_string(done) + "/" + std::to_string(all) + " files";
+  if (total == 0) return line;
+  if (total < kKiB) return line + "  " + std::to_string(sent) + " of " + std::to_string(total) + " B";
+  const uint64_t unit = total < kMiB ? kKiB : kMiB;
+  return line + "  " + InUnit(sent, unit) + " of " + InUnit(total, unit) + (unit == kKiB ? " KiB" : " MiB");
+}
+
+}  // namespace cli

@@ -1,0 +1,29 @@
+// The wx_pub program: the command line answers what it can without a display,
+// everything else opens the window. Both front ends publish through the core.
+#include <wx/app.h>
+
+#include <algorithm>
+
+#include "app/wx_pub_app.h"
+#include "cli/command_line.h"
+#include "publish/publish.h"
+
+namespace {
+
+int RunWindow(int argc, char** argv) {
+  wxApp::SetInstance(new CWx_pubApp(cli::DialogFiles(argc, argv)));
+  // The toolkit sees the program name only: it would pass the FILE names
+  // through the locale's encoding, which need not be theirs.
+  int toolkitArgc = std::min(argc, 1);
+  return wxEntry(toolkitArgc, argv);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::optional<int> cliStatus = cli::RunCommandLine(argc, argv);
+  const int status = cliStatus ? *cliStatus : RunWindow(argc, argv);
+  // The one place the deferred removal runs, whichever front end ran.
+  publish::RemoveDeferredAtExit();
+  return status;
+}

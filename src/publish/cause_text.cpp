@@ -1,0 +1,40 @@
+#include <string>
+
+#include "publish/publish.h"
+
+namespace publish {
+namespace {
+
+constexpr int64_t kMiB = 1048576;
+
+struct CauseWords {
+  const char* english;
+  const char* japanese;
+};
+
+// "%" stands for the cause's number.
+CauseWords WordsOf(FailureCause::Kind kind) {
+  switch (kind) {
+    case FailureCause::Kind::kServerStatus: return {"the server answered %", "サーバーが % を返しました"};
+    case FailureCause::Kind::kServerUnreachable:
+      return {"the server could not be reached", "サーバーに接続できませんでした"};
+    case FailureCause::Kind::kTooLarge:
+      return {"the file is larger than the limit of % MiB", "ファイルが上限の % MiB を超えています"};
+    case FailureCause::Kind::kDiskFull: return {"the disk is full", "ディスクがいっぱいです"};
+    case FailureCause::Kind::kStopped: return {"the upload was stopped", "アップロードを中止しました"};
+    case FailureCause::Kind::kFileError: break;
+  }
+  return {"the file could not be read or written", "ファイルを読み書きできませんでした"};
+}
+
+}  // namespace
+
+std::string CauseText(const FailureCause& cause, Language language) {
+  const CauseWords words = WordsOf(cause.kind);
+  std::string text = language == Language::kJapanese ? words.japanese : words.english;
+  const int64_t number = cause.kind == FailureCause::Kind::kTooLarge ? cause.number / kMiB : cause.number;
+  if (const size_t mark = text.find('%'); mark != std::string::npos) text.replace(mark, 1, std::to_string(number));
+  return text;
+}
+
+}  // namespace publish

@@ -1,0 +1,66 @@
+// The publishing core: the one call both front ends make to publish files.
+// It stages the listed files with an index page, sends everything to the
+// configured server and reports through an observer; it never writes to the
+// standard streams or shows a window, and it may run on a thread of its own.
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "upfile/file_failure.h"
+#include "upfile/upload_observer.h"
+
+namespace publish {
+
+using ::FailureCause;
+using ::FileFailure;   // listedPath, cause, detail
+using ::TraceStream;
+
+struct PublishResult {
+  bool ok = false;                         // every existing listed file and the page went out
+  bool stopped = false;                    // the stop request ended the job
+  std::string pageAddress;                 // where the page is seen, whether or not the job succeeded
+  std::vector<FileFailure> failures;       // in the order they happened
+  std::vector<std::string> missingFiles;   // listed paths that were not there
+};
+
+// Called on the thread that runs Publish; every hook does nothing by default.
+// From UploadObserver: OnTrace (the transport's trace, fragment by fragment,
+// as the command line prints it), OnFileStarted (index, count and the path as
+// listed; the staged path for the generated page) and OnBytesSent.
+class PublishObserver : public UploadObserver {
+ public:
+  // A long step's progress as the window title shows it ("post_files ...  12
+  // *****...."); empty when the step ends.
+  virtual void OnProgressText(const std::string& /*text*/) {}
+  // A settings file is held by another program: "title  (try/tries)  ".
+  virtual void OnWaiting(const std::string& /*notice*/) {}
+};
+
+// Writes the server defaults where the settings lack them, stages the files
+// (sorted, without duplicates) with the index page of the default name, sends
+// everything and computes the page address. A stop request is honoured
+// between files and within a file's transfer; the staged copies of a stopped
+// job go with the deferred removal.
+PublishResult Publish(const std::vector<std::string>& files, PublishObserver& observer,
+                      const std::atomic<bool>& stop);
+
+// Start-up: writes the server defaults where the settings lack them; returns
+// the browser address of the page folder.
+std::string PrepareSettings();
+
+// The page the FOLDER's files make, written there as pageName; false when it
+// could not be written.
+bool WritePage(const std::string& folder, const std::string& pageName);
+
+enum class Language { kEnglish, kJapanese };
+
+// The short cause of a failure for a person: "the server answered 500".
+std::string CauseText(const FailureCause& cause, Language language);
+
+// Program end: removes what the jobs left for later (staged copies, empty
+// work folders). main() calls it once.
+void RemoveDeferredAtExit();
+
+}  // namespace publish

@@ -1,0 +1,22 @@
+// What an upload job and its transport report while they work. Every hook
+// does nothing by default.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The stream a trace fragment was meant for when the tool printed it itself.
+enum class TraceStream { kOut, kErr };
+
+class UploadObserver {
+ public:
+  virtual ~UploadObserver() = default;
+  // One fragment of the transport's trace, worded and split exactly as the
+  // command line prints it (fields separated by TAB; a fragment may end mid-line).
+  virtual void OnTrace(const std::string& /*text*/, TraceStream /*stream*/) {}
+  // Before the first attempt on file index (0-based) of count files to send.
+  virtual void OnFileStarted(size_t /*index*/, size_t /*count*/, const std::string& /*path*/) {}
+  // Request bytes of the current file sent so far, of total (0 while unknown).
+  virtual void OnBytesSent(uint64_t /*sent*/, uint64_t /*total*/) {}
+};

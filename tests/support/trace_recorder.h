@@ -1,0 +1,14 @@
+// Keeps the transport's trace as the command line would have printed it.
+#pragma once
+
+#include <string>
+
+#include "upfile/upload_observer.h"
+
+struct TraceRecorder : UploadObserver {
+  void OnTrace(const std::string& text, TraceStream stream) override {
+    (stream == TraceStream::kErr ? err : out) += text;
+  }
+  std::string out;
+  std::string err;
+};
