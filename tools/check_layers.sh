@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Fails when an include in src/ points to a higher layer, or from one front
+# end into the other. Layers, lowest first: platform, net, html, upfile,
+# publish, update, then the front ends app and cli; src/main.cpp stands above
+# them all. A folder missing from the table counts as the highest.
+set -euo pipefail
+cd "$(dirname "$0")/../src"
+
+rank() {
+  case "$1" in
+    platform) echo 0 ;;
+    net) echo 1 ;;
+    html) echo 2 ;;
+    upfile) echo 3 ;;
+    publish) echo 4 ;;
+    update) echo 5 ;;
+    app | cli) echo 6 ;;
+    *) echo 9 ;;
+  esac
+}
+
+status=0
+while IFS=: read -r file _ line; do
+  [[ $file == */* ]] || continue   # main.cpp may reach every layer
+  target=$(sed -n 's/^#include "\([^"]*\)".*/\1/p' <<<"$line")
+  from=${file%%/*}
+  to=${target%%/*}
+  [[ $from == "$to" ]] && continue
+  if (($(rank "$to") >= $(rank "$from"))); then
+    echo "$file: includes $target, but $to is not below $from"
+    status=1
+  fi
+done < <(grep -rn '^#include "' -- *)
+exit $status
