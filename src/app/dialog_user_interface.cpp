@@ -103,9 +103,11 @@ void DialogUserInterface::PumpMessages() {
   if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
 }
 
-void DialogUserInterface::OnTrace(const std::string& text, publish::TraceStream stream) {
-  (stream == publish::TraceStream::kErr ? std::cerr : std::cout) << text << std::flush;
+void PrintTrace(net::TraceStream stream, const std::string& text) {
+  (stream == net::TraceStream::Error ? std::cerr : std::cout) << text << std::flush;
 }
+
+void DialogUserInterface::OnTrace(const std::string& text, publish::TraceStream stream) { PrintTrace(stream, text); }
 
 void DialogUserInterface::OnProgressText(const std::string& text) {
   ShowProgressTitle(text);

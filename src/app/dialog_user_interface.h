@@ -14,7 +14,6 @@ class DialogUserInterface : public platform::UserInterface, public publish::Publ
   void ShowProgressTitle(const std::string& title) override;
   void PumpMessages() override;
 
-  // A started program's standard streams still get the trace.
   void OnTrace(const std::string& text, publish::TraceStream stream) override;
   void OnProgressText(const std::string& text) override;
   void OnWaiting(const std::string& notice) override;
@@ -23,3 +22,7 @@ class DialogUserInterface : public platform::UserInterface, public publish::Publ
   wxTopLevelWindow& m_window;
   wxString m_caption;
 };
+
+// Trace of the core's work goes to the standard streams the tool has always
+// printed it on, so a window started from a terminal still shows it there.
+void PrintTrace(net::TraceStream stream, const std::string& text);

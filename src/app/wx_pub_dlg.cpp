@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <iostream>
 
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
@@ -69,12 +68,6 @@ void OpenInBrowser(const std::string& address) {
   exec.SetOperation("open");
   exec.SetParameters(address);
   exec.Execute();
-}
-
-// The check's trace goes to the streams the tool has always printed it on.
-void PrintTrace(net::TraceStream stream, const std::string& text) {
-  std::ostream& out = stream == net::TraceStream::Output ? std::cout : std::cerr;
-  out << text << std::flush;
 }
 
 void RunUpdateCheck() {

@@ -16,7 +16,7 @@ ConsoleReport::~ConsoleReport() {
 }
 
 void ConsoleReport::OnTrace(const std::string& text, publish::TraceStream stream) {
-  if (stream == publish::TraceStream::kErr) {
+  if (stream == publish::TraceStream::Error) {
     Erase();
     WriteOut(std::exchange(heldOut_, ""));   // the screen keeps the order the lines were made in
     std::cerr << text << std::flush;

@@ -15,7 +15,7 @@ namespace publish {
 
 using ::FailureCause;
 using ::FileFailure;   // listedPath, cause, detail
-using ::TraceStream;
+using net::TraceStream;
 
 struct PublishResult {
   bool ok = false;                         // every existing listed file and the page went out

@@ -60,14 +60,14 @@ struct Report {
 AttemptOutcome Judged(const UploadTarget& target, const std::string& script, const UploadAnswer& answer,
                       const Report& report) {
   if (!answer.error.empty()) {
-    report.observer.OnTrace("\n" + TraceStart(target), TraceStream::kOut);
-    report.observer.OnTrace(answer.error + "\n", TraceStream::kErr);
+    report.observer.OnTrace("\n" + TraceStart(target), net::TraceStream::Output);
+    report.observer.OnTrace(answer.error + "\n", net::TraceStream::Error);
     const auto kind = report.Stopped() ? FailureCause::Kind::kStopped : FailureCause::Kind::kServerUnreachable;
     AttemptOutcome outcome = Refused(target, script, answer.error, {kind});
     outcome.unreached = !answer.connected;
     return outcome;
   }
-  report.observer.OnTrace("\t" + std::to_string(answer.status) + "\n", TraceStream::kOut);
+  report.observer.OnTrace("\t" + std::to_string(answer.status) + "\n", net::TraceStream::Output);
   if (answer.status >= kFirstFailingStatus)
     return Refused(target, script, "HTTP status " + std::to_string(answer.status),
                    {FailureCause::Kind::kServerStatus, answer.status});
@@ -93,7 +93,7 @@ AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt,
   const UploadRequest request{*target,          script,           "Content-Type: multipart/form-data; boundary=" + boundary,
                               &body,            relaxCertificate, upload_agent(),
                               credentials,      &report.observer, report.stop};
-  report.observer.OnTrace(TraceStart(*target) + script + "\t" + GetFileName(path), TraceStream::kOut);
+  report.observer.OnTrace(TraceStart(*target) + script + "\t" + GetFileName(path), net::TraceStream::Output);
   return Judged(*target, script, session.Send(request), report);
 }
 

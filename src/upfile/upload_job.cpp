@@ -81,7 +81,7 @@ class ListedPaths : public UploadObserver {
   ListedPaths(UploadObserver& observer, const std::map<std::string, std::string>& listedOf)
       : observer_(observer), listedOf_(listedOf) {}
   std::string Of(const std::string& staged) const { return ListedOf(listedOf_, staged); }
-  void OnTrace(const std::string& text, TraceStream stream) override { observer_.OnTrace(text, stream); }
+  void OnTrace(const std::string& text, net::TraceStream stream) override { observer_.OnTrace(text, stream); }
   void OnFileStarted(size_t index, size_t count, const std::string& path) override {
     observer_.OnFileStarted(index, count, Of(path));
   }

@@ -6,15 +6,14 @@
 #include <cstdint>
 #include <string>
 
-// The stream a trace fragment was meant for when the tool printed it itself.
-enum class TraceStream { kOut, kErr };
+#include "net/trace.h"
 
 class UploadObserver {
  public:
   virtual ~UploadObserver() = default;
   // One fragment of the transport's trace, worded and split exactly as the
   // command line prints it (fields separated by TAB; a fragment may end mid-line).
-  virtual void OnTrace(const std::string& /*text*/, TraceStream /*stream*/) {}
+  virtual void OnTrace(const std::string& /*text*/, net::TraceStream /*stream*/) {}
   // Before the first attempt on file index (0-based) of count files to send.
   virtual void OnFileStarted(size_t /*index*/, size_t /*count*/, const std::string& /*path*/) {}
   // Request bytes of the current file sent so far, of total (0 while unknown).

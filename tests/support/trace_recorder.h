@@ -6,8 +6,8 @@
 #include "upfile/upload_observer.h"
 
 struct TraceRecorder : UploadObserver {
-  void OnTrace(const std::string& text, TraceStream stream) override {
-    (stream == TraceStream::kErr ? err : out) += text;
+  void OnTrace(const std::string& text, net::TraceStream stream) override {
+    (stream == net::TraceStream::Error ? err : out) += text;
   }
   std::string out;
   std::string err;
