@@ -1,9 +1,13 @@
+#include "platform/file_backup.h"
+
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 
+namespace platform {
 namespace {
 
 constexpr int kNumberedNames = 1000;
@@ -52,3 +56,5 @@ std::string BackupFile(const std::string& path, bool numbered) {
   if (target.empty()) return "";
   return CopyToNewFile(path, target) ? target : "";
 }
+
+}  // namespace platform

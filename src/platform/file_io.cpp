@@ -1,10 +1,13 @@
+#include "platform/file_io.h"
+
 #include <algorithm>
 #include <cerrno>
 
 #include "platform/clock.h"
 #include "platform/debug_log.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 
+namespace platform {
 namespace {
 
 constexpr unsigned kOpenRetryMs = 100;
@@ -47,7 +50,7 @@ Bytes ReadFileBytes(const std::string& path) {
     return {};
   }
   Bytes bytes;
-  bytes.reserve(static_cast<size_t>(std::max<int64_t>(F_Stat(path).Size(), 0)));
+  bytes.reserve(static_cast<size_t>(std::max<int64_t>(FileStatus(path).Size(), 0)));
   const bool complete = ReadAll(file, bytes);
   std::fclose(file);
   if (!complete) {
@@ -69,8 +72,10 @@ bool WriteFileBytes(const std::string& path, const Bytes& bytes) {
       return false;
     }
     // A share may report the new file as empty for a moment: write it again.
-    if (bytes.empty() || F_Stat(path).Size() != 0) return true;
+    if (bytes.empty() || FileStatus(path).Size() != 0) return true;
     if (rewrites > kMaxRewrites) return false;
     platform::CurrentClock().Sleep(kRewriteWaitMs);
   }
 }
+
+}  // namespace platform

@@ -1,3 +1,5 @@
+#include "platform/file_operations.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -6,9 +8,10 @@
 #include <filesystem>
 
 #include "platform/debug_log.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "platform/path_text.h"
 
+namespace platform {
 namespace {
 
 // A write past the file-size limit must fail (EFBIG), so that the writer can
@@ -40,7 +43,7 @@ bool CreateFolder(const std::string& path) {
 // name of full length still works) and renames the whole copy over it: a
 // copy cut short (a full disk) never stands under the target's name.
 bool CopyFileOver(const std::string& from, const std::string& to) {
-  const F_Stat target(to);
+  const FileStatus target(to);
   if (target.Error() == 0 && !target.IsRegularFile()) return false;
   const std::string partial = to.substr(0, to.rfind('/') + 1) + ".~" + std::to_string(::getpid());
   std::error_code error;
@@ -57,3 +60,5 @@ bool RenameFile(const std::string& from, const std::string& to) { return std::re
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
 bool RemoveFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
+
+}  // namespace platform

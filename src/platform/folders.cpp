@@ -1,7 +1,5 @@
 #include "platform/folders.h"
 
-#include <iostream>
-
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/file_services.h"
@@ -46,18 +44,9 @@ std::string PrivateTempFolder(const std::string& base) {
   return own + "/";
 }
 
-std::string CommonTempTemp() { return GetSpecialFolder(CSIDL_COMMON_DOCUMENTS) + "/Temp/Temp"; }
+std::string CommonTempTemp() { return platform::CommonDocumentsFolder() + "/Temp/Temp"; }
 
 }  // namespace
-
-std::string GetModulePath() {
-  static bool argumentsChecked = false;
-  if (!argumentsChecked) {
-    argumentsChecked = true;
-    if (!HasArgumentList()) std::cerr << "::get_arv() ... empty" << std::endl;
-  }
-  return ModuleFileName();
-}
 
 std::string GetProgramName() {
   static const std::string name = [] {
@@ -67,10 +56,6 @@ std::string GetProgramName() {
   }();
   return name;
 }
-
-std::string GetUserName() { return LoginName(); }
-
-std::string GetSpecialFolder(int csidl) { return csidl == CSIDL_COMMON_DOCUMENTS ? CommonDocumentsFolder() : ""; }
 
 std::string ResolveTempFolder(const std::string& systemPath) {
   std::string folder = systemPath;
@@ -115,7 +100,7 @@ std::string MakeDatedFolder(const std::string& base) {
 }
 
 std::string GetSuiteFolder() {
-  return NormalizePath(RemoveSeparator(GetSpecialFolder(CSIDL_COMMON_DOCUMENTS)) + "/Temp/z_Suite/");
+  return NormalizePath(RemoveSeparator(platform::CommonDocumentsFolder()) + "/Temp/z_Suite/");
 }
 
 std::string GetSettingsFolder() { return NormalizePath(AddSeparator(GetSuiteFolder()) + "_Setting"); }

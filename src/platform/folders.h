@@ -7,18 +7,9 @@
 
 #include "platform/path_text.h"
 
-constexpr int CSIDL_COMMON_DOCUMENTS = 46;
-
-std::string GetModulePath();
-
 // Program name: stem of the module file, or of the built-in original file
 // name when the program file was copied under another name ("wx_pub").
 std::string GetProgramName();
-
-std::string GetUserName();
-
-// Only CSIDL_COMMON_DOCUMENTS is known; no trailing '/'.
-std::string GetSpecialFolder(int csidl);
 
 // The user's private temporary folder: <$TMPDIR or /tmp>/<program>-<uid>/,
 // mode 0700; <$XDG_CACHE_HOME or ~/.cache>/<program>/ when that one is not private.

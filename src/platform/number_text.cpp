@@ -1,7 +1,5 @@
 #include "platform/number_text.h"
 
-#include <charconv>
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -35,20 +33,4 @@ int LeadingInt(std::string_view text) {
   if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
   if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
   return static_cast<int>(value);
-}
-
-double LeadingDouble(std::string_view text) {
-  text = SkipBlanks(text);
-  const bool negative = !text.empty() && text.front() == '-';
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  if (result.ec == std::errc::invalid_argument) return 0;
-  return negative ? -value : value;
-}
-
-std::string FormatDouble(double value, int precision) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision);
-  return std::string(buffer, result.ptr);
 }

@@ -1,6 +1,5 @@
 #include "platform/profile.h"
 
-#include <atomic>
 #include <mutex>
 #include <unordered_map>
 
@@ -17,21 +16,20 @@ namespace {
 constexpr size_t kMaxValueUnits = 9999;
 
 std::recursive_mutex gLock;  // held by every profile read and write of the program
-std::atomic<uint64_t> gReads{0};
-std::atomic<uint64_t> gWrites{0};
-std::unordered_map<std::string, ProfileC_1> gCache;  // touched only under gLock
+// Value texts by lower-case section and key; touched only under gLock.
+std::unordered_map<std::string, std::string> gCache;
 
 std::string CacheKey(const std::string& section, const std::string& key) {
   return ToLowerText(section) + '\n' + ToLowerText(key);
 }
 
-const ProfileC_1* FindCached(const std::string& section, const std::string& key) {
+const std::string* FindCached(const std::string& section, const std::string& key) {
   const auto entry = gCache.find(CacheKey(section, key));
   return entry == gCache.end() ? nullptr : &entry->second;
 }
 
 void StoreCached(const std::string& section, const std::string& key, const std::string& value) {
-  gCache[CacheKey(section, key)] = {section, key, value};
+  gCache[CacheKey(section, key)] = value;
 }
 
 std::string CutToReaderBuffer(const std::string& value) {
@@ -64,18 +62,7 @@ Profile::Profile(const std::string& name) : path_(ResolveProfilePath(name)) {
               (name.empty() || path_ == ResolveProfilePath(""));
 }
 
-Profile::~Profile() = default;
-
 std::string Profile::GetPath() const { return path_; }
-
-uint64_t Profile::ReadCount() { return gReads; }
-
-uint64_t Profile::WriteCount() { return gWrites; }
-
-void Profile::ClearCache() {
-  std::lock_guard lock(gLock);
-  gCache.clear();
-}
 
 void Profile::Trace(const char* operation, const std::string& section, const std::string& key, const std::string& def,
                     const std::string& value) const {
@@ -85,7 +72,7 @@ void Profile::Trace(const char* operation, const std::string& section, const std
 
 int Profile::RawGetInt(const std::string& section, const std::string& key, int def) {
   if (useCache_) {
-    if (const ProfileC_1* cached = FindCached(section, key)) return IniIntValue(cached->value, def);
+    if (const std::string* cached = FindCached(section, key)) return IniIntValue(*cached, def);
   }
   const int value = IniReadInt(section, key, def, path_);
   if (useCache_) StoreCached(section, key, std::to_string(value));
@@ -95,7 +82,7 @@ int Profile::RawGetInt(const std::string& section, const std::string& key, int d
 
 std::string Profile::RawGetStr(const std::string& section, const std::string& key, const std::string& def) {
   if (useCache_) {
-    if (const ProfileC_1* cached = FindCached(section, key)) return cached->value;
+    if (const std::string* cached = FindCached(section, key)) return *cached;
   }
   const std::string value = CutToReaderBuffer(IniReadString(section, key, def, path_));
   if (useCache_) StoreCached(section, key, value);
@@ -120,7 +107,6 @@ int Profile::GetInt(const std::string& section, const std::string& key, int def)
   {
     std::lock_guard lock(gLock);
     value = RawGetInt(section, key, def);
-    ++gReads;
   }
   if (writeBack_) WriteInt(section, key, value);
   return value;
@@ -132,7 +118,6 @@ std::string Profile::GetStr(const std::string& section, const std::string& key, 
   {
     std::lock_guard lock(gLock);
     value = RawGetStr(section, key, def);
-    ++gReads;
   }
   if (writeBack_) WriteStr(section, key, value);
   return value;
@@ -141,27 +126,11 @@ std::string Profile::GetStr(const std::string& section, const std::string& key, 
 int Profile::WriteInt(const std::string& section, const std::string& key, int value) {
   if (Missing(section, key)) return 0;
   std::lock_guard lock(gLock);
-  ++gWrites;
   return RawWriteInt(section, key, value);
 }
 
 int Profile::WriteStr(const std::string& section, const std::string& key, const std::string& value) {
   if (Missing(section, key)) return 0;
   std::lock_guard lock(gLock);
-  ++gWrites;
   return RawWriteStr(section, key, value);
-}
-
-// The presence test reads the file itself: through the cache or with the
-// write-back switch on, the first test read would make the key look present.
-int Profile::WriteStrIfAbsent(const std::string& section, const std::string& key, const std::string& value) {
-  if (Missing(section, key)) return 0;
-  const bool absent = IniReadString(section, key, "0", path_) == "0" && IniReadString(section, key, "1", path_) == "1";
-  return absent ? WriteStr(section, key, value) : 0;
-}
-
-int Profile::WriteIntIfAbsent(const std::string& section, const std::string& key, int value) {
-  if (Missing(section, key)) return 0;
-  const bool absent = IniReadInt(section, key, 0, path_) == 0 && IniReadInt(section, key, 1, path_) == 1;
-  return absent ? WriteInt(section, key, value) : 0;
 }

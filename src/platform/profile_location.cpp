@@ -3,11 +3,11 @@
 #include "platform/file_services.h"
 #include "platform/folders.h"
 #include "platform/registry.h"
+#include "platform/system_places.h"
 #include "platform/text_case.h"
 
 namespace {
 
-constexpr int kCommonDocuments = 46;
 constexpr const char* kSuiteKey = "Software\\z_Suite";
 
 // Values meant for a person who looks into the registry: written only when changed.
@@ -16,7 +16,7 @@ void WriteHint(RegAccess& key, const std::string& name, const std::string& value
 }
 
 std::string DefaultProfileFolder() {
-  const std::string documents = RemoveSeparator(GetSpecialFolder(kCommonDocuments));
+  const std::string documents = RemoveSeparator(platform::CommonDocumentsFolder());
   const std::string shared = documents + "/z_Suite_Setting";
   if (FolderExists(shared)) return shared;
   const std::string temporary = documents + "/Temp/z_Suite_Setting";

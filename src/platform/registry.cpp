@@ -61,8 +61,6 @@ std::optional<uint32_t> ParseDword(std::string_view hex) {
 
 RegAccess::RegAccess(const std::string& keyPath) : keyPath_(CanonicalKeyPath(keyPath)) {}
 
-RegAccess::~RegAccess() = default;
-
 std::string RegAccess::HiveFilePath() { return ConfigHome() + "/z_Suite/registry.ini"; }
 
 int RegAccess::Fail(const std::string& text) {

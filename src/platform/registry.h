@@ -11,19 +11,18 @@ class RegAccess {
  public:
   // The key path below the current user's hive, with backslashes.
   explicit RegAccess(const std::string& keyPath);
-  virtual ~RegAccess();
 
   // Operations return 1 on success and 0 on failure; a failure keeps its
   // error text in the object (never shown). An empty name is the unnamed value.
-  virtual int WriteInt(const std::string& name, uint32_t value);
-  virtual int WriteStr(const std::string& name, const std::string& value);
+  int WriteInt(const std::string& name, uint32_t value);
+  int WriteStr(const std::string& name, const std::string& value);
   // Stored 32-bit numbers and plain decimal text count as numbers.
-  virtual int GetInt(const std::string& name, int def) const;
+  int GetInt(const std::string& name, int def) const;
   // Numbers are not text: they give the default.
-  virtual std::string GetStr(const std::string& name, const std::string& def) const;
-  virtual int DeleteValue(const std::string& name);
+  std::string GetStr(const std::string& name, const std::string& def) const;
+  int DeleteValue(const std::string& name);
   // Deletes the object's key with its values.
-  virtual int DeleteKey();
+  int DeleteKey();
 
   const std::string& GetKeyPath() const { return keyPath_; }
   const std::string& GetErrorText() const { return errorText_; }

@@ -6,8 +6,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <vector>
 
+namespace platform {
 namespace {
 
 constexpr size_t kMaxPath = 260;
@@ -31,6 +33,12 @@ std::string UserDirsDocuments(const std::string& home) {
 std::string WithoutTrailingSlash(std::string path) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   return path;
+}
+
+// Whether the process was given an argument list (argv[0] at least).
+bool HasArgumentList() {
+  std::ifstream in("/proc/self/cmdline", std::ios::binary);
+  return in.get() != std::char_traits<char>::eof();
 }
 
 }  // namespace
@@ -69,13 +77,18 @@ bool MakePrivateFolder(const std::string& path) {
 
 unsigned UserId() { return ::geteuid(); }
 
-std::string ModuleFileName() {
+std::string ProgramPath() {
+  static bool argumentsChecked = false;
+  if (!argumentsChecked) {
+    argumentsChecked = true;
+    if (!HasArgumentList()) std::cerr << "::get_arv() ... empty" << std::endl;
+  }
   std::vector<char> buffer(4096);
   const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
   return length > 0 ? std::string(buffer.data(), static_cast<size_t>(length)) : "";
 }
 
-std::string LoginName() {
+std::string UserName() {
   long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
   std::vector<char> buffer(suggested > 0 ? static_cast<size_t>(suggested) : 16384);
   passwd entry{};
@@ -89,7 +102,4 @@ std::string CurrentDirectory() {
   return ::getcwd(buffer.data(), buffer.size()) ? buffer.data() : "";
 }
 
-bool HasArgumentList() {
-  std::ifstream in("/proc/self/cmdline", std::ios::binary);
-  return in.get() != std::char_traits<char>::eof();
-}
+}  // namespace platform

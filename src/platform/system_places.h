@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace platform {
+
 // Stands in for GetTempPathW + GetLongPathNameW: $TMPDIR when set and not
 // empty, else "/tmp/"; cut at 260 characters.
 std::string SystemTempPath();
@@ -22,16 +24,16 @@ bool MakePrivateFolder(const std::string& path);
 // Id of the effective user.
 unsigned UserId();
 
-// Full path of the running program file.
-std::string ModuleFileName();
+// Full path of the running program file; empty when unknown. The first call
+// writes "::get_arv() ... empty" to standard error when the process has no argument list.
+std::string ProgramPath();
 
 // Login name of the effective user; empty when unknown.
-std::string LoginName();
+std::string UserName();
 
 std::string CurrentDirectory();
 
 // Value of an environment variable, empty when unset.
 std::string EnvironmentValue(const char* name);
 
-// Whether the process was given an argument list (argv[0] at least).
-bool HasArgumentList();
+}  // namespace platform

@@ -7,80 +7,33 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 
-// The values of the running program's own file, keyed by value name.
-const std::map<std::string, std::string>& OwnVersionValues();
+namespace platform {
 
-// Reader whose missing values are empty texts; it writes its complaints as
-// single lines on the standard error stream.
-class FVersion {
+// The version values of one file, read at construction.
+class VersionInfo {
  public:
-  explicit FVersion(const std::string& path = "");
-  virtual ~FVersion();
+  explicit VersionInfo(const std::string& path);
 
-  // Stores the path and loads when it is not empty and the file exists.
-  virtual void SetPath(const std::string& path);
-  virtual std::string QueryValue(const std::string& key);
-  virtual bool Load();
+  // The named value; nullopt when the file has no such value.
+  std::optional<std::string> Find(const std::string& key) const;
+  // Find, else the status: 21 underscores after a load, else "FileNameIsEmpty"
+  // or "FileIsNothing".
+  std::string Value(const std::string& key) const;
 
-  virtual std::string GetComments();
-  virtual std::string GetCompanyName();
-  virtual std::string GetFileDescription();
-  virtual std::string GetFileVersion();
-  virtual std::string GetInternalName();
-  virtual std::string GetLegalCopyright();
-  virtual std::string GetLegalTrademarks();
-  virtual std::string GetOriginalFilename();
-  virtual std::string GetPrivateBuild();
-  virtual std::string GetProductName();
-  virtual std::string GetProductVersion();
-  virtual std::string GetSpecialBuild();
+  std::string FileVersion() const { return Value("FileVersion"); }
+  std::string LegalCopyright() const { return Value("LegalCopyright"); }
+  std::string OriginalFilename() const { return Value("OriginalFilename"); }
+  std::string ProductName() const { return Value("ProductName"); }
 
  private:
-  std::string path_;
-  std::string prefix_;
-  const std::map<std::string, std::string>* values_ = nullptr;
-};
-
-// Reader whose missing values read as its status text: 21 underscores after a
-// successful load, or the text of the failed load.
-class FileVer {
- public:
-  explicit FileVer(const std::string& path = "");
-  virtual ~FileVer();
-
-  // Stores the path and loads at once.
-  virtual bool SetPath(const std::string& path);
-  virtual std::string GetPath() const;
-  virtual bool Load();
-  virtual std::string QueryValue(const std::string& key) const;
-
-  virtual std::string GetComments() const;
-  virtual std::string GetCompanyName() const;
-  virtual std::string GetFileDescription() const;
-  virtual std::string GetFileVersion() const;
-  virtual std::string GetInternalName() const;
-  virtual std::string GetLegalCopyright() const;
-  virtual std::string GetLegalTrademarks() const;
-  virtual std::string GetOriginalFilename() const;
-  virtual std::string GetPrivateBuild() const;
-  virtual std::string GetProductName() const;
-  virtual std::string GetProductVersion() const;
-  virtual std::string GetSpecialBuild() const;
-
-  // An empty text stores 21 underscores and clears the error flag.
-  virtual void SetStatus(const std::string& status);
-  virtual std::string GetStatus() const;
-  virtual bool IsError() const;
-
- private:
-  std::string path_;
-  std::string prefix_;
   std::string status_;
-  bool error_ = false;
   const std::map<std::string, std::string>* values_ = nullptr;
 };
+
+}  // namespace platform
 
 // Full path of the program on the search path ($PATH, searched in-process),
 // the name itself when it names an existing file with its folder, else empty.

@@ -1,12 +1,14 @@
+#include "platform/folder_walk.h"
+
 #include <dirent.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 
 #include "platform/feedback.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "platform/path_text.h"
 
+namespace platform {
 namespace {
 
 constexpr size_t kShownRootLength = 40;
@@ -65,11 +67,6 @@ std::vector<std::string> ListFolder(const std::string& path, bool skipDots) {
   return entries;
 }
 
-bool IsSymbolicLink(const std::string& path) {
-  struct stat status {};
-  return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
-}
-
 bool MatchesPattern(const std::string& name, const std::string& pattern) {
   return Matches(LowerAscii(name), LowerAscii(pattern));
 }
@@ -95,3 +92,5 @@ void EnumerateFolders(std::vector<std::string>& list, const std::string& root) {
     progress.Step();
   }
 }
+
+}  // namespace platform

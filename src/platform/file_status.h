@@ -1,0 +1,37 @@
+// What the file system says about one path: status, existence, links.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// Status of one path, taken at construction; zero-filled with Error() set
+// to the errno value when the path cannot be examined.
+class FileStatus {
+ public:
+  explicit FileStatus(const std::string& path);
+  bool IsFolder() const;
+  bool IsRegularFile() const;
+  int64_t Size() const;
+  int Error() const;
+  int64_t ModifiedTime() const;
+  unsigned Mode() const;
+  // No write permission for the owner: the stand-in of the read-only attribute.
+  bool IsReadOnly() const;
+
+ private:
+  int64_t size_ = 0;
+  int64_t modified_ = 0;
+  unsigned mode_ = 0;
+  int error_ = 0;
+};
+
+// An empty file counts as missing when emptyIsMissing is set; a folder never does.
+bool FileExists(const std::string& path, bool emptyIsMissing = false);
+bool FolderExists(const std::string& path);
+
+// True for the link itself, wherever it points; a trailing '/' would look through it.
+bool IsSymbolicLink(const std::string& path);
+
+}  // namespace platform
