@@ -11,11 +11,11 @@
 #include <string>
 
 #include "platform/atomic_file.h"
-#include "platform/utf16le.h"
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 #include "platform/ini_document.h"
 #include "platform/ini_file.h"
 #include "platform/ini_lines.h"
+#include "platform/utf16le.h"
 
 namespace {
 
@@ -52,16 +52,16 @@ int main() {
       std::filesystem::temp_directory_path() / ("ini_read_bench_" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const std::string path = (folder / "z_Suite.ini").string();
-  const Bytes bytes = EncodeUtf16LeWithBom(RealisticProfile());
+  const platform::Bytes bytes = EncodeUtf16LeWithBom(RealisticProfile());
   ReplaceFileAtomically(path, bytes);
   // A profile in use was last changed long ago; the reader trusts its parsed
   // copy only for a file that has settled.
   const timespec lastChange[2] = {{1600000000, 0}, {1600000000, 0}};
   ::utimensat(AT_FDCWD, path.c_str(), lastChange, 0);
 
-  const double floor = NanosecondsPerRead(kReads, [&] { return ReadFileBytes(path).size(); });
+  const double floor = NanosecondsPerRead(kReads, [&] { return platform::ReadFileBytes(path).size(); });
   const double parsed = NanosecondsPerRead(kReads, [&] {
-    const IniDocument document = IniDocument::Parse(*SplitIniFile(ReadFileBytes(path)));
+    const IniDocument document = IniDocument::Parse(*SplitIniFile(platform::ReadFileBytes(path)));
     const std::string* value = document.Find("preference", "IMG_WIDTH_DATA_BR");
     return value ? value->size() : 0;
   });

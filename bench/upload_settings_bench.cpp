@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 #include "platform/text_decode.h"
 #include "upfile/settings_text.h"
 #include "upfile/upload_settings.h"
@@ -57,7 +57,7 @@ int main() {
   // A settings file is normally old; a fresh one is parsed at every read.
   fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
 
-  const double floor = SecondsFor([&] { return ReadFileBytes(path).size(); });
+  const double floor = SecondsFor([&] { return platform::ReadFileBytes(path).size(); });
   const double parsed = SecondsFor([&] {
     return FindSettingValue(SplitSettingLines(ReadTextFile(path)), kSettingsSection, "server")->size();
   });

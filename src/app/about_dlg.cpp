@@ -9,6 +9,7 @@
 #include "app/dialog_ids.h"
 #include "app/wx_text.h"
 #include "platform/folders.h"
+#include "platform/system_places.h"
 #include "platform/version_info.h"
 
 namespace {
@@ -40,7 +41,7 @@ CAboutDlg::CAboutDlg(wxWindow* parent) {
 
 void CAboutDlg::OnInitDialog(wxInitDialogEvent&) {
   TransferDataToWindow();
-  const FileVer version(GetModulePath());
-  wxStaticCast(FindWindow(kIdAboutVersion), wxControl)->SetLabelText(FromUtf8(version.GetProductName() + " Version " + version.GetFileVersion()));
-  wxStaticCast(FindWindow(kIdAboutNotice), wxControl)->SetLabelText(FromUtf8(version.GetLegalCopyright()));
+  const platform::VersionInfo version(platform::ProgramPath());
+  wxStaticCast(FindWindow(kIdAboutVersion), wxControl)->SetLabelText(FromUtf8(version.ProductName() + " Version " + version.FileVersion()));
+  wxStaticCast(FindWindow(kIdAboutNotice), wxControl)->SetLabelText(FromUtf8(version.LegalCopyright()));
 }

@@ -15,16 +15,16 @@
 
 #include "app/about_dlg.h"
 #include "app/app_icon.h"
+#include "app/clipboard_text.h"
 #include "app/dialog_font.h"
 #include "app/dialog_ids.h"
-#include "app/clipboard_text.h"
 #include "app/dialog_user_interface.h"
 #include "app/file_drop_target.h"
 #include "app/upload_failure_text.h"
 #include "app/wx_text.h"
 #include "platform/feedback.h"
-#include "platform/file_services.h"
-#include "platform/shell_exec.h"
+#include "platform/file_status.h"
+#include "platform/shell_open.h"
 #include "publish/publish.h"
 #include "update/update_check.h"
 
@@ -57,22 +57,15 @@ constexpr const char* kAboutItem = "ﾊﾞｰｼﾞｮﾝ情報(&A)...";
 std::string UnreadableFilesText(const std::vector<std::string>& paths) {
   std::string text;
   for (const std::string& path : paths) {
-    const int error = F_Stat(path).Error();
+    const int error = platform::FileStatus(path).Error();
     if (error != 0) text += "\nファイル: " + path + "\n理由: " + std::strerror(error);
   }
   return text.empty() ? text : "読めないファイルがあります。" + text;
 }
 
-void OpenInBrowser(const std::string& address) {
-  S_Exec exec;
-  exec.SetOperation("open");
-  exec.SetParameters(address);
-  exec.Execute();
-}
-
 void RunUpdateCheck() {
   const update::CheckResult result = update::CheckForUpdate(PrintTrace);
-  if (!result.openAddress.empty()) OpenInBrowser(result.openAddress);
+  if (!result.openAddress.empty()) platform::OpenInBrowser(result.openAddress);
 }
 
 }  // namespace
@@ -230,5 +223,5 @@ void CWx_pubDlg::OnUpload(wxCommandEvent&) {
 
 void CWx_pubDlg::OnOpenBrowser(wxCommandEvent&) {
   TransferDataFromWindow();
-  OpenInBrowser(ToUtf8(m_strEdit));
+  platform::OpenInBrowser(ToUtf8(m_strEdit));
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/console_report.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "publish/publish.h"
 
@@ -105,7 +105,7 @@ int RunPage(const Arguments& arguments) {
     return UsageError("PAGE must be a file name, not '" + page + "'");
   }
   const std::string folder = FullPath(arguments[0]);
-  if (!FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
+  if (!platform::FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
   const std::string path = AddSeparator(folder) + page;
   if (!publish::WritePage(folder, page)) return Failure("can't write " + path);
   std::cout << path << std::endl;

@@ -9,7 +9,9 @@
 
 #include "platform/debug_log.h"
 #include "platform/feedback.h"
-#include "platform/file_services.h"
+#include "platform/file_io.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 
 namespace html {
@@ -149,7 +151,7 @@ class LineWriter {
 // Opening waits and failures are logged as for any written file; a page file
 // that could not be written whole is removed, so nobody takes it for the page.
 bool WritePage(const Element& root, const std::string& path) {
-  FILE* file = OpenFileWait(path, "wb", kOpenWaitSeconds);
+  FILE* file = platform::OpenFileWait(path, "wb", kOpenWaitSeconds);
   if (!file) {
     DbgLog("Can't open wb  " + path);
     return false;
@@ -171,7 +173,7 @@ bool WritePage(const Element& root, const std::string& path) {
   const bool closed = std::fclose(file) == 0;
   if (written && closed) return true;
   DbgLog("Can't write wb  " + path);
-  if (F_Stat(path).IsRegularFile()) RemoveFile(path);
+  if (platform::FileStatus(path).IsRegularFile()) platform::RemoveFile(path);
   return false;
 }
 
@@ -214,7 +216,7 @@ bool SavePage(const Element& root, const std::string& path) {
 
 // Text inside the program is UTF-8 already; it goes out unchanged.
 bool WriteTextFile(const std::string& path, const std::string& text) {
-  return WriteFileBytes(path, Bytes(text.begin(), text.end()));
+  return platform::WriteFileBytes(path, platform::Bytes(text.begin(), text.end()));
 }
 
 std::string ToSafeFileName(const std::string& text) {

@@ -6,7 +6,8 @@
 
 #include "net/http_get.h"
 #include "net/move_aside.h"
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "platform/text_replace.h"
 #include "platform/utf.h"
@@ -116,7 +117,7 @@ std::string CacheRelativePath(const std::string& url) {
 
 std::string CachePath(const std::string& url) {
   const std::string path = NormalizePath(AddSeparator(CacheFolder()) + CacheRelativePath(url));
-  CreateFolder(GetFolderPart(path));
+  platform::CreateFolder(GetFolderPart(path));
   return path;
 }
 
@@ -124,8 +125,8 @@ std::string FetchToCache(const std::string& url, const TraceSink& trace) {
   const std::string localPath = CachePath(url);
   const std::string tail = UrlTail(url);
   MoveAside(localPath);
-  if (!FileExists(localPath, true)) HttpGet("https:", tail, localPath, trace);
-  if (!FileExists(localPath, true)) HttpGet("http:", tail, localPath, trace);
+  if (!platform::FileExists(localPath, true)) HttpGet("https:", tail, localPath, trace);
+  if (!platform::FileExists(localPath, true)) HttpGet("http:", tail, localPath, trace);
   return localPath;
 }
 

@@ -9,7 +9,8 @@
 #include "net/parse_url.h"
 #include "net/u_agent.h"
 #include "platform/debug_log.h"
-#include "platform/file_services.h"
+#include "platform/file_io.h"
+#include "platform/file_operations.h"
 
 namespace net {
 namespace {
@@ -34,7 +35,7 @@ class BodySink {
   bool Open() {
     if (file_) return true;
     if (failed_) return false;
-    file_ = OpenFileWait(path_, "wb", kOpenWaitSeconds);
+    file_ = platform::OpenFileWait(path_, "wb", kOpenWaitSeconds);
     if (!file_) {
       failed_ = true;
       DbgLog("Can't open wb  " + path_);
@@ -49,7 +50,7 @@ class BodySink {
   void Discard() {
     const bool written = file_ != nullptr;
     Close();
-    if (written) RemoveFile(path_);
+    if (written) platform::RemoveFile(path_);
   }
   // Why the body was refused; empty when it was not.
   std::string Refusal() const {

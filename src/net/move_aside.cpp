@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 
 namespace net {
@@ -18,10 +19,10 @@ std::string Extension(const std::string& name) {
 // With every name taken the copies form a ring: the least recently written one goes.
 std::string OldestNumberedName(const std::string& path) {
   std::string oldest = NumberedName(path, 0);
-  int64_t oldestTime = F_Stat(oldest).ModifiedTime();
+  int64_t oldestTime = platform::FileStatus(oldest).ModifiedTime();
   for (int counter = 1; counter < kNumberedNames; ++counter) {
     const std::string candidate = NumberedName(path, counter);
-    const int64_t time = F_Stat(candidate).ModifiedTime();
+    const int64_t time = platform::FileStatus(candidate).ModifiedTime();
     if (time < oldestTime) {
       oldest = candidate;
       oldestTime = time;
@@ -33,16 +34,16 @@ std::string OldestNumberedName(const std::string& path) {
 std::string FreeNumberedName(const std::string& path) {
   for (int counter = 0; counter < kNumberedNames; ++counter) {
     const std::string candidate = NumberedName(path, counter);
-    if (!FileExists(candidate)) return candidate;
+    if (!platform::FileExists(candidate)) return candidate;
   }
   const std::string oldest = OldestNumberedName(path);
-  RemoveFile(oldest);
+  platform::RemoveFile(oldest);
   return oldest;
 }
 
 bool MoveOrCopy(const std::string& from, const std::string& to) {
-  if (RenameFile(from, to)) return true;
-  return CopyFileOver(from, to) && RemoveFile(from);
+  if (platform::RenameFile(from, to)) return true;
+  return platform::CopyFileOver(from, to) && platform::RemoveFile(from);
 }
 
 }  // namespace
@@ -58,7 +59,7 @@ std::string NumberedName(const std::string& path, int counter) {
 }
 
 std::string MoveAside(const std::string& path) {
-  if (!FileExists(path) || FolderExists(path)) return "";
+  if (!platform::FileExists(path) || platform::FolderExists(path)) return "";
   const std::string target = FreeNumberedName(path);
   return MoveOrCopy(path, target) ? target : "";
 }

@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "platform/folders.h"
+#include "platform/system_places.h"
 #include "platform/version_info.h"
 
 namespace {
@@ -77,10 +78,10 @@ bool Is32BitOn64BitKernel(const utsname& system) {
 
 AgentParts SystemAgentParts() {
   AgentParts parts;
-  parts.fileName = GetFileName(GetModulePath());
+  parts.fileName = GetFileName(platform::ProgramPath());
   utsname system{};
   parts.wow64 = ::uname(&system) == 0 && Is32BitOn64BitKernel(system);
-  parts.userName = GetUserName();
+  parts.userName = platform::UserName();
   return parts;
 }
 
@@ -138,9 +139,9 @@ std::string UAgentLayout(const AgentParts& parts) {
 
 std::string upload_agent() {
   AgentParts parts = SystemAgentParts();
-  const FileVer version(GetModulePath());
-  parts.resourceName = version.GetOriginalFilename();
-  parts.fileVersion = version.GetFileVersion();
+  const platform::VersionInfo version(platform::ProgramPath());
+  parts.resourceName = version.OriginalFilename();
+  parts.fileVersion = version.FileVersion();
   parts.systemVersion = windows_version_by_folder();
   return UploadAgentLayout(parts);
 }
@@ -148,9 +149,9 @@ std::string upload_agent() {
 std::string u_agent() {
   static const std::string agent = [] {
     AgentParts parts = SystemAgentParts();
-    FVersion version(GetModulePath());
-    parts.resourceName = version.GetOriginalFilename();
-    parts.fileVersion = version.GetFileVersion();
+    const platform::VersionInfo version(platform::ProgramPath());
+    parts.resourceName = version.Find("OriginalFilename").value_or("");
+    parts.fileVersion = version.Find("FileVersion").value_or("");
     parts.systemVersion = windows_version_by_search();
     return UAgentLayout(parts);
   }();

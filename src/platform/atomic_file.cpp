@@ -9,6 +9,8 @@
 #include <climits>
 
 #include "platform/debug_log.h"
+#include "platform/file_io.h"
+#include "platform/file_status.h"
 
 namespace {
 
@@ -31,7 +33,7 @@ std::string TemporaryName(const std::string& target) {
   return target + ".~" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
 }
 
-bool WriteAll(int fd, const Bytes& bytes) {
+bool WriteAll(int fd, const platform::Bytes& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -46,10 +48,10 @@ bool WriteAll(int fd, const Bytes& bytes) {
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::string& path, const Bytes& bytes) {
+bool ReplaceFileAtomically(const std::string& path, const platform::Bytes& bytes) {
   const std::string target = FollowLinks(path);
   // Judged by the mode bits: root may write to any file.
-  if (target.empty() || F_Stat(target).IsReadOnly()) {
+  if (target.empty() || platform::FileStatus(target).IsReadOnly()) {
     DbgLog("Can't open wb  " + path);
     return false;
   }

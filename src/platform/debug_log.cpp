@@ -3,6 +3,10 @@
 #include <iostream>
 
 #include "platform/clock.h"
+#include "platform/file_io.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
+#include "platform/folder_walk.h"
 #include "platform/folders.h"
 #include "platform/system_places.h"
 #include "platform/utf16le.h"
@@ -21,33 +25,33 @@ std::string LineBreaksToTabs(std::string text) {
   return text;
 }
 
-Bytes HeaderBytes() {
+platform::Bytes HeaderBytes() {
   const std::string fields =
-      GetUserName() + "\r\n" + GetTempFolder() + "\r\n" + CurrentDirectory() + "\r\n" + GetModulePath() + "\r\n";
-  Bytes bytes{0xFF, 0xFE};
-  const Bytes line = EncodeUtf16Le(TimeStamp() + "\t" + LineBreaksToTabs(fields) + "\r\n");
+      platform::UserName() + "\r\n" + GetTempFolder() + "\r\n" + platform::CurrentDirectory() + "\r\n" + platform::ProgramPath() + "\r\n";
+  platform::Bytes bytes{0xFF, 0xFE};
+  const platform::Bytes line = EncodeUtf16Le(TimeStamp() + "\t" + LineBreaksToTabs(fields) + "\r\n");
   bytes.insert(bytes.end(), line.begin(), line.end());
   return bytes;
 }
 
-bool WriteAll(FILE* file, const Bytes& bytes) {
+bool WriteAll(FILE* file, const platform::Bytes& bytes) {
   return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
 }  // namespace
 
-std::string DbgLogBaseFolder() { return GetSpecialFolder(CSIDL_COMMON_DOCUMENTS) + "/Temp/Temp/DbgDump"; }
+std::string DbgLogBaseFolder() { return platform::CommonDocumentsFolder() + "/Temp/Temp/DbgDump"; }
 
 void DeleteOldLogs(const std::string& folder, int days) {
   const std::time_t now = platform::CurrentClock().Now();
-  for (const std::string& path : FilterFiles(ListFolder(AddSeparator(folder)), "*.txt")) {
-    const F_Stat status(path);
+  for (const std::string& path : platform::FilterFiles(platform::ListFolder(AddSeparator(folder)), "*.txt")) {
+    const platform::FileStatus status(path);
     if (status.Error() != 0 || status.IsFolder() || status.IsReadOnly()) continue;
-    if (now - status.ModifiedTime() >= days * kSecondsPerDay) RemoveFile(path);
+    if (now - status.ModifiedTime() >= days * kSecondsPerDay) platform::RemoveFile(path);
   }
 }
 
-bool DbgDumper::Dump(const Bytes& bytes) {
+bool DbgDumper::Dump(const platform::Bytes& bytes) {
   // A failure met while logging (a folder that cannot be made) is logged
   // itself; that entry is dropped instead of recursing.
   static bool busy = false;
@@ -58,31 +62,31 @@ bool DbgDumper::Dump(const Bytes& bytes) {
   return written;
 }
 
-bool DbgDumper::Write(const Bytes& bytes) {
+bool DbgDumper::Write(const platform::Bytes& bytes) {
   const std::string base = DbgLogBaseFolder();
   if (cleanupPending_) DeleteOldLogs(base);
   const std::string folder = base + "/WC";
-  CreateFolder(folder);
+  platform::CreateFolder(folder);
   if (cleanupPending_) DeleteOldLogs(folder);
   cleanupPending_ = false;
 
   const std::string path = folder + "/" + platform::FormatLocalTime("%m%d_%H") + ".txt";
-  FILE* file = OpenFileWait(path, "ab", kWaitSeconds);
+  FILE* file = platform::OpenFileWait(path, "ab", kWaitSeconds);
   if (!file) {
     givenUp_ = true;
     std::cerr << "Can't open ab  " << path << "\tno debug log for the rest of this run" << std::endl;
     return false;
   }
-  const bool fresh = F_Stat(path).Size() == 0;
+  const bool fresh = platform::FileStatus(path).Size() == 0;
   const bool written = (!fresh || WriteAll(file, HeaderBytes())) && WriteAll(file, bytes);
   return std::fclose(file) == 0 && written;
 }
 
-bool DbgDump(const Bytes& bytes) {
+bool DbgDump(const platform::Bytes& bytes) {
   static DbgDumper dumper;
   return dumper.Dump(bytes);
 }
 
 void DbgLog(const std::string& message) {
-  DbgDump(EncodeUtf16Le(TimeStamp() + "\t" + GetFileName(GetModulePath()) + "\t" + LineBreaksToTabs(message) + "\r\n"));
+  DbgDump(EncodeUtf16Le(TimeStamp() + "\t" + GetFileName(platform::ProgramPath()) + "\t" + LineBreaksToTabs(message) + "\r\n"));
 }

@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 
 // Appends one entry; line breaks inside the message become tabs.
 void DbgLog(const std::string& message);
 
 // Appends already encoded bytes to the current hour's file.
-bool DbgDump(const Bytes& bytes);
+bool DbgDump(const platform::Bytes& bytes);
 
 // <common documents>/Temp/Temp/DbgDump, without the "WC" level.
 std::string DbgLogBaseFolder();
@@ -25,10 +25,10 @@ void DeleteOldLogs(const std::string& folder, int days = 10);
 // so that later entries do not wait for it again.
 class DbgDumper {
  public:
-  bool Dump(const Bytes& bytes);
+  bool Dump(const platform::Bytes& bytes);
 
  private:
-  bool Write(const Bytes& bytes);
+  bool Write(const platform::Bytes& bytes);
 
   bool cleanupPending_ = true;
   bool givenUp_ = false;

@@ -8,7 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/feedback.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "platform/profile_location.h"
 #include "platform/registry.h"
 

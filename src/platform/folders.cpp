@@ -2,7 +2,8 @@
 
 #include "platform/clock.h"
 #include "platform/debug_log.h"
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/system_places.h"
 
 namespace {
@@ -15,7 +16,7 @@ bool PointsIntoWindows(const std::string& path) {
 
 std::string FirstSetOf(std::initializer_list<const char*> names) {
   for (const char* name : names) {
-    std::string value = EnvironmentValue(name);
+    std::string value = platform::EnvironmentValue(name);
     if (!value.empty()) return value;
   }
   return "";
@@ -25,9 +26,9 @@ std::string FirstSetOf(std::initializer_list<const char*> names) {
 std::string UserTempFolder() {
   std::string user = FirstSetOf({"USER", "USERNAME"});
   if (user.empty()) user = "___";
-  const std::string base = FolderExists("/tmp") ? "/tmp/" : CurrentDirectory();
+  const std::string base = platform::FolderExists("/tmp") ? "/tmp/" : platform::CurrentDirectory();
   const std::string folder = AddSeparator(base) + user;
-  CreateFolder(folder);
+  platform::CreateFolder(folder);
   return folder;
 }
 
@@ -35,12 +36,12 @@ std::string UserTempFolder() {
 // enter. One that is a link, another user's or open to others may have been
 // planted there: the user's own cache folder stands in then.
 std::string PrivateTempFolder(const std::string& base) {
-  CreateFolder(base);
-  const std::string shared = AddSeparator(base) + GetProgramName() + "-" + std::to_string(UserId());
-  if (MakePrivateFolder(shared)) return shared + "/";
-  const std::string own = UserCacheFolder() + "/" + GetProgramName();
-  CreateFolder(UserCacheFolder());
-  MakePrivateFolder(own);   // below the user's home: used even when the user made it otherwise
+  platform::CreateFolder(base);
+  const std::string shared = AddSeparator(base) + GetProgramName() + "-" + std::to_string(platform::UserId());
+  if (platform::MakePrivateFolder(shared)) return shared + "/";
+  const std::string own = platform::UserCacheFolder() + "/" + GetProgramName();
+  platform::CreateFolder(platform::UserCacheFolder());
+  platform::MakePrivateFolder(own);   // below the user's home: used even when the user made it otherwise
   return own + "/";
 }
 
@@ -51,7 +52,7 @@ std::string CommonTempTemp() { return platform::CommonDocumentsFolder() + "/Temp
 std::string GetProgramName() {
   static const std::string name = [] {
     const std::string original = WXPUB_PROGRAM_NAME;
-    const std::string module = GetModulePath();
+    const std::string module = platform::ProgramPath();
     return GetFileStem(LowerAscii(GetFileName(module)) != LowerAscii(original) ? original : module);
   }();
   return name;
@@ -65,7 +66,7 @@ std::string ResolveTempFolder(const std::string& systemPath) {
   return folder;
 }
 
-std::string GetTempFolder() { return ResolveTempFolder(PrivateTempFolder(SystemTempPath())); }
+std::string GetTempFolder() { return ResolveTempFolder(PrivateTempFolder(platform::SystemTempPath())); }
 
 std::string GetProgramTempFolder() {
   return AddSeparator(GetTempFolder()) + kTempFamily + "/" + GetProgramName() + "/";
@@ -73,10 +74,10 @@ std::string GetProgramTempFolder() {
 
 std::string GetTempWorkFolder() {
   std::string folder = GetProgramTempFolder();
-  if (!CreateFolder(folder)) {
-    folder = CommonTempTemp() + "/" + kTempFamily + "/" + GetFileStem(GetModulePath());
+  if (!platform::CreateFolder(folder)) {
+    folder = CommonTempTemp() + "/" + kTempFamily + "/" + GetFileStem(platform::ProgramPath());
     DbgLog(folder);
-    CreateFolder(folder);
+    platform::CreateFolder(folder);
   }
   return AddSeparator(folder);
 }
@@ -84,18 +85,18 @@ std::string GetTempWorkFolder() {
 std::string GetDatedTempFolder() {
   const std::string work = GetTempWorkFolder();
   const std::string dated = work + platform::FormatLocalTime("%Y%m%d");
-  return CreateFolder(dated) ? dated + "/" : work;
+  return platform::CreateFolder(dated) ? dated + "/" : work;
 }
 
 std::string MakeSubTempFolder(const std::string& base, const std::string& name) {
   const std::string folder = AddSeparator(base) + kTempFamily + "/" + name;
-  CreateFolder(folder);
+  platform::CreateFolder(folder);
   return folder;
 }
 
 std::string MakeDatedFolder(const std::string& base) {
   const std::string folder = AddSeparator(base) + platform::FormatLocalTime("%Y%m%d");
-  CreateFolder(folder);
+  platform::CreateFolder(folder);
   return folder;
 }
 

@@ -1,3 +1,4 @@
+#include "platform/file_io.h"
 #include "platform/ini_editor.h"
 
 #include "platform/ini_line.h"
@@ -41,16 +42,16 @@ size_t FindKey(const IniFileLines& file, const SectionRange& range, std::string_
 }
 
 // The file with its bytes [from, to) replaced.
-Bytes Splice(const IniFileLines& file, size_t from, size_t to, const Bytes& with) {
-  Bytes out(file.bytes.begin(), file.bytes.begin() + static_cast<std::ptrdiff_t>(from));
+platform::Bytes Splice(const IniFileLines& file, size_t from, size_t to, const platform::Bytes& with) {
+  platform::Bytes out(file.bytes.begin(), file.bytes.begin() + static_cast<std::ptrdiff_t>(from));
   out.insert(out.end(), with.begin(), with.end());
   out.insert(out.end(), file.bytes.begin() + static_cast<std::ptrdiff_t>(to), file.bytes.end());
   return out;
 }
 
 // The same with text in the file's encoding; nullopt when it has no form there.
-std::optional<Bytes> SpliceText(const IniFileLines& file, size_t from, size_t to, const std::string& text) {
-  const std::optional<Bytes> encoded = EncodeAs(file.code, text);
+std::optional<platform::Bytes> SpliceText(const IniFileLines& file, size_t from, size_t to, const std::string& text) {
+  const std::optional<platform::Bytes> encoded = EncodeAs(file.code, text);
   if (!encoded) return std::nullopt;
   return Splice(file, from, to, *encoded);
 }
@@ -64,7 +65,7 @@ std::string Entry(std::string_view key, std::string_view value) {
 
 }  // namespace
 
-std::optional<Bytes> IniSetValue(const IniFileLines& file, std::string_view section, std::string_view key,
+std::optional<platform::Bytes> IniSetValue(const IniFileLines& file, std::string_view section, std::string_view key,
                                  std::string_view value) {
   const std::vector<IniFileLine>& lines = file.lines;
   const SectionRange range = FindSection(file, section);
@@ -85,7 +86,7 @@ std::optional<Bytes> IniSetValue(const IniFileLines& file, std::string_view sect
   return SpliceText(file, lines[last].end, lines[last].end, std::string(BreakAfter(lines[last])) + Entry(key, value));
 }
 
-std::optional<Bytes> IniRemoveKey(const IniFileLines& file, std::string_view section, std::string_view key) {
+std::optional<platform::Bytes> IniRemoveKey(const IniFileLines& file, std::string_view section, std::string_view key) {
   const SectionRange range = FindSection(file, section);
   if (range.header == kNone) return std::nullopt;
   const size_t at = FindKey(file, range, key);
@@ -93,7 +94,7 @@ std::optional<Bytes> IniRemoveKey(const IniFileLines& file, std::string_view sec
   return Splice(file, file.lines[at].begin, file.lines[at].end, {});
 }
 
-std::optional<Bytes> IniRemoveSection(const IniFileLines& file, std::string_view section) {
+std::optional<platform::Bytes> IniRemoveSection(const IniFileLines& file, std::string_view section) {
   const SectionRange range = FindSection(file, section);
   if (range.header == kNone) return std::nullopt;
   return Splice(file, file.lines[range.header].begin, file.lines[range.end - 1].end, {});

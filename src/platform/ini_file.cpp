@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "platform/atomic_file.h"
+#include "platform/file_io.h"
 #include "platform/file_stamp.h"
 #include "platform/ini_editor.h"
 #include "platform/ini_line.h"
@@ -27,7 +28,7 @@ std::mutex gMutex;  // guards gCache and serialises each read-modify-write
 std::unordered_map<std::string, CachedDocument> gCache;
 
 // False when the file cannot be read; errno tells why.
-bool ReadWholeFile(const std::string& path, Bytes& bytes) {
+bool ReadWholeFile(const std::string& path, platform::Bytes& bytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   unsigned char buffer[65536];
@@ -48,7 +49,7 @@ std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
   std::lock_guard lock(gMutex);
   CachedDocument& entry = gCache[path];
   if (entry.document && entry.settled && entry.stamp == stamp) return entry.document;
-  Bytes bytes;
+  platform::Bytes bytes;
   if (!ReadWholeFile(path, bytes)) {
     gCache.erase(path);
     return nullptr;
@@ -74,16 +75,16 @@ bool IsWritableKey(const std::string& key) {
          key.find('=') == std::string::npos;
 }
 
-using FileEdit = std::function<std::optional<Bytes>(const IniFileLines& file)>;
+using FileEdit = std::function<std::optional<platform::Bytes>(const IniFileLines& file)>;
 
 // Nothing is written unless every line of the file could be decoded and the edit found its form.
 bool EditFile(const std::string& path, const FileEdit& edit) {
   if (path.empty()) return false;
   std::lock_guard lock(gMutex);
-  Bytes original;
+  platform::Bytes original;
   if (!ReadWholeFile(path, original) && errno != ENOENT) return false;
   const std::optional<IniFileLines> file = SplitIniFile(std::move(original));
-  const std::optional<Bytes> edited = file ? edit(*file) : std::nullopt;
+  const std::optional<platform::Bytes> edited = file ? edit(*file) : std::nullopt;
   if (!edited) return false;
   gCache.erase(path);
   return ReplaceFileAtomically(path, *edited);

@@ -1,3 +1,4 @@
+#include "platform/file_io.h"
 #include "platform/ini_lines.h"
 
 #include <string_view>
@@ -35,7 +36,7 @@ IniFileLine LineAt(const IniFileLines& file, size_t begin) {
 
 }  // namespace
 
-std::optional<IniFileLines> SplitIniFile(Bytes bytes) {
+std::optional<IniFileLines> SplitIniFile(platform::Bytes bytes) {
   IniFileLines file{std::move(bytes), 0, {}};
   size_t at = 0;
   file.code = DetectEncodingOf(file.bytes, at);
@@ -46,7 +47,7 @@ std::optional<IniFileLines> SplitIniFile(Bytes bytes) {
     IniFileLine line = LineAt(file, at);
     const auto from = file.bytes.begin() + static_cast<std::ptrdiff_t>(line.begin);
     std::optional<std::string> text =
-        DecodeAs(file.code, Bytes(from, from + static_cast<std::ptrdiff_t>(line.contentEnd - line.begin)));
+        DecodeAs(file.code, platform::Bytes(from, from + static_cast<std::ptrdiff_t>(line.contentEnd - line.begin)));
     if (!text) return std::nullopt;
     line.text = std::move(*text);
     at = line.end;

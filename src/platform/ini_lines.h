@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 
 struct IniFileLine {
   size_t begin = 0;       // offset of the line in the file
@@ -16,11 +16,11 @@ struct IniFileLine {
 };
 
 struct IniFileLines {
-  Bytes bytes;  // the whole file, byte-order mark included
+  platform::Bytes bytes;  // the whole file, byte-order mark included
   int code = 0;  // the encoding of the file and of new lines (a 7-bit file takes UTF-8)
   std::vector<IniFileLine> lines;
 };
 
 // Lines end in CR LF, LF or CR. nullopt when the file cannot be decoded: its
 // converter is missing, or it ends in part of a code unit.
-std::optional<IniFileLines> SplitIniFile(Bytes bytes);
+std::optional<IniFileLines> SplitIniFile(platform::Bytes bytes);

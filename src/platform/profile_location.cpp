@@ -1,6 +1,7 @@
 #include "platform/profile_location.h"
 
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "platform/registry.h"
 #include "platform/system_places.h"
@@ -18,9 +19,9 @@ void WriteHint(RegAccess& key, const std::string& name, const std::string& value
 std::string DefaultProfileFolder() {
   const std::string documents = RemoveSeparator(platform::CommonDocumentsFolder());
   const std::string shared = documents + "/z_Suite_Setting";
-  if (FolderExists(shared)) return shared;
+  if (platform::FolderExists(shared)) return shared;
   const std::string temporary = documents + "/Temp/z_Suite_Setting";
-  CreateFolder(temporary);
+  platform::CreateFolder(temporary);
   return temporary;
 }
 

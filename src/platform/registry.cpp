@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
 #include "platform/ini_file.h"
 #include "platform/number_text.h"
 #include "platform/text_case.h"
@@ -71,7 +71,7 @@ int RegAccess::Fail(const std::string& text) {
 int RegAccess::Write(const std::string& name, const std::string& stored) {
   const std::string path = HiveFilePath();
   const std::string folder = path.substr(0, path.rfind('/'));
-  if (keyPath_.empty() || !CreateFolder(folder) || !IniWriteString(keyPath_, EntryName(name), stored, path)) {
+  if (keyPath_.empty() || !platform::CreateFolder(folder) || !IniWriteString(keyPath_, EntryName(name), stored, path)) {
     return Fail(kWriteFailed + keyPath_ + "\\[" + name + "]");
   }
   return 1;

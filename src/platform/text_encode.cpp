@@ -1,17 +1,18 @@
 #include "platform/text_encode.h"
 
 #include "platform/cp932.h"
+#include "platform/file_io.h"
 #include "platform/text_case.h"
 #include "platform/text_decode.h"
 #include "platform/utf16le.h"
 
 namespace {
 
-Bytes AsBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
+platform::Bytes AsBytes(std::string_view text) { return platform::Bytes(text.begin(), text.end()); }
 
 }  // namespace
 
-std::optional<Bytes> EncodeAs(int code, std::string_view text) {
+std::optional<platform::Bytes> EncodeAs(int code, std::string_view text) {
   std::string cp932;
   switch (code) {
     case kEncodingUtf8: return AsBytes(text);

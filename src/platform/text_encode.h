@@ -5,9 +5,9 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 
 // UTF-8, UTF-16 LE (without mark) or code page 932 as the code says; for 7-bit
 // and undecided 8-bit codes only 7-bit text, which reads the same in every
 // guess. nullopt when the text has no form in the code.
-std::optional<Bytes> EncodeAs(int code, std::string_view text);
+std::optional<platform::Bytes> EncodeAs(int code, std::string_view text);

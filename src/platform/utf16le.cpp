@@ -1,12 +1,13 @@
+#include "platform/file_io.h"
 #include "platform/utf16le.h"
 
 #include "platform/utf.h"
 
 namespace {
 
-Bytes Encode(std::string_view text, bool withBom) {
+platform::Bytes Encode(std::string_view text, bool withBom) {
   const std::u16string units = Utf8ToUtf16(text);
-  Bytes bytes;
+  platform::Bytes bytes;
   bytes.reserve(2 + units.size() * 2);
   if (withBom) bytes.insert(bytes.end(), {0xFF, 0xFE});
   for (char16_t unit : units) {
@@ -18,6 +19,6 @@ Bytes Encode(std::string_view text, bool withBom) {
 
 }  // namespace
 
-Bytes EncodeUtf16Le(std::string_view text) { return Encode(text, false); }
+platform::Bytes EncodeUtf16Le(std::string_view text) { return Encode(text, false); }
 
-Bytes EncodeUtf16LeWithBom(std::string_view text) { return Encode(text, true); }
+platform::Bytes EncodeUtf16LeWithBom(std::string_view text) { return Encode(text, true); }

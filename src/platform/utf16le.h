@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 
-Bytes EncodeUtf16Le(std::string_view text);
+platform::Bytes EncodeUtf16Le(std::string_view text);
 
 // The same preceded by the byte-order mark FF FE.
-Bytes EncodeUtf16LeWithBom(std::string_view text);
+platform::Bytes EncodeUtf16LeWithBom(std::string_view text);

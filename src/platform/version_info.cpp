@@ -58,30 +58,30 @@ std::string SearchPath(const std::string& name) {
 
 namespace platform {
 
-VersionInfo::VersionInfo(const std::string& path) : status_(kNoValue) {
+platform::VersionInfo::VersionInfo(const std::string& path) : status_(kNoValue) {
   if (path.empty()) {
     status_ = "FileNameIsEmpty";
-  } else if (!FileExists(path)) {
+  } else if (!platform::FileExists(path)) {
     status_ = "FileIsNothing";
   } else {
     values_ = VersionValuesOf(path);
   }
 }
 
-std::optional<std::string> VersionInfo::Find(const std::string& key) const {
+std::optional<std::string> platform::VersionInfo::Find(const std::string& key) const {
   if (!values_) return std::nullopt;
   const auto found = values_->find(key);
   if (found == values_->end()) return std::nullopt;
   return found->second;
 }
 
-std::string VersionInfo::Value(const std::string& key) const { return Find(key).value_or(status_); }
+std::string platform::VersionInfo::Value(const std::string& key) const { return Find(key).value_or(status_); }
 
 }  // namespace platform
 
 std::string get_which(const std::string& name) {
   const std::string trimmed = TrimBlanks(name);
   if (trimmed.empty()) return "";
-  if (trimmed != GetFileName(trimmed)) return FileExists(trimmed) ? trimmed : "";
+  if (trimmed != GetFileName(trimmed)) return platform::FileExists(trimmed) ? trimmed : "";
   return SearchPath(trimmed);
 }

@@ -1,7 +1,7 @@
 #include "publish/publish.h"
 
 #include "platform/feedback.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "upfile/del_ff.h"
 #include "upfile/file_list.h"
 #include "upfile/page_file.h"
@@ -44,7 +44,7 @@ PublishResult Publish(const std::vector<std::string>& files, PublishObserver& ob
   AddDroppedFiles(list, files);
   PublishResult result;
   for (const std::string& file : list) {
-    if (!FileExists(file)) result.missingFiles.push_back(file);
+    if (!platform::FileExists(file)) result.missingFiles.push_back(file);
   }
   WriteServerDefaults();
   const ProgressRoute route(observer);

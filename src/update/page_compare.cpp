@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "platform/clock.h"
-#include "platform/file_services.h"
+#include "platform/file_io.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "platform/text_decode.h"
 #include "platform/text_replace.h"
@@ -68,10 +70,10 @@ std::string ComparisonPrefix() {
 // Goes through a work file and back, as every page text the check keeps.
 void WriteLaidOut(const std::string& path, const std::string& text) {
   const std::string work = path + ".work";
-  WriteFileBytes(work, Bytes(text.begin(), text.end()));
+  platform::WriteFileBytes(work, platform::Bytes(text.begin(), text.end()));
   const std::string laidOut = JoinFilledLines(ReadTextFile(work));
-  WriteFileBytes(path, Bytes(laidOut.begin(), laidOut.end()));
-  RemoveFile(work);
+  platform::WriteFileBytes(path, platform::Bytes(laidOut.begin(), laidOut.end()));
+  platform::RemoveFile(work);
 }
 
 }  // namespace
@@ -93,13 +95,14 @@ bool SameAfterLayout(const std::string& oldText, const std::string& newText, con
   const std::string newFile = prefix + "n.htm";
   WriteLaidOut(oldFile, BreakPageLines(oldText));
   WriteLaidOut(newFile, BreakPageLines(newText));
-  if (FileExists(oldFile) && FileExists(newFile) && ReadTextFile(oldFile) == ReadTextFile(newFile)) {
+  if (platform::FileExists(oldFile) && platform::FileExists(newFile) &&
+      ReadTextFile(oldFile) == ReadTextFile(newFile)) {
     trace(net::TraceStream::Error, "no update\n");
     return true;
   }
   const std::string resultFile = prefix + "_.txt";
   if (WritePageDifferences(oldFile, newFile, resultFile)) {
-    const Bytes differences = ReadFileBytes(resultFile);
+    const platform::Bytes differences = platform::ReadFileBytes(resultFile);
     trace(net::TraceStream::Output, std::string(differences.begin(), differences.end()));
   }
   return false;

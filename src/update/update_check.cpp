@@ -1,7 +1,7 @@
 #include "update/update_check.h"
 
 #include "net/download_cache.h"
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 #include "platform/folders.h"
 #include "platform/profile.h"
 #include "platform/text_decode.h"
@@ -24,7 +24,7 @@ void WriteFailureNote(const std::string& address, const std::string& copyPath, c
   const std::string notePath = NotePath(copyPath);
   const std::string note = address + "\r\n" + net::CacheRelativePath(address) + "\r\n" + notePath + "\r\n";
   trace(net::TraceStream::Error, note);
-  WriteFileBytes(notePath, Bytes(note.begin(), note.end()));
+  platform::WriteFileBytes(notePath, platform::Bytes(note.begin(), note.end()));
 }
 
 // Downloads the page at the address and compares it with the kept copy.
@@ -47,7 +47,7 @@ bool PageChanged(const std::string& address, const net::TraceSink& trace) {
 }  // namespace
 
 std::string UpdatePageAddress() {
-  Env profile(kProfile);
+  Profile profile(kProfile);
   const std::string server = profile.GetStr(kSection, kServerKey, kDefaultServer);
   const std::string path = profile.GetStr(kSection, kPathKey, kDefaultPath);
   const std::string address = NormalizePath(RemoveSeparator(server) + "/" + WithoutLeadingSeparator(path));
@@ -59,7 +59,7 @@ CheckResult CheckForUpdate(const net::TraceSink& trace) {
   CheckResult result;
   const std::string address = UpdatePageAddress();
   result.changed = PageChanged(address, trace);
-  Env profile(kProfile);
+  Profile profile(kProfile);
   if (result.changed) profile.WriteInt(kSection, kCountKey, profile.GetInt(kSection, kCountKey, kDefaultCount) + 1);
   if (profile.GetInt(kSection, kCountKey, kDefaultCount) > kCountLimit) {
     result.openAddress = "https:" + address;

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <set>
 
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "platform/utf.h"
 
@@ -20,9 +21,9 @@ std::vector<std::string> SortedDescendingUnique(std::vector<std::string> paths) 
 // True when the path is gone afterwards (or was never there).
 bool RemoveEntry(const std::string& entry) {
   const std::string path = RemoveSeparator(entry);
-  if (!FileExists(path)) return true;
-  if (FolderExists(path)) return RemoveFolder(path);
-  return RemoveFile(path);
+  if (!platform::FileExists(path)) return true;
+  if (platform::FolderExists(path)) return platform::RemoveFolder(path);
+  return platform::RemoveFile(path);
 }
 
 // A link met on the way down from the outermost listed folder leads out of the
@@ -32,7 +33,7 @@ bool ReachedThroughLink(const std::string& path, const std::set<std::string>& li
   for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
     const std::string folder = path.substr(0, slash);
     inside = inside || listedFolders.count(folder) > 0;
-    if (inside && IsSymbolicLink(folder)) return true;
+    if (inside && platform::IsSymbolicLink(folder)) return true;
   }
   return false;
 }

@@ -5,7 +5,7 @@
 #include <ctime>
 
 #include "platform/clock.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "platform/path_text.h"
 #include "platform/utf.h"
 
@@ -59,7 +59,7 @@ std::string SizeField(uint64_t size) {
 }
 
 std::string ListLine(const std::string& path) {
-  const F_Stat status(path);
+  const platform::FileStatus status(path);
   return platform::FormatLocalTime("%Y/%m/%d %H:%M:%S", static_cast<std::time_t>(status.ModifiedTime())) + " " +
          SizeField(static_cast<uint64_t>(status.Size())) + "バイト " + GetFileName(path);
 }

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
+#include "platform/folder_walk.h"
 #include "platform/folders.h"
 
 namespace {
@@ -28,7 +30,7 @@ int64_t FileLookup::ModifiedTime(const std::string& path) {
 }
 
 void FileLookup::Remove(const std::string& path) {
-  RemoveFile(path);
+  platform::RemoveFile(path);
   const std::string folder = GetFolderPart(path);
   NamesIn(folder).erase(NameIn(folder, path));
   statuses_.erase(path);
@@ -36,14 +38,14 @@ void FileLookup::Remove(const std::string& path) {
 
 void FileLookup::CreateFolderOnce(const std::string& folder) {
   if (created_.insert(folder).second)
-    CreateFolder(folder);
+    platform::CreateFolder(folder);
 }
 
 const FileLookup::Status& FileLookup::StatusOf(const std::string& path) {
   auto found = statuses_.find(path);
   if (found != statuses_.end())
     return found->second;
-  const F_Stat stat(path);
+  const platform::FileStatus stat(path);
   Status status;
   if (stat.Error() == 0) {
     status.regular = S_ISREG(stat.Mode());
@@ -58,9 +60,9 @@ FileLookup::Names& FileLookup::NamesIn(const std::string& folder) {
     return found->second;
   Names names;
   // The listing falls back to the parent of a missing folder: test first.
-  if (!folder.empty() && FolderExists(folder)) {
+  if (!folder.empty() && platform::FolderExists(folder)) {
     const std::string prefix = AddSeparator(folder);
-    for (const auto& entry : ListFolder(folder)) {
+    for (const auto& entry : platform::ListFolder(folder)) {
       if (entry.starts_with(prefix))
         names.insert(RemoveSeparator(entry.substr(prefix.size())));
     }

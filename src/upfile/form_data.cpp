@@ -5,6 +5,8 @@
 
 #include "platform/clock.h"
 #include "platform/debug_log.h"
+#include "platform/file_io.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "upfile/post_files.h"
 #include "upfile/upload_settings.h"
@@ -13,12 +15,12 @@ namespace {
 
 constexpr int kOpenWaitSeconds = 10;
 
-void Append(Bytes& body, const std::string& text) { body.insert(body.end(), text.begin(), text.end()); }
+void Append(platform::Bytes& body, const std::string& text) { body.insert(body.end(), text.begin(), text.end()); }
 
 // Reads the file straight behind the head rows so that it is held only once;
 // false unless exactly the bytes it held at opening were read.
-bool AppendWholeFile(Bytes& body, const std::string& path) {
-  FILE* file = OpenFileWait(path, "rb", kOpenWaitSeconds);
+bool AppendWholeFile(platform::Bytes& body, const std::string& path) {
+  FILE* file = platform::OpenFileWait(path, "rb", kOpenWaitSeconds);
   if (!file) {
     DbgLog("Can't open rb  " + path);
     return false;
@@ -36,9 +38,9 @@ bool AppendWholeFile(Bytes& body, const std::string& path) {
   return complete;
 }
 
-void WriteDebugCopy(const std::string& name, const Bytes& body) {
+void WriteDebugCopy(const std::string& name, const platform::Bytes& body) {
   if (GetDebugSetting().empty()) return;
-  WriteFileBytes(GetDatedTempFolder() + name + ".txt", body);
+  platform::WriteFileBytes(GetDatedTempFolder() + name + ".txt", body);
 }
 
 }  // namespace
@@ -60,16 +62,16 @@ std::string EscapeFormFileName(const std::string& name) {
   return escaped;
 }
 
-Bytes make_form_data(const std::string& path, const std::string& boundary) {
+platform::Bytes make_form_data(const std::string& path, const std::string& boundary) {
   const std::string name = GetFileName(path);
   const std::string tail = "\r\n--" + boundary + "--\r\n";
-  Bytes body;
+  platform::Bytes body;
   Append(body, "--" + boundary + "\r\n");
   Append(body, "Content-Disposition: form-data; name=\"file_img\"; filename=\"" + EscapeFormFileName(name) + "\"\r\n");
   Append(body, "Content-Type: application/octet-stream\r\n");
   Append(body, "\r\n");
   // The exact size is known only once the file is open; one reserve keeps the body in one allocation.
-  body.reserve(body.size() + static_cast<size_t>(std::max<int64_t>(F_Stat(path).Size(), 0)) + tail.size());
+  body.reserve(body.size() + static_cast<size_t>(std::max<int64_t>(platform::FileStatus(path).Size(), 0)) + tail.size());
   if (!AppendWholeFile(body, path)) return {};
   Append(body, tail);
   WriteDebugCopy(name, body);

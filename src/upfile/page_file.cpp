@@ -4,23 +4,28 @@
 #include "html/writer.h"
 #include "platform/clock.h"
 #include "platform/feedback.h"
-#include "platform/file_services.h"
+#include "platform/file_backup.h"
+#include "platform/file_status.h"
+#include "platform/folder_walk.h"
 #include "platform/folders.h"
 #include "platform/profile.h"
+#include "platform/system_places.h"
 #include "platform/text_decode.h"
 #include "upfile/thumb_finder.h"
 #include "upfile/upload_settings.h"
 
 namespace {
 
-bool IsExistingFile(const std::string& path) { return !path.empty() && FileExists(path) && !FolderExists(path); }
+bool IsExistingFile(const std::string& path) {
+  return !path.empty() && platform::FileExists(path) && !platform::FolderExists(path);
+}
 
 // The markup of "main_lnk.htm" (made when missing), or of the file that
 // "path_link_html" names when it exists; empty when none can be read.
 std::string LinkBlockText() {
   const std::string defaultFile = AddSeparator(GetSettingsFolder()) + "main_lnk.htm";
   // Without the settings folder the write would only wait out its retries.
-  if (!FileExists(defaultFile) && FolderExists(GetSettingsFolder()))
+  if (!platform::FileExists(defaultFile) && platform::FolderExists(GetSettingsFolder()))
     html::WriteTextFile(defaultFile, html::DefaultLinkBlock());
   const std::string chosen = GetPathLinkHtml();
   return ReadTextFile(IsExistingFile(chosen) ? chosen : defaultFile);
@@ -28,8 +33,8 @@ std::string LinkBlockText() {
 
 std::vector<std::string> ListPageFolder(const std::string& folder) {
   // The listing falls back to the parent of a missing folder.
-  if (!FolderExists(folder)) return {};
-  return ListFolder(folder);
+  if (!platform::FolderExists(folder)) return {};
+  return platform::ListFolder(folder);
 }
 
 // Thumbnail addresses by entry, looked up table by table in the order the page
@@ -64,7 +69,7 @@ html::PageInput ReadPageInput(const std::string& folder, const std::string& page
   html::PageInput input;
   input.pageName = pageName;
   input.listing = ListPageFolder(folder);
-  input.programPath = GetModulePath();
+  input.programPath = platform::ProgramPath();
   input.browserAddress = BrowserAddress();
   input.libraryScheme = profile.GetStr("Preference", "http___2019_10", input.libraryScheme);
   input.libraryServer = profile.GetStr("Preference", "server_2019_10", input.libraryServer);
@@ -84,6 +89,6 @@ html::PageInput ReadPageInput(const std::string& folder, const std::string& page
 bool WriteIndexPage(const std::string& folder, const std::string& pageName) {
   const std::string path = AddSeparator(folder) + pageName;
   const html::Element page = html::BuildIndexPage(ReadPageInput(folder, pageName));
-  if (FileExists(path)) BackupFile(path, true);
+  if (platform::FileExists(path)) platform::BackupFile(path, true);
   return html::SavePage(page, path);
 }

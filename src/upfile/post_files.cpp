@@ -6,6 +6,8 @@
 
 #include "net/u_agent.h"
 #include "platform/feedback.h"
+#include "platform/file_io.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "upfile/upload_session.h"
 #include "upfile/upload_settings.h"
@@ -24,8 +26,8 @@ struct AttemptOutcome {
 
 // An empty reason when the file may be sent.
 AttemptOutcome GateRefusal(const std::string& path) {
-  if (!FileExists(path)) return {false, false, "file missing", {}};
-  const int64_t size = F_Stat(path).Size();
+  if (!platform::FileExists(path)) return {false, false, "file missing", {}};
+  const int64_t size = platform::FileStatus(path).Size();
   const uint32_t limit = GetUploadSizeLimit();
   if (size >= kFourGiB || size > int64_t{limit})
     return {false, false,
@@ -85,7 +87,7 @@ AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt,
   const bool relaxCertificate = !GetSelfCertificate().empty();
   if (AttemptOutcome refusal = GateRefusal(path); !refusal.reason.empty()) return refusal;
   const std::string boundary = MakeBoundary();
-  const Bytes body = make_form_data(path, boundary);
+  const platform::Bytes body = make_form_data(path, boundary);
   if (body.empty()) return {false, false, "file could not be read whole", {}};
 
   // A fallback follows a failed connection, perhaps a blocked TLS one: no password goes out in clear then.
@@ -98,7 +100,7 @@ AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt,
 }
 
 // Folders pass the existence test but are nothing to send.
-bool IsFileToSend(const std::string& path) { return FileExists(path) && !FolderExists(path); }
+bool IsFileToSend(const std::string& path) { return platform::FileExists(path) && !platform::FolderExists(path); }
 
 void AddReason(std::string& reasons, const std::string& reason) {
   if (reasons.find(reason) != std::string::npos) return;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 #include "upfile/file_failure.h"
 #include "upfile/upload_observer.h"
 
@@ -35,7 +35,7 @@ bool post_file(const std::string& scheme, const std::string& server, const std::
 
 // The request body for one file; empty when the file cannot be read whole.
 // Writes the debug copy when the setting "Debug" is set.
-Bytes make_form_data(const std::string& path, const std::string& boundary);
+platform::Bytes make_form_data(const std::string& path, const std::string& boundary);
 
 // "-----upfile.hxx__" + the local time "%H%M%S".
 std::string MakeBoundary();

@@ -5,7 +5,9 @@
 #include <system_error>
 
 #include "platform/clock.h"
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
+#include "platform/folder_walk.h"
 #include "platform/folders.h"
 #include "upfile/upload_settings.h"
 
@@ -23,8 +25,8 @@ bool CreateFreshFolder(const std::string& path) {
 }
 
 bool MoveOver(const std::string& from, const std::string& to) {
-  if (RenameFile(from, to)) return true;
-  return CopyFileOver(from, to) && RemoveFile(from);
+  if (platform::RenameFile(from, to)) return true;
+  return platform::CopyFileOver(from, to) && platform::RemoveFile(from);
 }
 
 bool IsIndexPageName(const std::string& name) { return name == "index.htm" || name == "index.html"; }
@@ -61,12 +63,12 @@ class StagedNames {
 
 std::string MakeStagingFolder(const std::string& dayFolder) {
   const std::string base = AddSeparator(dayFolder) + platform::FormatLocalTime("%H%M%S");
-  CreateFolder(dayFolder);
+  platform::CreateFolder(dayFolder);
   constexpr int kMaxSiblings = 1000;
   for (int n = 1; n <= kMaxSiblings; ++n) {
     const std::string candidate = n == 1 ? base : base + "_" + std::to_string(n);
     if (CreateFreshFolder(candidate)) return candidate;
-    if (!FileExists(candidate)) break;   // not taken, yet not creatable: give up
+    if (!platform::FileExists(candidate)) break;   // not taken, yet not creatable: give up
   }
   return {};
 }
@@ -75,9 +77,9 @@ StagedFiles StageFiles(const std::vector<std::string>& files, const std::string&
   StagedNames names(sevenBit);
   StagedFiles staged;
   for (const std::string& file : files) {
-    if (!FileExists(file) || FolderExists(file)) continue;
+    if (!platform::FileExists(file) || platform::FolderExists(file)) continue;
     const std::string destination = AddSeparator(folder) + names.For(file);
-    if (CopyFileOver(file, destination)) staged.listedOf[destination] = file;
+    if (platform::CopyFileOver(file, destination)) staged.listedOf[destination] = file;
     else staged.failed.push_back(file);
   }
   return staged;
@@ -86,7 +88,7 @@ StagedFiles StageFiles(const std::vector<std::string>& files, const std::string&
 std::string AdoptIndexPage(const std::string& folder, const std::string& pageName) {
   const std::string target = AddSeparator(folder) + pageName;
   std::string adopted;
-  for (const std::string& entry : ListFolder(folder)) {
+  for (const std::string& entry : platform::ListFolder(folder)) {
     if (IsIndexPageName(GetFileName(entry)) && MoveOver(entry, target)) adopted = entry;
   }
   return adopted;

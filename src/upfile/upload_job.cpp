@@ -4,7 +4,8 @@
 #include <map>
 #include <system_error>
 
-#include "platform/file_services.h"
+#include "platform/file_status.h"
+#include "platform/folder_walk.h"
 #include "platform/folders.h"
 #include "upfile/del_ff.h"
 #include "upfile/page_file.h"
@@ -16,7 +17,7 @@ namespace {
 
 std::vector<std::string> FoldersBelow(const std::string& root) {
   std::vector<std::string> folders;
-  EnumerateFolders(folders, root);
+  platform::EnumerateFolders(folders, root);
   return folders;
 }
 
@@ -26,14 +27,14 @@ void RegisterDayFolder(const std::string& dayFolder) {
   const std::vector<std::string> folders = FoldersBelow(dayFolder);
   for (const std::string& folder : folders) {
     const std::string thumbs = AddSeparator(folder) + "Thumbs.db";
-    if (FileExists(thumbs)) exitList.Add(thumbs);
+    if (platform::FileExists(thumbs)) exitList.Add(thumbs);
   }
   for (const std::string& folder : folders) exitList.Add(folder);
   exitList.Add(dayFolder);
 }
 
 void RegisterFolderTree(const std::string& root) {
-  if (!FolderExists(root)) return;
+  if (!platform::FolderExists(root)) return;
   for (const std::string& folder : FoldersBelow(root)) ExitRemovalList().Add(folder);
   ExitRemovalList().Add(root);
 }
@@ -64,8 +65,10 @@ FailureCause LocalCause(const std::string& folder, int64_t needed) {
 
 std::vector<FileFailure> StagingFailures(const std::vector<std::string>& notStaged, const std::string& folder) {
   std::vector<FileFailure> failures;
-  for (const std::string& file : notStaged)
-    failures.push_back({file, LocalCause(folder, F_Stat(file).Size()), "Can't copy " + file + " to " + folder});
+  for (const std::string& file : notStaged) {
+    const int64_t size = platform::FileStatus(file).Size();
+    failures.push_back({file, LocalCause(folder, size), "Can't copy " + file + " to " + folder});
+  }
   return failures;
 }
 
@@ -121,7 +124,7 @@ UploadJobResult UploadJob(const std::vector<std::string>& files, const std::stri
     }
   }
 
-  const std::vector<std::string> entries = ListFolder(stagingFolder);
+  const std::vector<std::string> entries = platform::ListFolder(stagingFolder);
   ListedPaths listed(observer, staged.listedOf);
   PostFailure failure;
   if (!post_files(entries, "", "", "", &failure, &listed, &stop)) {

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <string>
 
-#include "platform/file_services.h"
+#include "platform/file_io.h"
 #include "upfile/upload_observer.h"
 #include "upfile/upload_target.h"
 
@@ -13,7 +13,7 @@ struct UploadRequest {
   UploadTarget target;
   std::string script;       // request target, sent unchanged
   std::string contentType;  // the one header line this request sets
-  const Bytes* body = nullptr;
+  const platform::Bytes* body = nullptr;
   bool relaxCertificate = false;
   std::string agent;
   bool credentials = false;  // a user name and password for the host may come from ~/.netrc

@@ -1,6 +1,7 @@
 #include "upfile/upload_settings.h"
 
 #include "platform/folders.h"
+#include "platform/system_places.h"
 #include "upfile/settings_file.h"
 
 namespace {
@@ -33,5 +34,5 @@ std::string BrowserAddress() { return BrowserAddressOf(GetScheme(), PageFolderAd
 
 std::string IndexPageName(const std::string& name) {
   if (!name.empty()) return name;
-  return NameTo7bit(GetUserName()) + "_index.htm";
+  return NameTo7bit(platform::UserName()) + "_index.htm";
 }

@@ -3,7 +3,7 @@
 #include "app/dialog_ids.h"
 #include "gui_support.h"
 #include "net/download_cache.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "platform/ini_file.h"
 #include "platform/profile.h"
@@ -35,7 +35,7 @@ TEST(DialogStartup, KeepsAServerThatIsSetAndAnEmptyScheme) {
 
 TEST(DialogStartup, WithoutTheSettingsFolderTheDefaultsApply) {
   CWx_pubDlg* dialog = gui::OpenDialog();
-  EXPECT_FALSE(FileExists(SettingsFilePath()));
+  EXPECT_FALSE(platform::FileExists(SettingsFilePath()));
   EXPECT_EQ(gui::EditText(*dialog), "https://" + GetServer() + "/z_Suite/upload/share/data/");
   gui::CloseDialog(dialog);
 }
@@ -45,8 +45,8 @@ TEST(DialogStartup, RunsTheUpdateCheckOnceAndOpensThePage) {
   ScopedEnv noProxy("no_proxy", std::string("*"));
   LocalHttpServer server;
   server.SetResponse(200, "<p>download page</p>");
-  Env(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
-  Env(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
+  Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
+  Profile(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
   gui::InstallOpener(0);
   CWx_pubDlg* dialog = gui::OpenDialog();
   EXPECT_EQ(server.Requests().size(), 1u);

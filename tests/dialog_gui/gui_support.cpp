@@ -54,7 +54,7 @@ WxEnvironment* const environment =
 // one that refuses, so no test reaches a server it did not start.
 void KeepUpdateCheckLocal() {
   static LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
-  Env profile(update::kProfile);
+  Profile profile(update::kProfile);
   if (profile.GetStr(update::kSection, update::kServerKey, "").empty()) {
     profile.WriteStr(update::kSection, update::kServerKey, refusing.HostPort());
   }

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
 #include "platform/folders.h"
 #include "png_maker.h"
 #include "support/page_fixture.h"
@@ -78,7 +78,7 @@ TEST(PageInBrowser, SlideShowImagesAndLinksWork) {
       << sandbox::ReadFile(fetchLog);
 
   const std::string folder = MakeSite(kLibraries);
-  CreateFolder(GetSettingsFolder());  // the link block with the site icon is made there
+  platform::CreateFolder(GetSettingsFolder());  // the link block with the site icon is made there
   const testserver::PhpServer server(sandbox::Path("site"));
   const std::string host = testserver::LocalServer(server.Port());
   page_test::SetPreference("http___2019_10", "http:");

@@ -9,6 +9,7 @@
 
 #include "platform/folders.h"
 #include "platform/profile.h"
+#include "platform/system_places.h"
 #include "program_run.h"
 #include "support/sandbox.h"
 #include "upfile/upload_settings.h"
@@ -56,7 +57,7 @@ class CliUploadTest : public ::testing::Test {
     return {{"TMPDIR", prefix + tmp + "/"}};
   }
   static std::string DataFolder() { return site_->DataFolder(); }
-  static std::string PageName() { return NameTo7bit(GetUserName()) + ".htm"; }
+  static std::string PageName() { return NameTo7bit(platform::UserName()) + ".htm"; }
   static std::string Source(const std::string& name, const std::string& content) {
     const std::string path = sandbox::Path("cli_src/" + name);
     sandbox::WriteFile(path, content);

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/folders.h"
+#include "platform/system_places.h"
 #include "program_run.h"
 #include "support/sandbox.h"
 #include "transport/post_files_servers.h"
@@ -58,7 +59,7 @@ TEST_F(PasswordUpload, TheHostsNetrcEntryOpensTheSite) {
   WriteNetrc("machine 127.0.0.1 login uploader password s3cret\n");
   const ProgramRun run = Upload("http");
   ASSERT_EQ(run.status, 0) << run.err;
-  for (const std::string& name : {std::string("a.txt"), std::string("b.txt"), NameTo7bit(GetUserName()) + ".htm"})
+  for (const std::string& name : {std::string("a.txt"), std::string("b.txt"), NameTo7bit(platform::UserName()) + ".htm"})
     EXPECT_TRUE(fs::exists(Stored(name))) << name;
 }
 

@@ -6,7 +6,8 @@
 
 #include "net/download_cache.h"
 #include "net/u_agent.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
+#include "platform/folder_walk.h"
 #include "platform/folders.h"
 #include "platform/utf.h"
 #include "support/local_http_server.h"
@@ -31,9 +32,9 @@ TEST(UrlTail, EveryFormBeginsWithTwoSlashes) {
 TEST(CachePath, CacheFolderAndItsEmptyNeighbour) {
   const std::string folder = net::CacheFolder();
   EXPECT_EQ(folder, GetTempFolder() + "z_Suite.tmp/IR_dump");
-  EXPECT_TRUE(FolderExists(folder));
-  EXPECT_TRUE(FolderExists(GetTempFolder() + "z_Suite.tmp/I_Read"));
-  EXPECT_TRUE(ListFolder(GetTempFolder() + "z_Suite.tmp/I_Read").empty());
+  EXPECT_TRUE(platform::FolderExists(folder));
+  EXPECT_TRUE(platform::FolderExists(GetTempFolder() + "z_Suite.tmp/I_Read"));
+  EXPECT_TRUE(platform::ListFolder(GetTempFolder() + "z_Suite.tmp/I_Read").empty());
 }
 
 TEST(CachePath, FolderUrlMapsToUnderscorePageInHostChain) {
@@ -41,7 +42,7 @@ TEST(CachePath, FolderUrlMapsToUnderscorePageInHostChain) {
   EXPECT_EQ(net::CacheRelativePath(url), "_//www_example_com/z_Suite/download/_.htm");
   const std::string path = net::CachePath(url);
   EXPECT_EQ(path, InCache("_/www_example_com/z_Suite/download/_.htm"));
-  EXPECT_TRUE(FolderExists(GetFolderPart(path)));
+  EXPECT_TRUE(platform::FolderExists(GetFolderPart(path)));
   // With a scheme and without the trailing slash: the same copy.
   EXPECT_EQ(net::CachePath("https://www.example.com/z_Suite/download"), path);
   EXPECT_EQ(net::CachePath("http://www.example.com/z_Suite/download/"), path);
@@ -154,8 +155,8 @@ TEST_F(FetchToCache, LargeBodyArrivesWhole) {
 TEST_F(FetchToCache, EmptyBodyGivesEmptyCopy) {
   server_.SetResponse(200, "");
   const std::string path = Fetch();
-  EXPECT_TRUE(FileExists(path));
-  EXPECT_FALSE(FileExists(path, true));
+  EXPECT_TRUE(platform::FileExists(path));
+  EXPECT_FALSE(platform::FileExists(path, true));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "net/http_get.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "support/local_http_server.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"
@@ -116,7 +116,7 @@ TEST(HttpGet, OutcomesAndLimits) {
     EXPECT_EQ(HttpGet("http:", "//" + server.HostPort() + "/", path, record.Sink(), quick), stored) << c.file;
     const std::string trace = record.error;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3)) << c.file;
-    EXPECT_EQ(FileExists(path), stored) << c.file;
+    EXPECT_EQ(platform::FileExists(path), stored) << c.file;
     if (stored) {
       EXPECT_EQ(trace, "");
       continue;
@@ -134,7 +134,7 @@ TEST(HttpGet, UnparsableUrlReturnsFalse) {
     EXPECT_FALSE(HttpGet("http:", tail, path, trace.Sink()));
     EXPECT_EQ(trace.error, std::string("Failed AfxParseURL |http:") + tail + "\n");
   }
-  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(platform::FileExists(path));
 }
 
 // HTTPS downloads verify the server's certificate.
@@ -146,7 +146,7 @@ TEST(HttpGet, SelfSignedCertificateBringsNoCopy) {
   TraceRecord record;
   EXPECT_FALSE(HttpGet("https:", "//127.0.0.1:" + std::to_string(server.Port()) + "/", path, record.Sink()));
   const std::string trace = record.error;
-  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(platform::FileExists(path));
   EXPECT_NE(trace.find("certificate"), std::string::npos) << trace;
 }
 

@@ -4,7 +4,8 @@
 #include <filesystem>
 
 #include "net/move_aside.h"
-#include "platform/file_services.h"
+#include "platform/file_status.h"
+#include "platform/folder_walk.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -25,7 +26,7 @@ TEST(MoveAside, NumbersCountUpFromZero) {
     sandbox::WriteFile(path, body);
     MoveAside(path);
   }
-  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(platform::FileExists(path));
   EXPECT_EQ(sandbox::ReadFile(folder + "_.000.htm"), "first");
   EXPECT_EQ(sandbox::ReadFile(folder + "_.001.htm"), "second");
   EXPECT_EQ(sandbox::ReadFile(folder + "_.002.htm"), "third");
@@ -43,7 +44,7 @@ TEST(MoveAside, EmptyFilesMoveTooAndMissingOnesDoNot) {
   EXPECT_EQ(MoveAside(path), "");
   sandbox::WriteFile(path, "");
   EXPECT_EQ(MoveAside(path), folder + "page.000.htm");
-  EXPECT_TRUE(FileExists(folder + "page.000.htm"));
+  EXPECT_TRUE(platform::FileExists(folder + "page.000.htm"));
   // A gap is filled first.
   sandbox::WriteFile(folder + "page.002.htm", "x");
   sandbox::WriteFile(path, "y");
@@ -65,8 +66,8 @@ TEST(MoveAside, AllNamesTakenReplacesTheOldestCopy) {
   EXPECT_EQ(MoveAside(path), NumberedName(path, 417));
   EXPECT_EQ(sandbox::ReadFile(NumberedName(path, 417)), "newest");
   EXPECT_EQ(sandbox::ReadFile(NumberedName(path, 0)), "0");
-  EXPECT_FALSE(FileExists(path));
-  EXPECT_EQ(ListFolder(folder).size(), 1000u);
+  EXPECT_FALSE(platform::FileExists(path));
+  EXPECT_EQ(platform::ListFolder(folder).size(), 1000u);
 }
 
 }  // namespace

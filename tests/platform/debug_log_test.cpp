@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "platform/debug_log.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
+#include "platform/system_places.h"
 #include "platform/text_decode.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
@@ -41,11 +43,11 @@ TEST_F(DebugLog, EachHourStartsAFileWithMarkAndHeaderAndLineBreaksBecomeTabs) {
   EXPECT_EQ(raw.substr(0, 2), "\xFF\xFE");
   const std::string text = ReadTextFile(LogFolder() + "/0912_16.txt");
   const std::string stamp = "2022/09/12 16:26:40\t";
-  const std::string header = stamp + GetUserName() + "\t\t" + GetTempFolder() + "\t\t";
+  const std::string header = stamp + platform::UserName() + "\t\t" + GetTempFolder() + "\t\t";
   EXPECT_EQ(text.substr(0, header.size()), header);
   const size_t firstEnd = text.find("\r\n");
   ASSERT_NE(firstEnd, std::string::npos);
-  EXPECT_EQ(text.substr(firstEnd - 2 - GetModulePath().size(), GetModulePath().size() + 4), GetModulePath() + "\t\t\r\n");
+  EXPECT_EQ(text.substr(firstEnd - 2 - platform::ProgramPath().size(), platform::ProgramPath().size() + 4), platform::ProgramPath() + "\t\t\r\n");
   EXPECT_EQ(text.substr(firstEnd + 2),
             stamp + "test_platform\tfirst\r\n" + stamp + "test_platform\tsecond\ta\t\tb\tc 日本\r\n");
 
@@ -70,15 +72,15 @@ TEST_F(DebugLog, CleanUpOnceSparesReadOnlyAndRecentFiles) {
 
   DbgDumper dumper;
   EXPECT_TRUE(dumper.Dump({'a', 0}));
-  EXPECT_FALSE(FileExists(old));
-  EXPECT_FALSE(FileExists(oldInBase));
-  EXPECT_TRUE(FileExists(locked));
-  EXPECT_TRUE(FileExists(recent));
+  EXPECT_FALSE(platform::FileExists(old));
+  EXPECT_FALSE(platform::FileExists(oldInBase));
+  EXPECT_TRUE(platform::FileExists(locked));
+  EXPECT_TRUE(platform::FileExists(recent));
 
   sandbox::WriteFile(old, "x");
   SetModified(old, kSeptember12At16 - 11 * kDay);
   EXPECT_TRUE(dumper.Dump({'b', 0}));
-  EXPECT_TRUE(FileExists(old));
+  EXPECT_TRUE(platform::FileExists(old));
   ::chmod(locked.c_str(), 0644);
 }
 

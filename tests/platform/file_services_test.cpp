@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/file_services.h"
+#include "platform/file_io.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"
 
 namespace {
 
-Bytes AsBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+platform::Bytes AsBytes(const std::string& text) { return platform::Bytes(text.begin(), text.end()); }
 
 }  // namespace
 
@@ -17,46 +19,46 @@ TEST(FileServices, EmptyFilesAndFoldersInExistenceTests) {
   const std::string full = sandbox::Path("full.txt");
   sandbox::WriteFile(empty, "");
   sandbox::WriteFile(full, "x");
-  EXPECT_TRUE(FileExists(empty));
-  EXPECT_FALSE(FileExists(empty, true));
-  EXPECT_TRUE(FileExists(full, true));
-  EXPECT_FALSE(FileExists(sandbox::Path("missing")));
-  EXPECT_TRUE(FolderExists(sandbox::Root()));
-  EXPECT_FALSE(FolderExists(full));
-  EXPECT_FALSE(FolderExists(sandbox::Path("missing")));
-  EXPECT_FALSE(FolderExists("/" + full));   // "//" begins a local path here
+  EXPECT_TRUE(platform::FileExists(empty));
+  EXPECT_FALSE(platform::FileExists(empty, true));
+  EXPECT_TRUE(platform::FileExists(full, true));
+  EXPECT_FALSE(platform::FileExists(sandbox::Path("missing")));
+  EXPECT_TRUE(platform::FolderExists(sandbox::Root()));
+  EXPECT_FALSE(platform::FolderExists(full));
+  EXPECT_FALSE(platform::FolderExists(sandbox::Path("missing")));
+  EXPECT_FALSE(platform::FolderExists("/" + full));   // "//" begins a local path here
 }
 
 TEST(FileServices, StatusRecordsSizeTypeAndError) {
   sandbox::WriteFile(sandbox::Path("five"), "12345");
-  EXPECT_EQ(F_Stat(sandbox::Path("five")).Size(), 5);
-  EXPECT_TRUE(F_Stat(sandbox::Root()).IsFolder());
-  const F_Stat missing(sandbox::Path("missing"));
+  EXPECT_EQ(platform::FileStatus(sandbox::Path("five")).Size(), 5);
+  EXPECT_TRUE(platform::FileStatus(sandbox::Root()).IsFolder());
+  const platform::FileStatus missing(sandbox::Path("missing"));
   EXPECT_EQ(missing.Error(), ENOENT);
   EXPECT_EQ(missing.Mode(), 0u);
 }
 
 TEST(FileServices, CreateFolderBuildsTheMissingLevelsOfAChain) {
   sandbox::MakeDirs(sandbox::Path("one"));
-  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two/a\\b/")));
-  EXPECT_TRUE(FolderExists(sandbox::Path("one/two")));
-  EXPECT_TRUE(FolderExists(sandbox::Path("one/two/a\\b")));
-  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two/a\\b")));
+  EXPECT_TRUE(platform::CreateFolder(sandbox::Path("one/two/a\\b/")));
+  EXPECT_TRUE(platform::FolderExists(sandbox::Path("one/two")));
+  EXPECT_TRUE(platform::FolderExists(sandbox::Path("one/two/a\\b")));
+  EXPECT_TRUE(platform::CreateFolder(sandbox::Path("one/two/a\\b")));
   sandbox::WriteFile(sandbox::Path("plain"), "p");
-  EXPECT_FALSE(CreateFolder(sandbox::Path("plain/sub/deeper")));
-  EXPECT_FALSE(FolderExists(sandbox::Path("plain/sub")));
+  EXPECT_FALSE(platform::CreateFolder(sandbox::Path("plain/sub/deeper")));
+  EXPECT_FALSE(platform::FolderExists(sandbox::Path("plain/sub")));
   EXPECT_NE(DebugLogText().find("\tCan't create " + sandbox::Path("plain") + "\r\n"), std::string::npos);
 }
 
 TEST(FileServices, OpenFileWaitTriesEvery100msForTheGivenSeconds) {
   ManualClock clock;
   const std::string missing = sandbox::Path("nowhere/file");
-  EXPECT_EQ(OpenFileWait(missing, "rb", 0), nullptr);
+  EXPECT_EQ(platform::OpenFileWait(missing, "rb", 0), nullptr);
   EXPECT_TRUE(clock.Sleeps().empty());
-  EXPECT_EQ(OpenFileWait(missing, "rb", 2), nullptr);
+  EXPECT_EQ(platform::OpenFileWait(missing, "rb", 2), nullptr);
   EXPECT_EQ(clock.Sleeps(), std::vector<unsigned>(19, 100));
   sandbox::WriteFile(sandbox::Path("here"), "h");
-  FILE* file = OpenFileWait(sandbox::Path("here"), "rb", 2);
+  FILE* file = platform::OpenFileWait(sandbox::Path("here"), "rb", 2);
   ASSERT_NE(file, nullptr);
   std::fclose(file);
   EXPECT_EQ(clock.Sleeps().size(), 19u);
@@ -64,18 +66,18 @@ TEST(FileServices, OpenFileWaitTriesEvery100msForTheGivenSeconds) {
 
 TEST(FileServices, WriteAndReadRoundTripIncludingEmptyFiles) {
   const std::string path = sandbox::Path("data.bin");
-  const Bytes data{0, 1, 0xFF, '\r', '\n', 0};
-  EXPECT_TRUE(WriteFileBytes(path, data));
-  EXPECT_EQ(ReadFileBytes(path), data);
-  EXPECT_TRUE(WriteFileBytes(path, {}));
-  EXPECT_TRUE(FileExists(path));
-  EXPECT_EQ(F_Stat(path).Size(), 0);
-  EXPECT_TRUE(ReadFileBytes(path).empty());
+  const platform::Bytes data{0, 1, 0xFF, '\r', '\n', 0};
+  EXPECT_TRUE(platform::WriteFileBytes(path, data));
+  EXPECT_EQ(platform::ReadFileBytes(path), data);
+  EXPECT_TRUE(platform::WriteFileBytes(path, {}));
+  EXPECT_TRUE(platform::FileExists(path));
+  EXPECT_EQ(platform::FileStatus(path).Size(), 0);
+  EXPECT_TRUE(platform::ReadFileBytes(path).empty());
 }
 
 TEST(FileServices, ReadReturnsWhatTheFileHoldsNotWhatItsStatusSaid) {
   // Files of /proc report size 0 yet have content: the read must not trust the size.
-  const Bytes bytes = ReadFileBytes("/proc/self/status");
+  const platform::Bytes bytes = platform::ReadFileBytes("/proc/self/status");
   ASSERT_FALSE(bytes.empty());
   EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "Name:");
   EXPECT_EQ(bytes.back(), '\n');
@@ -83,12 +85,12 @@ TEST(FileServices, ReadReturnsWhatTheFileHoldsNotWhatItsStatusSaid) {
 
 TEST(FileServices, FailedReadsAndWritesAreReportedAndLogged) {
   ManualClock clock;
-  EXPECT_TRUE(ReadFileBytes(sandbox::Path("missing")).empty());
+  EXPECT_TRUE(platform::ReadFileBytes(sandbox::Path("missing")).empty());
   EXPECT_EQ(clock.Sleeps().size(), 99u);
   EXPECT_NE(DebugLogText().find("\tCan't open rb  " + sandbox::Path("missing") + "\r\n"), std::string::npos);
-  EXPECT_FALSE(WriteFileBytes("/dev/full", AsBytes("lost")));  // a full disk is no success
+  EXPECT_FALSE(platform::WriteFileBytes("/dev/full", AsBytes("lost")));  // a full disk is no success
   // /dev/null takes every byte and always reports size 0.
-  EXPECT_FALSE(WriteFileBytes("/dev/null", AsBytes("gone")));
+  EXPECT_FALSE(platform::WriteFileBytes("/dev/null", AsBytes("gone")));
   EXPECT_EQ(clock.Sleeps().size(), 99u + 11u);
 }
 
@@ -97,17 +99,17 @@ TEST(FileServices, CopyRenameAndRemove) {
   const std::string b = sandbox::Path("b.txt");
   sandbox::WriteFile(a, "new");
   sandbox::WriteFile(b, "old and longer");
-  EXPECT_TRUE(CopyFileOver(a, b));
+  EXPECT_TRUE(platform::CopyFileOver(a, b));
   EXPECT_EQ(sandbox::ReadFile(b), "new");
   const std::string fifo = sandbox::Path("fifo");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(CopyFileOver(a, fifo));   // only a regular file is replaced
-  EXPECT_FALSE(F_Stat(fifo).IsRegularFile());
-  EXPECT_TRUE(RenameFile(b, sandbox::Path("c.txt")));
-  EXPECT_FALSE(FileExists(b));
-  EXPECT_TRUE(RemoveFile(sandbox::Path("c.txt")));
+  EXPECT_FALSE(platform::CopyFileOver(a, fifo));   // only a regular file is replaced
+  EXPECT_FALSE(platform::FileStatus(fifo).IsRegularFile());
+  EXPECT_TRUE(platform::RenameFile(b, sandbox::Path("c.txt")));
+  EXPECT_FALSE(platform::FileExists(b));
+  EXPECT_TRUE(platform::RemoveFile(sandbox::Path("c.txt")));
   sandbox::MakeDirs(sandbox::Path("outer/inner"));
-  EXPECT_FALSE(RemoveFolder(sandbox::Path("outer")));
-  EXPECT_TRUE(RemoveFolder(sandbox::Path("outer/inner")));
-  EXPECT_TRUE(RemoveFolder(sandbox::Path("outer")));
+  EXPECT_FALSE(platform::RemoveFolder(sandbox::Path("outer")));
+  EXPECT_TRUE(platform::RemoveFolder(sandbox::Path("outer/inner")));
+  EXPECT_TRUE(platform::RemoveFolder(sandbox::Path("outer")));
 }

@@ -4,8 +4,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
+#include "platform/system_places.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -21,9 +22,9 @@ std::string PrivateName() { return "wx_pub-" + std::to_string(::geteuid()); }
 TEST(Folders, TemporaryFolderRules) {
   EXPECT_EQ(GetTempFolder(), sandbox::Path("tmp/" + PrivateName() + "/"));
   EXPECT_EQ(fs::status(GetTempFolder()).permissions(), fs::perms::owner_all);
-  EXPECT_FALSE(FolderExists(GetProgramTempFolder()));
+  EXPECT_FALSE(platform::FolderExists(GetProgramTempFolder()));
   EXPECT_EQ(GetTempWorkFolder(), GetTempFolder() + "z_Suite.tmp/wx_pub/");
-  EXPECT_TRUE(FolderExists(GetProgramTempFolder()));
+  EXPECT_TRUE(platform::FolderExists(GetProgramTempFolder()));
   {
     ScopedEnv lower("TMPDIR", sandbox::Path("c/windows/temp/"));
     EXPECT_EQ(GetProgramTempFolder(), sandbox::Path("documents/Temp/Temp/z_Suite.tmp/wx_pub/"));
@@ -63,8 +64,8 @@ TEST(Folders, WorkFolderFallsBackBelowCommonDocumentsWhenItCannotBeCreated) {
   ScopedEnv tmpdir("TMPDIR", sandbox::Path("blocked/"));
   ScopedEnv home("HOME", sandbox::Path("blocked"));
   const std::string work = GetTempWorkFolder();
-  EXPECT_EQ(work, sandbox::Path("documents/Temp/Temp/z_Suite.tmp/") + GetFileStem(GetModulePath()) + "/");
-  EXPECT_TRUE(FolderExists(work));
+  EXPECT_EQ(work, sandbox::Path("documents/Temp/Temp/z_Suite.tmp/") + GetFileStem(platform::ProgramPath()) + "/");
+  EXPECT_TRUE(platform::FolderExists(work));
 }
 
 TEST(Folders, DatedFolderCarriesTheLocalDateInEightDigits) {
@@ -73,23 +74,23 @@ TEST(Folders, DatedFolderCarriesTheLocalDateInEightDigits) {
   clock.SetNow(1663000000);  // 2022-09-12 16:26:40 UTC
   const std::string dated = GetDatedTempFolder();
   EXPECT_EQ(dated, GetTempFolder() + "z_Suite.tmp/wx_pub/20220912/");
-  EXPECT_TRUE(FolderExists(dated));
+  EXPECT_TRUE(platform::FolderExists(dated));
   EXPECT_EQ(MakeDatedFolder(sandbox::Path("base")), sandbox::Path("base/20220912"));
-  EXPECT_TRUE(FolderExists(sandbox::Path("base/20220912")));
+  EXPECT_TRUE(platform::FolderExists(sandbox::Path("base/20220912")));
 }
 
 TEST(Folders, SuiteAndSettingsFoldersFollowCommonDocuments) {
   ScopedEnv documents("Z_SUITE_COMMON_DOCUMENTS", sandbox::Path("shared//docs/"));
-  EXPECT_EQ(GetSpecialFolder(CSIDL_COMMON_DOCUMENTS), sandbox::Path("shared//docs"));
+  EXPECT_EQ(platform::CommonDocumentsFolder(), sandbox::Path("shared//docs"));
   EXPECT_EQ(GetSuiteFolder(), NormalizePath(sandbox::Path("shared/docs/Temp/z_Suite")));
   EXPECT_EQ(GetSettingsFolder(), NormalizePath(sandbox::Path("shared/docs/Temp/z_Suite/_Setting")));
 }
 
 TEST(Folders, CommonDocumentsFallsBackToTheUsersDocuments) {
   ScopedEnv none("Z_SUITE_COMMON_DOCUMENTS", std::nullopt);
-  EXPECT_EQ(GetSpecialFolder(CSIDL_COMMON_DOCUMENTS), sandbox::Path("home/Documents"));
+  EXPECT_EQ(platform::CommonDocumentsFolder(), sandbox::Path("home/Documents"));
   sandbox::WriteFile(sandbox::Path("config/user-dirs.dirs"), "# made up\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
-  EXPECT_EQ(GetSpecialFolder(CSIDL_COMMON_DOCUMENTS), sandbox::Path("home/Dokumente"));
+  EXPECT_EQ(platform::CommonDocumentsFolder(), sandbox::Path("home/Dokumente"));
   ScopedEnv direct("XDG_DOCUMENTS_DIR", sandbox::Path("direct/"));
-  EXPECT_EQ(GetSpecialFolder(CSIDL_COMMON_DOCUMENTS), sandbox::Path("direct"));
+  EXPECT_EQ(platform::CommonDocumentsFolder(), sandbox::Path("direct"));
 }

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "platform/profile_location.h"
 #include "platform/registry.h"
 #include "platform/text_decode.h"
@@ -27,7 +27,7 @@ std::string FileText(const Profile& profile) { return ReadTextFile(profile.GetPa
 
 TEST(ProfileLocation, NamesResolveIntoTheSharedFolderUnlessOverridden) {
   EXPECT_EQ(GetProfileFolder(), ProfileFolder());
-  EXPECT_TRUE(FolderExists(ProfileFolder()));
+  EXPECT_TRUE(platform::FolderExists(ProfileFolder()));
   EXPECT_EQ(Profile("abc").GetPath(), ProfileFolder() + "/abc.ini");
   EXPECT_EQ(Profile("x.INI").GetPath(), ProfileFolder() + "/x.INI");
   EXPECT_EQ(Profile().GetPath(), ProfileFolder() + "/z_Suite.ini");
@@ -49,43 +49,6 @@ TEST(ProfileLocation, NamesResolveIntoTheSharedFolderUnlessOverridden) {
   EXPECT_EQ(GetProfileFolder(), ProfileFolder());
 }
 
-TEST(ProfileStoredForms, TypedValuesAsText) {
-  Profile profile(MakeProfile("forms", ""));
-  EXPECT_EQ(profile.WriteRect("Position", "rect", {1, 2, 30, 40}), 1);
-  EXPECT_EQ(profile.WritePoint("Position", "point", {-5, 7}), 1);
-  EXPECT_EQ(profile.WriteDouble("Position", "double", 0.125), 1);
-  EXPECT_EQ(profile.WriteInt64("Position", "big", -9000000000LL), 1);
-  EXPECT_EQ(profile.WriteFloat("Position", "float", 1.1), 1);
-  EXPECT_EQ(profile.WriteRectLTRB("Position", "frame", {-1, 0, 800, 600}), 1);
-  EXPECT_EQ(profile.WritePointXY("Position", "at", {3, -4}), 1);
-
-  const std::string text = FileText(profile);
-  for (const char* line :
-       {"rect=000000001 000000002 000000030 000000040\r\n", "point=-00000005 000000007\r\n", "double=0.125\r\n",
-        "big=-9000000000\r\n", "float_Flt_=1.1000000000000000888\r\n", "float=1.1\r\n", "frame_LTRB=-1 0 800 600\r\n",
-        "frame=-00000001 000000000 000000800 000000600\r\n", "at_L_XY=3 -4\r\n", "at=000000003 -00000004\r\n"}) {
-    EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
-  }
-
-  EXPECT_EQ(profile.GetRect("Position", "rect", {}), (ProfileRect{1, 2, 30, 40}));
-  EXPECT_EQ(profile.GetPoint("position", "POINT", {}), (ProfilePoint{-5, 7}));
-  EXPECT_EQ(profile.GetDouble("Position", "double", 0), 0.125);
-  EXPECT_EQ(profile.GetInt64("Position", "big", 0), -9000000000LL);
-  EXPECT_DOUBLE_EQ(profile.GetFloat("Position", "float", 0), 1.1);
-  EXPECT_EQ(profile.GetRectLTRB("Position", "frame", {}), (ProfileRect{-1, 0, 800, 600}));
-  EXPECT_EQ(profile.GetPointXY("Position", "at", {}), (ProfilePoint{3, -4}));
-
-  // Defaults and text a person might have typed.
-  ASSERT_EQ(profile.WriteStr("s", "short", "12 34"), 1);
-  ASSERT_EQ(profile.WriteStr("s", "spaced", "  5   6  "), 1);
-  ASSERT_EQ(profile.WriteStr("s", "words", "abc"), 1);
-  EXPECT_EQ(profile.GetDouble("s", "missing", 0.5), 0.5);
-  EXPECT_EQ(profile.GetDouble("s", "words", 0.5), 0);
-  EXPECT_EQ(profile.GetRect("s", "short", {1, 2, 3, 4}), (ProfileRect{12, 34, 3, 4}));
-  EXPECT_EQ(profile.GetPoint("s", "spaced", {}), (ProfilePoint{5, 6}));
-  EXPECT_EQ(profile.GetInt64("s", "missing", 1LL << 40), 1LL << 40);
-}
-
 TEST(ProfileSwitches, WriteBackRecordsEveryKeyRead) {
   Profile plain(MakeProfile("plain", "[Debug]\r\nWrite=0\r\n"));
   EXPECT_EQ(plain.GetInt("Preference", "tbl_cols", 5), 5);
@@ -93,9 +56,8 @@ TEST(ProfileSwitches, WriteBackRecordsEveryKeyRead) {
   Profile recording(MakeProfile("recording", "[Debug]\r\nWrite=1\r\n"));
   EXPECT_EQ(recording.GetInt("Preference", "tbl_cols", 5), 5);
   EXPECT_EQ(recording.GetStr("Preference", "css", "a.css"), "a.css");
-  EXPECT_EQ(recording.GetFloat("Preference", "zoom", 0.5), 0.5);
   const std::string text = FileText(recording);
-  for (const char* line : {"tbl_cols=5\r\n", "css=a.css\r\n", "zoom_Flt_=0.5\r\n", "zoom=0.5\r\n"}) {
+  for (const char* line : {"tbl_cols=5\r\n", "css=a.css\r\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
   }
 }
@@ -107,16 +69,6 @@ TEST(ProfileSwitches, TraceLogsEveryRead) {
   const std::string log = DebugLogText();
   EXPECT_NE(log.find("GetStr\t " + traced.GetPath() + "\t s\t k\t d\t v"), std::string::npos) << log;
   EXPECT_NE(log.find("GetInt\t " + traced.GetPath() + "\t s\t n\t 4\t 4"), std::string::npos) << log;
-}
-
-TEST(ProfileSwitches, WriteIfAbsentSeesOnlyTheFile) {
-  Profile profile(MakeProfile("absent", "[Debug]\r\nWrite=1\r\n[s]\r\nhere=old\r\nempty=\r\n"));
-  EXPECT_EQ(profile.WriteStrIfAbsent("s", "here", "new"), 0);
-  EXPECT_EQ(profile.WriteStrIfAbsent("s", "new", "value"), 1);
-  EXPECT_EQ(profile.WriteIntIfAbsent("s", "count", 3), 1);
-  EXPECT_EQ(profile.WriteIntIfAbsent("s", "empty", 8), 1);  // the int reader takes an empty value for none
-  EXPECT_EQ(profile.GetStr("s", "here", ""), "old");
-  EXPECT_EQ(profile.GetInt("s", "empty", 0), 8);
 }
 
 TEST(ProfileReads, TextIsCutAfter9999Units) {
@@ -132,25 +84,17 @@ TEST(ProfileReads, TextIsCutAfter9999Units) {
 TEST(ProfileReads, CacheServesTheDefaultProfileOnly) {
   const std::string path = ProfileFolder() + "/z_Suite.ini";
   sandbox::WriteFile(path, "[Debug\\2009_09]\r\nUseProfileCache=1\r\n[s]\r\nk=first\r\n");
-  Profile::ClearCache();
   Profile cached;
   Profile other(sandbox::Path("documents/Temp/z_Suite_Setting/z_Suite_copy"));
   sandbox::WriteFile(other.GetPath(), sandbox::ReadFile(path));
   EXPECT_EQ(cached.GetStr("s", "k", ""), "first");
   EXPECT_EQ(other.GetStr("s", "k", ""), "first");
 
-  const uint64_t reads = Profile::ReadCount();
   sandbox::WriteFile(path, "[s]\r\nk=changed\r\n");
   sandbox::WriteFile(other.GetPath(), "[s]\r\nk=changed\r\n");
   EXPECT_EQ(cached.GetStr("S", "K", ""), "first");
   EXPECT_EQ(other.GetStr("s", "k", ""), "changed");
-  EXPECT_EQ(Profile::ReadCount(), reads + 2);
-
-  Profile::ClearCache();
-  sandbox::WriteFile(path, "[s]\r\nk=after clear\r\n");
-  EXPECT_EQ(cached.GetStr("s", "k", ""), "after clear");
   std::filesystem::remove(path);
-  Profile::ClearCache();
 }
 
 TEST(ProfileFile, RewrittenOnceAsUtf16WithANote) {
@@ -176,14 +120,6 @@ TEST(ProfileFile, RewrittenOnceAsUtf16WithANote) {
   Profile kept(MakeProfile("zero", zero));
   EXPECT_EQ(sandbox::ReadFile(kept.GetPath()), zero);
   EXPECT_EQ(kept.GetStr("s", "k", ""), "v");
-}
-
-TEST(ProfileEnv, KeepsItsFilePathInTheRegistry) {
-  Env env(MakeProfile("env", ""));
-  EXPECT_EQ(env.GetFilePath("none"), "none");
-  EXPECT_EQ(env.WriteFilePath("/srv/site/index.htm"), 1);
-  EXPECT_EQ(Env().GetFilePath(), "/srv/site/index.htm");
-  EXPECT_EQ(RegAccess("Software\\z_Suite\\z_Suite\\Env").GetStr("FilePath", ""), "/srv/site/index.htm");
 }
 
 }  // namespace

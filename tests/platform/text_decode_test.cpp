@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "platform/cp932.h"
+#include "platform/file_io.h"
 #include "platform/text_decode.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"
 
 namespace {
 
-Bytes B(const std::string& text) { return Bytes(text.begin(), text.end()); }
+platform::Bytes B(const std::string& text) { return platform::Bytes(text.begin(), text.end()); }
 
 // Detection result together with the rewritten buffer.
 std::pair<int, std::string> Detect(const std::string& text) {
-  Bytes bytes = B(text);
+  platform::Bytes bytes = B(text);
   const int code = DetectEncoding(bytes);
   return {code, std::string(bytes.begin(), bytes.end())};
 }

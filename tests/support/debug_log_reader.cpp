@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "platform/debug_log.h"
+#include "platform/folder_walk.h"
 #include "platform/text_decode.h"
 
 std::string DebugLogText() {
-  std::vector<std::string> files = ListFolder(DbgLogBaseFolder() + "/WC/");
+  std::vector<std::string> files = platform::ListFolder(DbgLogBaseFolder() + "/WC/");
   std::sort(files.begin(), files.end());
   std::string text;
   for (const std::string& file : files) text += ReadTextFile(file);

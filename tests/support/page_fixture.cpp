@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/time.h>
 
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
 #include "platform/folders.h"
 #include "platform/profile.h"
 #include "support/sandbox.h"
@@ -38,7 +38,7 @@ void SetModifiedTime(const std::string& path, int64_t seconds) {
 
 std::string MakeStagingFolder() {
   const std::string folder = GetProgramTempFolder() + "20261206/194905";
-  EXPECT_TRUE(CreateFolder(folder));
+  EXPECT_TRUE(platform::CreateFolder(folder));
   return folder;
 }
 

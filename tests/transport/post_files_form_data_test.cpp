@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/file_io.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "support/sandbox.h"
 #include "upfile/post_files.h"
@@ -10,7 +12,7 @@
 
 namespace {
 
-std::string AsText(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+std::string AsText(const platform::Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 std::string ExpectedBody(const std::string& filename, const std::string& content, const std::string& boundary) {
   return "--" + boundary + "\r\n" + "Content-Disposition: form-data; name=\"file_img\"; filename=\"" + filename +
@@ -59,12 +61,12 @@ TEST(PostFilesFormData, DebugSettingKeepsACopyOfEveryBody) {
   const std::string copy = GetDatedTempFolder() + "debugged.txt.txt";
   sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nDebug=\n");
   make_form_data(path, "B1");
-  EXPECT_FALSE(FileExists(copy));
+  EXPECT_FALSE(platform::FileExists(copy));
 
   sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nDebug=yes\n");
   make_form_data(path, "B1");
   sandbox::WriteFile(path, "changed content");
-  const Bytes body = make_form_data(path, "B2");
+  const platform::Bytes body = make_form_data(path, "B2");
   EXPECT_EQ(sandbox::ReadFile(copy), AsText(body));
   EXPECT_EQ(sandbox::ReadFile(copy), ExpectedBody("debugged.txt", "changed content", "B2"));
   sandbox::WriteFile(SettingsFilePath(), "");

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "platform/folders.h"
+#include "platform/system_places.h"
 
 namespace {
 
@@ -68,10 +69,10 @@ TEST(UAgent, NumberTexts) {
 
 TEST(UAgent, RunningProgramNamesItselfAndItsUser) {
   const std::string upload = upload_agent();
-  const std::string fileName = GetFileName(GetModulePath());
+  const std::string fileName = GetFileName(platform::ProgramPath());
   EXPECT_EQ(upload.rfind(std::string(WXPUB_PROGRAM_NAME) + " Linux ", 0), 0u) << upload;
   EXPECT_NE(upload.find(" (" + fileName + ")  Ver."), std::string::npos) << upload;
-  EXPECT_EQ(upload.substr(upload.size() - GetUserName().size()), GetUserName());
+  EXPECT_EQ(upload.substr(upload.size() - platform::UserName().size()), platform::UserName());
   const std::string download = u_agent();
   EXPECT_NE(download.find("(" + fileName + ") Ver." WXPUB_VERSION " "), std::string::npos) << download;
   EXPECT_EQ(u_agent(), download);

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/folders.h"
+#include "platform/system_places.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -15,44 +15,31 @@ namespace {
 constexpr const char* kNoValue = "_____________________";
 
 TEST(VersionInfo, OwnProgramFileCarriesTheBuildValues) {
-  FVersion wide(GetModulePath());
-  EXPECT_EQ(wide.GetOriginalFilename(), WXPUB_PROGRAM_NAME);
-  EXPECT_EQ(wide.GetFileVersion(), WXPUB_VERSION);
-  EXPECT_EQ(wide.GetProductVersion(), WXPUB_VERSION);
-  EXPECT_FALSE(wide.GetLegalCopyright().empty());
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(wide.GetCompanyName(), "");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "::VerQueryValue ...   \\StringFileInfo\\041104b0\\CompanyName\n");
-
-  const FileVer reader(GetModulePath());
-  EXPECT_FALSE(reader.IsError());
-  EXPECT_EQ(reader.GetOriginalFilename(), WXPUB_PROGRAM_NAME);
-  EXPECT_EQ(reader.GetFileVersion(), WXPUB_VERSION);
-  EXPECT_EQ(reader.GetCompanyName(), kNoValue);
+  const platform::VersionInfo version(platform::ProgramPath());
+  EXPECT_EQ(version.OriginalFilename(), WXPUB_PROGRAM_NAME);
+  EXPECT_EQ(version.FileVersion(), WXPUB_VERSION);
+  EXPECT_EQ(version.Value("ProductVersion"), WXPUB_VERSION);
+  EXPECT_FALSE(version.LegalCopyright().empty());
+  EXPECT_EQ(version.Find("CompanyName"), std::nullopt);
+  EXPECT_EQ(version.Value("CompanyName"), kNoValue);
 }
 
 TEST(VersionInfo, LinkToTheProgramReadsLikeTheProgram) {
   const std::string link = sandbox::Path("version/renamed_tool");
   sandbox::MakeDirs(sandbox::Path("version"));
-  std::filesystem::create_symlink(GetModulePath(), link);
-  EXPECT_EQ(FileVer(link).GetOriginalFilename(), WXPUB_PROGRAM_NAME);
+  std::filesystem::create_symlink(platform::ProgramPath(), link);
+  EXPECT_EQ(platform::VersionInfo(link).OriginalFilename(), WXPUB_PROGRAM_NAME);
 }
 
 TEST(VersionInfo, FileWithoutValues) {
   const std::string other = sandbox::Path("version/plain.txt");
   sandbox::WriteFile(other, "text");
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(FVersion(other).GetFileVersion(), "");
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("::GetFileVersionInfoSize ... 0\n"), std::string::npos);
+  const platform::VersionInfo plain(other);
+  EXPECT_EQ(plain.Find("FileVersion"), std::nullopt);
+  EXPECT_EQ(plain.FileVersion(), kNoValue);
 
-  const FileVer plain(other);
-  EXPECT_EQ(plain.GetFileVersion(), kNoValue);
-  EXPECT_FALSE(plain.IsError());
-
-  const FileVer missing(sandbox::Path("version/none.exe"));
-  EXPECT_EQ(missing.GetOriginalFilename(), "FileIsNothing");
-  EXPECT_TRUE(missing.IsError());
-  EXPECT_EQ(FileVer("").GetProductVersion(), "FileNameIsEmpty");
+  EXPECT_EQ(platform::VersionInfo(sandbox::Path("version/none.exe")).OriginalFilename(), "FileIsNothing");
+  EXPECT_EQ(platform::VersionInfo("").Value("ProductVersion"), "FileNameIsEmpty");
 }
 
 TEST(VersionInfo, WhichSearchesThePath) {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/file_services.h"
+#include "platform/folder_walk.h"
 #include "platform/folders.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -17,7 +17,7 @@ using namespace update;
 
 // The comparison files written so far, by their end ("o.htm", "n.htm", "_.txt").
 std::vector<std::string> ComparisonFiles(const std::string& end) {
-  return FilterFiles(ListFolder(GetDatedTempFolder()), "*" + end);
+  return platform::FilterFiles(platform::ListFolder(GetDatedTempFolder()), "*" + end);
 }
 
 TEST(SamePage, SchemeOfLinksAndEmptyLinesDoNotCount) {

@@ -3,7 +3,8 @@
 
 #include "net/download_cache.h"
 #include "net/move_aside.h"
-#include "platform/file_services.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "platform/profile.h"
 #include "support/local_http_server.h"
@@ -21,11 +22,11 @@ constexpr int kAbsent = -1;
 class UpdateCheck : public ::testing::Test {
  protected:
   void SetUp() override {
-    RemoveFile(Env(kProfile).GetPath());
+    platform::RemoveFile(Profile(kProfile).GetPath());
     Settings().WriteStr(kSection, kServerKey, server_.HostPort());
   }
 
-  static Env Settings() { return Env(kProfile); }
+  static Profile Settings() { return Profile(kProfile); }
   static int Count() { return Settings().GetInt(kSection, kCountKey, kAbsent); }
   static void SetCount(int count) { Settings().WriteInt(kSection, kCountKey, count); }
   std::string Address() const { return "//" + server_.HostPort() + "/z_Suite/download"; }
@@ -50,7 +51,7 @@ TEST_F(UpdateCheck, AddressFromServerAndPath) {
   Settings().WriteStr(kSection, kServerKey, "example.com/");
   Settings().WriteStr(kSection, kPathKey, "/tools/dl/");
   EXPECT_EQ(UpdatePageAddress(), "//example.com/tools/dl");
-  RemoveFile(Settings().GetPath());
+  platform::RemoveFile(Settings().GetPath());
   EXPECT_EQ(UpdatePageAddress(), "//localhost/z_Suite/download");
 }
 
@@ -119,7 +120,7 @@ TEST_F(UpdateCheck, FailedDownloadAfterGoodOneCountsOnceAndLeavesNote) {
   const std::string note = Address() + "\r\n" + net::CacheRelativePath(Address()) + "\r\n" + notePath + "\r\n";
   EXPECT_EQ(sandbox::ReadFile(notePath), note);
   EXPECT_TRUE(Has(trace_.error, note)) << trace_.error;
-  EXPECT_FALSE(FileExists(copy));
+  EXPECT_FALSE(platform::FileExists(copy));
   // The next start has no copy to compare with.
   EXPECT_FALSE(Check().changed);
   EXPECT_TRUE(Has(trace_.error, "new\n")) << trace_.error;

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "html/index_page.h"
-#include "platform/file_services.h"
+#include "platform/file_backup.h"
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
+#include "platform/folder_walk.h"
 #include "platform/folders.h"
 #include "support/manual_clock.h"
 #include "support/page_fixture.h"
@@ -18,7 +21,7 @@ namespace {
 class PageFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    CreateFolder(GetSettingsFolder());
+    platform::CreateFolder(GetSettingsFolder());
     folder_ = page_test::MakeStagingFolder();
   }
 
@@ -35,7 +38,7 @@ class PageFile : public ::testing::Test {
 
 TEST_F(PageFile, AMissingLinkFileIsMadeAgain) {
   const std::string linkFile = GetSettingsFolder() + "/main_lnk.htm";
-  RemoveFile(linkFile);
+  platform::RemoveFile(linkFile);
   const std::string page = MakePage({});
   EXPECT_EQ(sandbox::ReadFile(linkFile), html::DefaultLinkBlock());
   EXPECT_EQ(page.rfind("<!DOCTYPE html>\r\n<html\tlang=\"ja\"\t>\r\n", 0), 0u);
@@ -78,7 +81,7 @@ TEST_F(PageFile, SettingsReachThePage) {
 TEST_F(PageFile, AnEarlierPageIsBackedUpBeforeItIsReplaced) {
   MakeFile(folder_ + "/index.htm", "earlier page");
   MakePage({});
-  const auto copies = ListFolder(GetRescueFolder(folder_ + "/index.htm", false));
+  const auto copies = platform::ListFolder(platform::GetRescueFolder(folder_ + "/index.htm", false));
   ASSERT_EQ(copies.size(), 1u);
   EXPECT_EQ(sandbox::ReadFile(copies[0]), "earlier page");
 }
@@ -87,5 +90,5 @@ TEST(PageFileFailure, AFolderThatCannotBeWrittenReportsFalse) {
   ManualClock clock;  // the open attempts wait without sleeping
   const std::string missing = sandbox::Path("missing/folder");
   EXPECT_FALSE(WriteIndexPage(missing, "index.htm"));
-  EXPECT_FALSE(FileExists(missing + "/index.htm"));
+  EXPECT_FALSE(platform::FileExists(missing + "/index.htm"));
 }

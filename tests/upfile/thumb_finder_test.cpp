@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/file_services.h"
+#include "platform/file_status.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
 
@@ -49,7 +49,7 @@ TEST(ThumbFinder, MirrorsThePathBelowTheWebRootAndMakesItsFolder) {
   const std::string root = sandbox::Path("www");
   MakeFile(root + "/site/a/photo.jpg", "x", kTime);
   EXPECT_EQ(Address(root + "/site/a/photo.jpg"), "");
-  EXPECT_TRUE(FolderExists(root + "/images/site/a"));
+  EXPECT_TRUE(platform::FolderExists(root + "/images/site/a"));
   MakeFile(root + "/images/site/a/photo.jpg.jpg", "x", kTime);
   EXPECT_EQ(Address(root + "/site/a/photo.jpg"), "../../../images/site/a/photo.jpg.jpg");
 }
@@ -80,8 +80,8 @@ TEST(ThumbFinder, LeftoverDibThumbnailsAreRemoved) {
   MakeFile(root + "/images/a.jpg.dib.jpg");
   MakeFile(root + "/images/a.jpg.jpg", "x", kTime);
   EXPECT_EQ(Address(root + "/a.jpg"), ".//images/a.jpg.jpg");
-  EXPECT_FALSE(FileExists(root + "/images/a.jpg.dib"));
-  EXPECT_FALSE(FileExists(root + "/images/a.jpg.dib.jpg"));
+  EXPECT_FALSE(platform::FileExists(root + "/images/a.jpg.dib"));
+  EXPECT_FALSE(platform::FileExists(root + "/images/a.jpg.dib.jpg"));
 }
 
 TEST(ThumbFinder, WithoutWebRootTheThumbnailSitsInImagesNextToTheFile) {
@@ -90,7 +90,7 @@ TEST(ThumbFinder, WithoutWebRootTheThumbnailSitsInImagesNextToTheFile) {
   const std::string folder = sandbox::Path("plain");
   MakeFile(folder + "/a b.png", "x", kTime);
   EXPECT_EQ(Address(folder + "/a b.png"), "");
-  EXPECT_FALSE(FolderExists(folder + "/images"));
+  EXPECT_FALSE(platform::FolderExists(folder + "/images"));
   MakeFile(folder + "/images/a_b.png.jpg", "x", kTime);
   EXPECT_TRUE(Address(folder + "/a b.png").ends_with("/plain/images/a_b.png.jpg"));
 }
@@ -115,6 +115,6 @@ TEST(ThumbFinder, AStaleThumbnailIsRemovedAndTheFileHasNone) {
   MakeFile(root + "/fresh.txt", "x", kTime);
   MakeFile(root + "/images/fresh.txt.jpg", "x", kTime + 2);
   EXPECT_EQ(Address(root + "/stale.txt"), "");
-  EXPECT_FALSE(FileExists(root + "/images/stale.txt.jpg"));
+  EXPECT_FALSE(platform::FileExists(root + "/images/stale.txt.jpg"));
   EXPECT_EQ(Address(root + "/fresh.txt"), ".//images/fresh.txt.jpg");
 }

@@ -1,5 +1,6 @@
 #include <filesystem>
 
+#include "platform/system_places.h"
 #include "settings_fixture.h"
 
 namespace fs = std::filesystem;
@@ -89,7 +90,7 @@ TEST_F(UploadSettings, EveryReadSeesTheFileAsItIsNow) {
 TEST_F(UploadSettings, IndexPageNameFromTheUserName) {
   EXPECT_EQ(IndexPageName("page.htm"), "page.htm");
   const std::string name = IndexPageName("");
-  EXPECT_EQ(name, NameTo7bit(GetUserName()) + "_index.htm");
+  EXPECT_EQ(name, NameTo7bit(platform::UserName()) + "_index.htm");
   EXPECT_GT(name.size(), std::string("_index.htm").size());
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/file_services.h"
+#include "platform/folder_walk.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -21,22 +21,22 @@ TEST(FolderListing, EntriesAreFullPathsAndFoldersEndWithASeparator) {
   sandbox::WriteFile(root + "/noext", "n");
   sandbox::MakeDirs(root + "/sub");
   const std::vector<std::string> expected{root + "/file.txt", root + "/noext", root + "/sub/"};
-  EXPECT_EQ(Sorted(ListFolder(root)), expected);
-  EXPECT_EQ(Sorted(ListFolder(root + "/file.txt")), expected);
-  const std::vector<std::string> withDots = Sorted(ListFolder(root, false));
+  EXPECT_EQ(Sorted(platform::ListFolder(root)), expected);
+  EXPECT_EQ(Sorted(platform::ListFolder(root + "/file.txt")), expected);
+  const std::vector<std::string> withDots = Sorted(platform::ListFolder(root, false));
   EXPECT_EQ(withDots.size(), 5u);
   EXPECT_EQ(withDots[0], root + "/../");
   EXPECT_EQ(withDots[1], root + "/./");
-  EXPECT_TRUE(ListFolder(sandbox::Path("missing/x")).empty());
+  EXPECT_TRUE(platform::ListFolder(sandbox::Path("missing/x")).empty());
 }
 
 TEST(FolderListing, FilterMatchesFileNamesIgnoringCase) {
   const std::vector<std::string> paths{"/a/x.TXT", "/a.txt/y.htm", "/a/z.txt.bak", "/a/txt", "/b/Q.Txt"};
-  EXPECT_EQ(FilterFiles(paths, "*.txt"), (std::vector<std::string>{"/a/x.TXT", "/b/Q.Txt"}));
-  EXPECT_EQ(FilterFiles(paths, "*t*t*"), (std::vector<std::string>{"/a/x.TXT", "/a/z.txt.bak", "/a/txt", "/b/Q.Txt"}));
-  EXPECT_TRUE(MatchesPattern("abcabc", "a*c"));
-  EXPECT_FALSE(MatchesPattern("abcab", "a*c"));
-  EXPECT_FALSE(MatchesPattern("x", ""));
+  EXPECT_EQ(platform::FilterFiles(paths, "*.txt"), (std::vector<std::string>{"/a/x.TXT", "/b/Q.Txt"}));
+  EXPECT_EQ(platform::FilterFiles(paths, "*t*t*"), (std::vector<std::string>{"/a/x.TXT", "/a/z.txt.bak", "/a/txt", "/b/Q.Txt"}));
+  EXPECT_TRUE(platform::MatchesPattern("abcabc", "a*c"));
+  EXPECT_FALSE(platform::MatchesPattern("abcab", "a*c"));
+  EXPECT_FALSE(platform::MatchesPattern("x", ""));
 }
 
 TEST(FolderListing, EnumerateFoldersIsBreadthFirstAndDoesNotFollowLinks) {
@@ -45,7 +45,7 @@ TEST(FolderListing, EnumerateFoldersIsBreadthFirstAndDoesNotFollowLinks) {
   for (const char* link : {"/a/self", "/a/again"}) std::filesystem::create_directory_symlink(".", root + link);
   sandbox::WriteFile(root + "/a/file", "not a folder");
   std::vector<std::string> list;
-  EnumerateFolders(list, root);
+  platform::EnumerateFolders(list, root);
   ASSERT_EQ(list.size(), 7u);
   const std::vector<std::string> top(list.begin(), list.begin() + 3);
   EXPECT_EQ(Sorted(top), (std::vector<std::string>{root + "/a/", root + "/b/", root + "/c/"}));
