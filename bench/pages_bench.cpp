@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "upfile/page_file.h"
 #include "platform/folders.h"
+#include "publish/page_file.h"
 
 namespace fs = std::filesystem;
 
@@ -67,7 +67,7 @@ Times Measure(int files, const fs::path& work) {
   Times times;
   times.page = MedianSeconds(runs, [&] {
     fs::remove(page);
-    if (!WriteIndexPage(folder, "index.htm"))
+    if (!publish::WriteIndexPage(folder, "index.htm", {}))
       std::fprintf(stderr, "page not written: %s\n", page.c_str());
   });
   fs::remove(page);

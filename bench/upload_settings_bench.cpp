@@ -13,10 +13,11 @@
 
 #include "platform/file_io.h"
 #include "platform/text_decode.h"
-#include "upfile/settings_text.h"
-#include "upfile/upload_settings.h"
+#include "publish/settings_file.h"
+#include "publish/upload_settings.h"
 
 namespace fs = std::filesystem;
+using namespace publish;
 
 namespace {
 

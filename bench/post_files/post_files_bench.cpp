@@ -16,7 +16,6 @@
 
 #include "post_files_servers.h"
 #include "upfile/post_files.h"
-#include "upfile/upload_settings.h"
 
 namespace fs = std::filesystem;
 
@@ -54,11 +53,15 @@ void CurlEach(const std::vector<std::string>& files, const std::string& url, boo
   }
 }
 
+PostSettings Settings(const std::string& scheme, const std::string& server) {
+  return {scheme, server, "/upload.php", 32 * 1048576, true};
+}
+
 // Child mode: one upload in a fresh process, so that its idle size is known.
 int UploadOne(const std::string& file, const std::string& server) {
   const long idle = PeakResidentBytes();
   bool sent = false;
-  const double seconds = Seconds([&] { sent = post_files({file}, "http", server, "/upload.php"); });
+  const double seconds = Seconds([&] { sent = post_files({file}, Settings("http", server)); });
   std::printf("%ld %ld %.6f %d\n", idle, PeakResidentBytes(), seconds, sent ? 1 : 0);
   return sent ? 0 : 1;
 }
@@ -100,8 +103,6 @@ int main(int argc, char** argv) {
   const std::string docroot = root + "/www", proxyFolder = root + "/proxy", files = root + "/files";
   for (const std::string& folder : {docroot, proxyFolder, files}) fs::create_directories(folder);
   fs::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", docroot + "/upload.php");
-  fs::create_directories(fs::path(SettingsFilePath()).parent_path());
-  std::ofstream(SettingsFilePath()) << "[Preference_202206]\nup_max_file_size=32\nself_certificate=1\n";
 
   std::mt19937 random(6);
   std::vector<std::string> small;
@@ -119,9 +120,9 @@ int main(int argc, char** argv) {
   const std::string curlLog = root + "/curl.log";
 
   bool sent = true;
-  const double httpOurs = Seconds([&] { sent &= post_files(small, "http", plain, "/upload.php"); });
+  const double httpOurs = Seconds([&] { sent &= post_files(small, Settings("http", plain)); });
   const double httpCurl = Seconds([&] { CurlEach(small, "http://" + plain + "/upload.php", false, curlLog); });
-  const double httpsOurs = Seconds([&] { sent &= post_files(small, "https", secure, "/upload.php"); });
+  const double httpsOurs = Seconds([&] { sent &= post_files(small, Settings("https", secure)); });
   const double httpsCurl = Seconds([&] { CurlEach(small, "https://" + secure + "/upload.php", true, curlLog); });
   const ChildMeasure largeOurs = MeasureInChild(large, plain, root);
   const double largeCurl = Seconds([&] { CurlEach({large}, "http://" + plain + "/upload.php", false, curlLog); });

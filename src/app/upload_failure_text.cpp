@@ -4,7 +4,7 @@ std::string UploadFailureText(const std::vector<publish::FileFailure>& failures)
   std::string text = "アップロードに失敗しました。";
   for (const publish::FileFailure& failure : failures) {
     if (!failure.listedPath.empty()) text += "\nファイル: " + failure.listedPath;
-    text += "\n理由: " + publish::CauseText(failure.cause, publish::Language::kJapanese) + " (" + failure.detail + ")";
+    text += "\n理由: " + publish::CauseText(failure.cause, publish::Language::Japanese) + " (" + failure.detail + ")";
   }
   return text;
 }

@@ -151,7 +151,7 @@ void CWx_pubDlg::OnSize(wxSizeEvent& event) {
 }
 
 void CWx_pubDlg::DropFiles(const std::vector<std::string>& paths) {
-  AddDroppedFiles(m_FileList, paths);
+  publish::AddDroppedFiles(m_FileList, paths);
   FillListBox();
 }
 
@@ -163,7 +163,7 @@ void CWx_pubDlg::DropStartFiles(const std::vector<std::string>& paths) {
 
 void CWx_pubDlg::FillListBox() {
   wxArrayString lines;
-  for (const std::string& path : m_FileList) lines.Add(FromUtf8(ListLine(path)));
+  for (const std::string& path : m_FileList) lines.Add(FromUtf8(publish::ListLine(path)));
   m_list->Set(lines);
   UpdateHorizontalExtent();
 }

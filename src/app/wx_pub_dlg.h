@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "upfile/file_list.h"
+#include "publish/file_list.h"
 
 class wxListBox;
 class wxTextCtrl;
@@ -25,7 +25,7 @@ class CWx_pubDlg : public wxDialog {
   // naming those whose status cannot be read.
   void DropStartFiles(const std::vector<std::string>& paths);
 
-  const FileList& GetFileList() const { return m_FileList; }
+  const publish::FileList& GetFileList() const { return m_FileList; }
   // Width the list box needs to scroll to: the widest line plus the border and
   // scroll-bar allowance.
   int GetHorizontalExtent() const { return m_horizontalExtent; }
@@ -45,7 +45,7 @@ class CWx_pubDlg : public wxDialog {
   void OnOpenBrowser(wxCommandEvent& event);
   void OnSize(wxSizeEvent& event);
 
-  FileList m_FileList;
+  publish::FileList m_FileList;
   wxTextCtrl* m_edit = nullptr;
   wxListBox* m_list = nullptr;
   wxString m_strEdit;

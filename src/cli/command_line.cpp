@@ -76,7 +76,7 @@ std::string FailureLines(const std::vector<publish::FileFailure>& failures) {
   std::string lines;
   for (const publish::FileFailure& failure : failures) {
     lines += "\n" + (failure.listedPath.empty() ? "" : failure.listedPath + ": ") +
-             publish::CauseText(failure.cause, publish::Language::kEnglish) + " (" + failure.detail + ")";
+             publish::CauseText(failure.cause, publish::Language::English) + " (" + failure.detail + ")";
   }
   return lines;
 }

@@ -31,7 +31,7 @@ CauseWords WordsOf(FailureCause::Kind kind) {
 
 std::string CauseText(const FailureCause& cause, Language language) {
   const CauseWords words = WordsOf(cause.kind);
-  std::string text = language == Language::kJapanese ? words.japanese : words.english;
+  std::string text = language == Language::Japanese ? words.japanese : words.english;
   const int64_t number = cause.kind == FailureCause::Kind::kTooLarge ? cause.number / kMiB : cause.number;
   if (const size_t mark = text.find('%'); mark != std::string::npos) text.replace(mark, 1, std::to_string(number));
   return text;

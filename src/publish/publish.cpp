@@ -1,13 +1,19 @@
 #include "publish/publish.h"
 
+#include <filesystem>
+#include <map>
+#include <system_error>
+
 #include "platform/feedback.h"
 #include "platform/file_status.h"
-#include "upfile/del_ff.h"
-#include "upfile/file_list.h"
-#include "upfile/page_file.h"
-#include "upfile/upload_job.h"
-#include "upfile/upload_page.h"
-#include "upfile/upload_settings.h"
+#include "platform/folder_walk.h"
+#include "platform/folders.h"
+#include "publish/file_list.h"
+#include "publish/page_file.h"
+#include "publish/removal_list.h"
+#include "publish/staging.h"
+#include "publish/upload_settings.h"
+#include "upfile/post_files.h"
 
 namespace publish {
 namespace {
@@ -36,6 +42,130 @@ class ProgressRoute : private platform::UserInterface {
   platform::UserInterface* previous_;
 };
 
+// The one owner of what the jobs leave for later; emptied at program end.
+DeferredRemoval& ProgramRemoval() {
+  static DeferredRemoval removal;
+  return removal;
+}
+
+std::vector<std::string> FoldersBelow(const std::string& root) {
+  std::vector<std::string> folders;
+  platform::EnumerateFolders(folders, root);
+  return folders;
+}
+
+// Old staging folders of the day go at program end once they are empty.
+void RegisterDayFolder(const std::string& dayFolder) {
+  const std::vector<std::string> folders = FoldersBelow(dayFolder);
+  for (const std::string& folder : folders) {
+    const std::string thumbs = AddSeparator(folder) + "Thumbs.db";
+    if (platform::FileExists(thumbs)) ProgramRemoval().AddAtEnd(thumbs);
+  }
+  for (const std::string& folder : folders) ProgramRemoval().AddAtEnd(folder);
+  ProgramRemoval().AddAtEnd(dayFolder);
+}
+
+void RegisterFolderTree(const std::string& root) {
+  if (!platform::FolderExists(root)) return;
+  for (const std::string& folder : FoldersBelow(root)) ProgramRemoval().AddAtEnd(folder);
+  ProgramRemoval().AddAtEnd(root);
+}
+
+// The work root and the family's temporary folder above it.
+void RegisterWorkFolders() {
+  const std::string workRoot = GetProgramTempFolder();
+  RegisterFolderTree(workRoot);
+  RegisterFolderTree(GetFolderPart(RemoveSeparator(workRoot)));
+}
+
+// A failed local copy or write is put down to the disk when it has no room left.
+FailureCause LocalCause(const std::string& folder, int64_t needed) {
+  constexpr int64_t kSlack = 65536;   // blocks, directory entries
+  std::error_code error;
+  const auto space = std::filesystem::space(std::u8string(folder.begin(), folder.end()), error);
+  const bool full = !error && static_cast<int64_t>(space.available) < needed + kSlack;
+  return {full ? FailureCause::Kind::kDiskFull : FailureCause::Kind::kFileError};
+}
+
+std::vector<FileFailure> StagingFailures(const std::vector<std::string>& notStaged, const std::string& folder) {
+  std::vector<FileFailure> failures;
+  for (const std::string& file : notStaged) {
+    const int64_t size = platform::FileStatus(file).Size();
+    failures.push_back({file, LocalCause(folder, size), "Can't copy " + file + " to " + folder});
+  }
+  return failures;
+}
+
+// The listed file behind a staged copy; the staged path itself for the generated page.
+std::string ListedOf(const std::map<std::string, std::string>& listedOf, const std::string& staged) {
+  const auto found = listedOf.find(staged);
+  return found == listedOf.end() ? staged : found->second;
+}
+
+// The transport knows the staged copies; the person knows the files they listed.
+class ListedPaths : public UploadObserver {
+ public:
+  ListedPaths(UploadObserver& observer, const std::map<std::string, std::string>& listedOf)
+      : observer_(observer), listedOf_(listedOf) {}
+  std::string Of(const std::string& staged) const { return ListedOf(listedOf_, staged); }
+  void OnTrace(const std::string& text, net::TraceStream stream) override { observer_.OnTrace(text, stream); }
+  void OnFileStarted(size_t index, size_t count, const std::string& path) override {
+    observer_.OnFileStarted(index, count, Of(path));
+  }
+  void OnBytesSent(uint64_t sent, uint64_t total) override { observer_.OnBytesSent(sent, total); }
+
+ private:
+  UploadObserver& observer_;
+  const std::map<std::string, std::string>& listedOf_;
+};
+
+PostSettings ForTransport(const UploadSettings& settings) {
+  return {settings.scheme,    settings.server,           settings.scriptPath,
+          settings.sizeLimit, settings.relaxCertificate, settings.debugCopy};
+}
+
+// Stages the files with the page, sends everything and schedules the working
+// folders for removal. A stopped job's staged copies go with the deferred
+// removal, a failed job's stay.
+void RunUploadJob(const FileList& files, const UploadSettings& settings, PublishObserver& observer,
+                  const std::atomic<bool>& stop, PublishResult& result) {
+  const std::string pageName = UploadPageName();
+  const std::string dayFolder = GetDatedTempFolder();
+  RegisterDayFolder(dayFolder);
+
+  const std::string stagingFolder = MakeStagingFolder(dayFolder);
+  if (stagingFolder.empty()) {
+    result.failures.push_back({"", LocalCause(dayFolder, 0), "Can't create a staging folder in " + dayFolder});
+    return;
+  }
+  StagedFiles staged = StageFiles(files, stagingFolder, settings.nameTo7bit);
+  result.failures = StagingFailures(staged.failed, stagingFolder);
+  const std::string pagePath = AddSeparator(stagingFolder) + pageName;
+  if (const std::string adopted = AdoptIndexPage(stagingFolder, pageName); !adopted.empty()) {
+    staged.listedOf[pagePath] = ListedOf(staged.listedOf, adopted);
+  } else {
+    staged.listedOf.erase(pagePath);   // a listed file of the page's name gives way to the page
+    // Without a whole page nothing goes out: the server keeps its last good one.
+    if (!WriteIndexPage(stagingFolder, pageName, settings)) {
+      result.failures.push_back({pagePath, LocalCause(stagingFolder, 0), "Can't write the index page " + pagePath});
+      return;
+    }
+  }
+
+  const std::vector<std::string> entries = platform::ListFolder(stagingFolder);
+  ListedPaths listed(observer, staged.listedOf);
+  PostFailure failure;
+  if (!post_files(entries, ForTransport(settings), &failure, &listed, &stop)) {
+    result.failures.push_back({listed.Of(failure.path), failure.cause, failure.reason});
+    result.stopped = failure.cause.kind == FailureCause::Kind::kStopped;
+    // A stopped job leaves nothing behind; a failed one keeps its copies for a look.
+    if (!result.stopped) return;
+  }
+  ProgramRemoval().ReplaceJobFiles(entries, stagingFolder);
+  RegisterWorkFolders();
+  result.ok = result.failures.empty();
+}
+
 }  // namespace
 
 PublishResult Publish(const std::vector<std::string>& files, PublishObserver& observer,
@@ -48,25 +178,21 @@ PublishResult Publish(const std::vector<std::string>& files, PublishObserver& ob
   }
   WriteServerDefaults();
   const ProgressRoute route(observer);
-  UploadJobResult job = UploadJob(list, UploadPageName(), observer, stop);
-  result.ok = job.ok;
-  result.stopped = job.stopped;
-  result.failures = std::move(job.failures);
-  result.pageAddress = UploadPageAddress();
+  const UploadSettings settings = ReadUploadSettings();
+  RunUploadJob(list, settings, observer, stop, result);
+  result.pageAddress = UploadPageAddress(settings);
   return result;
 }
 
 std::string PrepareSettings() {
   WriteServerDefaults();
-  return BrowserAddress();
+  return BrowserAddress(ReadUploadSettings());
 }
 
-bool WritePage(const std::string& folder, const std::string& pageName) { return WriteIndexPage(folder, pageName); }
-
-// The job list first, so that the exit list finds the staging folders empty.
-void RemoveDeferredAtExit() {
-  JobRemovalList().RemoveNow();
-  ExitRemovalList().RemoveNow();
+bool WritePage(const std::string& folder, const std::string& pageName) {
+  return WriteIndexPage(folder, pageName, ReadUploadSettings());
 }
+
+void RemoveDeferredAtExit() { ProgramRemoval().RemoveNow(); }
 
 }  // namespace publish

@@ -54,7 +54,7 @@ std::string PrepareSettings();
 // could not be written.
 bool WritePage(const std::string& folder, const std::string& pageName);
 
-enum class Language { kEnglish, kJapanese };
+enum class Language { English, Japanese };
 
 // The short cause of a failure for a person: "the server answered 500".
 std::string CauseText(const FailureCause& cause, Language language);

@@ -9,7 +9,6 @@
 #include "platform/file_status.h"
 #include "platform/folders.h"
 #include "upfile/post_files.h"
-#include "upfile/upload_settings.h"
 
 namespace {
 
@@ -39,7 +38,6 @@ bool AppendWholeFile(platform::Bytes& body, const std::string& path) {
 }
 
 void WriteDebugCopy(const std::string& name, const platform::Bytes& body) {
-  if (GetDebugSetting().empty()) return;
   platform::WriteFileBytes(GetDatedTempFolder() + name + ".txt", body);
 }
 
@@ -62,7 +60,7 @@ std::string EscapeFormFileName(const std::string& name) {
   return escaped;
 }
 
-platform::Bytes make_form_data(const std::string& path, const std::string& boundary) {
+platform::Bytes make_form_data(const std::string& path, const std::string& boundary, bool debugCopy) {
   const std::string name = GetFileName(path);
   const std::string tail = "\r\n--" + boundary + "--\r\n";
   platform::Bytes body;
@@ -74,6 +72,6 @@ platform::Bytes make_form_data(const std::string& path, const std::string& bound
   body.reserve(body.size() + static_cast<size_t>(std::max<int64_t>(platform::FileStatus(path).Size(), 0)) + tail.size());
   if (!AppendWholeFile(body, path)) return {};
   Append(body, tail);
-  WriteDebugCopy(name, body);
+  if (debugCopy) WriteDebugCopy(name, body);
   return body;
 }

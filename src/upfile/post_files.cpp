@@ -10,7 +10,6 @@
 #include "platform/file_status.h"
 #include "platform/folders.h"
 #include "upfile/upload_session.h"
-#include "upfile/upload_settings.h"
 
 namespace {
 
@@ -25,10 +24,9 @@ struct AttemptOutcome {
 };
 
 // An empty reason when the file may be sent.
-AttemptOutcome GateRefusal(const std::string& path) {
+AttemptOutcome GateRefusal(const std::string& path, uint32_t limit) {
   if (!platform::FileExists(path)) return {false, false, "file missing", {}};
   const int64_t size = platform::FileStatus(path).Size();
-  const uint32_t limit = GetUploadSizeLimit();
   if (size >= kFourGiB || size > int64_t{limit})
     return {false, false,
             "file of " + std::to_string(size) + " bytes is above the upload size limit of " + std::to_string(limit),
@@ -76,24 +74,23 @@ AttemptOutcome Judged(const UploadTarget& target, const std::string& script, con
   return {true, false, "", {}};
 }
 
-AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt, const std::string& script,
+AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt, const PostSettings& settings,
                            const std::string& path, const Report& report) {
-  const std::string scheme = attempt.scheme.empty() ? GetScheme() : attempt.scheme;
-  const std::optional<UploadTarget> target = ResolveUploadTarget(scheme, attempt.server);
+  const std::string& script = settings.script;
+  const std::optional<UploadTarget> target = ResolveUploadTarget(attempt.scheme, attempt.server);
   if (!target)
     return {false, false,
             "server setting \"" + ShownServer(attempt.server) + "\" is not a host name with an optional port",
             {FailureCause::Kind::kServerUnreachable}};
-  const bool relaxCertificate = !GetSelfCertificate().empty();
-  if (AttemptOutcome refusal = GateRefusal(path); !refusal.reason.empty()) return refusal;
+  if (AttemptOutcome refusal = GateRefusal(path, settings.sizeLimit); !refusal.reason.empty()) return refusal;
   const std::string boundary = MakeBoundary();
-  const platform::Bytes body = make_form_data(path, boundary);
+  const platform::Bytes body = make_form_data(path, boundary, settings.debugCopy);
   if (body.empty()) return {false, false, "file could not be read whole", {}};
 
   // A fallback follows a failed connection, perhaps a blocked TLS one: no password goes out in clear then.
   const bool credentials = !attempt.fallback || target->secure;
   const UploadRequest request{*target,          script,           "Content-Type: multipart/form-data; boundary=" + boundary,
-                              &body,            relaxCertificate, upload_agent(),
+                              &body,            settings.relaxCertificate, upload_agent(),
                               credentials,      &report.observer, report.stop};
   report.observer.OnTrace(TraceStart(*target) + script + "\t" + GetFileName(path), net::TraceStream::Output);
   return Judged(*target, script, session.Send(request), report);
@@ -111,11 +108,11 @@ void AddReason(std::string& reasons, const std::string& reason) {
 // connect; a server that answered has decided, and so has a stop request. The
 // reason collects every distinct failure; the cause is the first attempt's,
 // the way the person configured.
-AttemptOutcome SendWithRetries(UploadSession& session, const std::string& scheme, const std::string& server,
-                               const std::string& script, const std::string& path, const Report& report) {
+AttemptOutcome SendWithRetries(UploadSession& session, const PostSettings& settings, const std::string& path,
+                               const Report& report) {
   AttemptOutcome result;
-  for (const UploadAttempt& attempt : UploadAttempts(scheme, server)) {
-    const AttemptOutcome outcome = SendAttempt(session, attempt, script, path, report);
+  for (const UploadAttempt& attempt : UploadAttempts(settings.scheme, settings.server)) {
+    const AttemptOutcome outcome = SendAttempt(session, attempt, settings, path, report);
     if (outcome.sent) return outcome;
     if (result.reason.empty() || outcome.cause.kind == FailureCause::Kind::kStopped) result.cause = outcome.cause;
     AddReason(result.reason, outcome.reason);
@@ -126,21 +123,18 @@ AttemptOutcome SendWithRetries(UploadSession& session, const std::string& scheme
 
 }  // namespace
 
-bool post_file(const std::string& scheme, const std::string& server, const std::string& script,
-               const std::string& path, UploadObserver* observer) {
+bool post_file(const PostSettings& settings, const std::string& path, UploadObserver* observer) {
   UploadObserver quiet;
   UploadSession session;
-  return SendAttempt(session, {scheme, server, false}, script, path, {observer ? *observer : quiet, nullptr}).sent;
+  return SendAttempt(session, {settings.scheme, settings.server, false}, settings, path,
+                     {observer ? *observer : quiet, nullptr}).sent;
 }
 
-bool post_files(const std::vector<std::string>& files, const std::string& scheme, const std::string& server,
-                const std::string& script, PostFailure* failure, UploadObserver* observer,
-                const std::atomic<bool>* stop) {
+bool post_files(const std::vector<std::string>& files, const PostSettings& settings, PostFailure* failure,
+                UploadObserver* observer, const std::atomic<bool>* stop) {
   if (failure) *failure = {};
   UploadObserver quiet;
   const Report report{observer ? *observer : quiet, stop};
-  const std::string host = server.empty() ? GetServer() : server;
-  const std::string target = script.empty() ? GetScriptPath() : script;
   UploadSession session;
   platform::TitleProgress progress("post_files ...", static_cast<unsigned>(files.size()));
   const size_t count = static_cast<size_t>(std::count_if(files.begin(), files.end(), IsFileToSend));
@@ -150,7 +144,7 @@ bool post_files(const std::vector<std::string>& files, const std::string& scheme
       AttemptOutcome outcome{false, false, "stopped before it was sent", {FailureCause::Kind::kStopped}};
       if (!report.Stopped()) {
         report.observer.OnFileStarted(index++, count, path);
-        outcome = SendWithRetries(session, scheme, host, target, path, report);
+        outcome = SendWithRetries(session, settings, path, report);
       }
       if (!outcome.sent) {
         if (failure) *failure = {path, outcome.reason, outcome.cause};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,24 +19,30 @@ struct PostFailure {
   FailureCause cause;  // the first attempt's, or kStopped
 };
 
-// Empty scheme: the setting "open_http" decides per attempt; empty server or
-// script: the settings "server" and "php_fn". Missing files and folders are
-// skipped; false (and *failure filled) as soon as one file could not be sent
+// What the requests of one call go by; the upload settings give every value.
+struct PostSettings {
+  std::string scheme;              // only "https" asks for TLS
+  std::string server;              // a host with an optional port
+  std::string script;              // request target of the upload script
+  uint32_t sizeLimit = 0;          // larger files are refused
+  bool relaxCertificate = false;   // the server's own certificate is taken
+  bool debugCopy = false;          // each request body is also written to the dated work folder
+};
+
+// Missing files and folders are skipped; false (and *failure filled) as soon as one file could not be sent
 // or *stop was set (seen between files and within a transfer); the files
 // after it are then not attempted. A server text that is not a host with an
 // optional port is refused before any request. The observer (none: nothing is
 // reported) hears the trace and the progress.
-bool post_files(const std::vector<std::string>& files, const std::string& scheme, const std::string& server,
-                const std::string& script, PostFailure* failure = nullptr, UploadObserver* observer = nullptr,
-                const std::atomic<bool>* stop = nullptr);
+bool post_files(const std::vector<std::string>& files, const PostSettings& settings, PostFailure* failure = nullptr,
+                UploadObserver* observer = nullptr, const std::atomic<bool>* stop = nullptr);
 
 // One attempt for one file; true when the server took it (status below 400).
-bool post_file(const std::string& scheme, const std::string& server, const std::string& script,
-               const std::string& path, UploadObserver* observer = nullptr);
+bool post_file(const PostSettings& settings, const std::string& path, UploadObserver* observer = nullptr);
 
 // The request body for one file; empty when the file cannot be read whole.
-// Writes the debug copy when the setting "Debug" is set.
-platform::Bytes make_form_data(const std::string& path, const std::string& boundary);
+// Writes the debug copy when debugCopy is on.
+platform::Bytes make_form_data(const std::string& path, const std::string& boundary, bool debugCopy = false);
 
 // "-----upfile.hxx__" + the local time "%H%M%S".
 std::string MakeBoundary();

@@ -4,8 +4,8 @@
 #include "gui_support.h"
 #include "platform/folders.h"
 #include "platform/ini_file.h"
+#include "publish/upload_settings.h"
 #include "support/sandbox.h"
-#include "upfile/upload_settings.h"
 
 namespace {
 
@@ -13,8 +13,8 @@ class DialogBrowser : public ::testing::Test {
  protected:
   void SetUp() override {
     sandbox::MakeDirs(GetSettingsFolder());
-    IniWriteString(kSettingsSection, "server", "127.0.0.1:9", SettingsFilePath());
-    IniWriteString(kSettingsSection, "php_fn", "/my pages/up.php", SettingsFilePath());
+    IniWriteString(publish::kSettingsSection, "server", "127.0.0.1:9", publish::SettingsFilePath());
+    IniWriteString(publish::kSettingsSection, "php_fn", "/my pages/up.php", publish::SettingsFilePath());
     dialog = gui::OpenDialog();
   }
   void TearDown() override { gui::CloseDialog(dialog); }

@@ -48,7 +48,7 @@ TEST_F(DialogList, TwoDropsGiveOneSortedListWithoutDuplicates) {
   // The second drop lands on the list box: each control takes drops itself.
   gui::Drop(*dialog->FindWindow(kIdList), {upperB, b});
 
-  EXPECT_EQ(dialog->GetFileList(), (FileList{upperB, a, b}));
+  EXPECT_EQ(dialog->GetFileList(), (publish::FileList{upperB, a, b}));
   const std::vector<std::string> expected = {
       std::string(kDate) + "      0 バイト B.txt",
       std::string(kDate) + "   1,023 バイト a.txt",
@@ -75,7 +75,7 @@ TEST_F(DialogList, LinesShowTheSizeFieldForEveryUnit) {
   EXPECT_EQ(lines[5], std::string(kDate) + "1,024.00 Kバイト s5");
   struct stat status{};
   ::stat(folder.c_str(), &status);
-  EXPECT_EQ(lines[6], kDate + SizeField(static_cast<uint64_t>(status.st_size)) + "バイト zz folder");
+  EXPECT_EQ(lines[6], kDate + publish::SizeField(static_cast<uint64_t>(status.st_size)) + "バイト zz folder");
 }
 
 TEST_F(DialogList, FilesNamedAtStartKeepTheirBytesUnderTheCLocale) {
@@ -89,7 +89,7 @@ TEST_F(DialogList, FilesNamedAtStartKeepTheirBytesUnderTheCLocale) {
   gui::ProcessPending();
   std::setlocale(LC_ALL, locale.c_str());
 
-  EXPECT_EQ(dialog->GetFileList(), (FileList{arguments[2], arguments[3], arguments[1]}));
+  EXPECT_EQ(dialog->GetFileList(), (publish::FileList{arguments[2], arguments[3], arguments[1]}));
   const std::vector<std::string> expected = {
       std::string(kDate) + "   1,023 バイト caf\uFFFD.txt",
       "1970/01/01 00:00:00       0 バイト gone.txt",

@@ -7,18 +7,18 @@
 #include "platform/folders.h"
 #include "platform/ini_file.h"
 #include "platform/profile.h"
+#include "publish/upload_settings.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 #include "update/update_check.h"
-#include "upfile/upload_settings.h"
 
 TEST(DialogStartup, WritesTheServerKeysAndShowsTheBrowserAddress) {
   sandbox::MakeDirs(GetSettingsFolder());
   CWx_pubDlg* dialog = gui::OpenDialog();
 
-  EXPECT_EQ(ReadSettingValue("php_fn", ""), "/Test/upload/up.php");
-  const std::string server = ReadSettingValue("server", "");
+  EXPECT_EQ(publish::ReadSettingValue("php_fn", ""), "/Test/upload/up.php");
+  const std::string server = publish::ReadSettingValue("server", "");
   EXPECT_FALSE(server.empty());
   EXPECT_EQ(gui::EditText(*dialog), "https://" + server + "/Test/upload/data/");
   gui::CloseDialog(dialog);
@@ -26,8 +26,8 @@ TEST(DialogStartup, WritesTheServerKeysAndShowsTheBrowserAddress) {
 
 TEST(DialogStartup, KeepsAServerThatIsSetAndAnEmptyScheme) {
   sandbox::MakeDirs(GetSettingsFolder());
-  IniWriteString(kSettingsSection, "server", "files.example.net:8080", SettingsFilePath());
-  IniWriteString(kSettingsSection, "open_http", "", SettingsFilePath());
+  IniWriteString(publish::kSettingsSection, "server", "files.example.net:8080", publish::SettingsFilePath());
+  IniWriteString(publish::kSettingsSection, "open_http", "", publish::SettingsFilePath());
   CWx_pubDlg* dialog = gui::OpenDialog();
   EXPECT_EQ(gui::EditText(*dialog), "//files.example.net:8080/Test/upload/data/");
   gui::CloseDialog(dialog);
@@ -35,8 +35,8 @@ TEST(DialogStartup, KeepsAServerThatIsSetAndAnEmptyScheme) {
 
 TEST(DialogStartup, WithoutTheSettingsFolderTheDefaultsApply) {
   CWx_pubDlg* dialog = gui::OpenDialog();
-  EXPECT_FALSE(platform::FileExists(SettingsFilePath()));
-  EXPECT_EQ(gui::EditText(*dialog), "https://" + GetServer() + "/z_Suite/upload/share/data/");
+  EXPECT_FALSE(platform::FileExists(publish::SettingsFilePath()));
+  EXPECT_EQ(gui::EditText(*dialog), "https://" + publish::ReadUploadSettings().server + "/z_Suite/upload/share/data/");
   gui::CloseDialog(dialog);
 }
 

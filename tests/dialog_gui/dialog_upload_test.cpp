@@ -8,9 +8,8 @@
 #include "platform/folders.h"
 #include "platform/ini_file.h"
 #include "post_files_servers.h"
+#include "publish/upload_settings.h"
 #include "support/sandbox.h"
-#include "upfile/upload_page.h"
-#include "upfile/upload_settings.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ class DialogUpload : public ::testing::Test {
   void TearDown() override { gui::CloseDialog(dialog); }
 
   static void Set(const std::string& key, const std::string& value) {
-    IniWriteString(kSettingsSection, key, value, SettingsFilePath());
+    IniWriteString(publish::kSettingsSection, key, value, publish::SettingsFilePath());
   }
   std::string Dropped(const std::string& name, const std::string& content) {
     const std::string path = sandbox::Path("drop/" + name);
@@ -40,7 +39,7 @@ class DialogUpload : public ::testing::Test {
     return path;
   }
   std::string Address(const std::string& folder) const {
-    return "http://" + testserver::LocalServer(server->Port()) + folder + UploadPageName();
+    return "http://" + testserver::LocalServer(server->Port()) + folder + publish::UploadPageName();
   }
 
   std::string scriptFolder;
@@ -60,7 +59,7 @@ TEST_F(DialogUpload, PublishesThePageAndShowsAndCopiesItsAddress) {
   EXPECT_EQ(gui::ClipboardText(), address);
   EXPECT_TRUE(answerer.messages.empty()) << answerer.messages.front();
   EXPECT_EQ(sandbox::ReadFile(scriptFolder + "/data/notes.txt"), "hello");
-  EXPECT_NE(sandbox::ReadFile(scriptFolder + "/data/" + UploadPageName()).find("notes.txt"), std::string::npos);
+  EXPECT_NE(sandbox::ReadFile(scriptFolder + "/data/" + publish::UploadPageName()).find("notes.txt"), std::string::npos);
 }
 
 TEST_F(DialogUpload, AFailedUploadSaysWhichFileAndStillShowsTheAddress) {
@@ -73,7 +72,7 @@ TEST_F(DialogUpload, AFailedUploadSaysWhichFileAndStillShowsTheAddress) {
   EXPECT_TRUE(answerer.messages[0].starts_with("アップロードに失敗しました。\nファイル: ")) << answerer.messages[0];
   // The transport gives up on the first file it sends: the page or the dropped file.
   const std::string& text = answerer.messages[0];
-  EXPECT_TRUE(text.find("notes.txt") != std::string::npos || text.find(UploadPageName()) != std::string::npos) << text;
+  EXPECT_TRUE(text.find("notes.txt") != std::string::npos || text.find(publish::UploadPageName()) != std::string::npos) << text;
   const std::string address = Address("/Test/missing/data/");
   EXPECT_EQ(gui::EditText(*dialog), address);
   EXPECT_EQ(gui::ClipboardText(), address);

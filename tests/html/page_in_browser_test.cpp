@@ -9,11 +9,11 @@
 #include "platform/file_operations.h"
 #include "platform/folders.h"
 #include "png_maker.h"
+#include "publish/page_file.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 #include "transport/post_files_servers.h"
-#include "upfile/page_file.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ TEST(PageInBrowser, SlideShowImagesAndLinksWork) {
   const std::string host = testserver::LocalServer(server.Port());
   page_test::SetPreference("http___2019_10", "http:");
   page_test::SetPreference("server_2019_10", "//" + host);
-  ASSERT_TRUE(WriteIndexPage(folder, "index.htm"));
+  ASSERT_TRUE(publish::WriteIndexPage(folder, "index.htm", {}));
 
   const std::string output = CheckInBrowser("http://" + host + "/z_Suite/upload/share/data/job/index.htm",
                                            "page-in-browser", sandbox::Path("site.log"));

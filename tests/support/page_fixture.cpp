@@ -7,7 +7,6 @@
 #include "platform/folders.h"
 #include "platform/profile.h"
 #include "support/sandbox.h"
-#include "upfile/upload_settings.h"
 
 namespace page_test {
 
@@ -19,10 +18,6 @@ void SetPreference(const std::string& key, const std::string& value) {
 void SetFilePath(const std::string& key, const std::string& value) {
   Profile profile;
   ASSERT_EQ(profile.WriteStr("FilePath", key, value), 1) << key;
-}
-
-void WriteUploadSettings(const std::string& sectionLines) {
-  sandbox::WriteFile(SettingsFilePath(), std::string("[") + kSettingsSection + "]\r\n" + sectionLines);
 }
 
 void MakeFile(const std::string& path, const std::string& content, int64_t modified) {

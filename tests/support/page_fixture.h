@@ -12,9 +12,6 @@ namespace page_test {
 void SetPreference(const std::string& key, const std::string& value);
 void SetFilePath(const std::string& key, const std::string& value);
 
-// Replaces the upload settings file with these lines of its section.
-void WriteUploadSettings(const std::string& sectionLines);
-
 // A file with that content, its parent folders made, its time set when given.
 void MakeFile(const std::string& path, const std::string& content = "x", int64_t modified = 0);
 void SetModifiedTime(const std::string& path, int64_t seconds);

@@ -8,7 +8,6 @@
 #include "platform/folders.h"
 #include "support/sandbox.h"
 #include "upfile/post_files.h"
-#include "upfile/upload_settings.h"
 
 namespace {
 
@@ -59,17 +58,14 @@ TEST(PostFilesFormData, DebugSettingKeepsACopyOfEveryBody) {
   const std::string path = sandbox::Path("form/debugged.txt");
   sandbox::WriteFile(path, "content");
   const std::string copy = GetDatedTempFolder() + "debugged.txt.txt";
-  sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nDebug=\n");
   make_form_data(path, "B1");
   EXPECT_FALSE(platform::FileExists(copy));
 
-  sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nDebug=yes\n");
-  make_form_data(path, "B1");
+  make_form_data(path, "B1", true);
   sandbox::WriteFile(path, "changed content");
-  const platform::Bytes body = make_form_data(path, "B2");
+  const platform::Bytes body = make_form_data(path, "B2", true);
   EXPECT_EQ(sandbox::ReadFile(copy), AsText(body));
   EXPECT_EQ(sandbox::ReadFile(copy), ExpectedBody("debugged.txt", "changed content", "B2"));
-  sandbox::WriteFile(SettingsFilePath(), "");
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "support/sandbox.h"
 #include "support/trace_recorder.h"
 #include "upfile/post_files.h"
-#include "upfile/upload_settings.h"
 
 namespace {
 
@@ -28,16 +27,13 @@ class PostFilesPhp : public testing::Test {
 
   void SetUp() override {
     for (const char* proxy : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"}) ::unsetenv(proxy);
-    WriteSettings("");
   }
 
   static std::string Docroot() { return sandbox::Path("php_www"); }
   static std::string Server() { return testserver::LocalServer(server_->Port()); }
 
-  // The scheme comes from the settings too: everything left empty goes by them.
-  static void WriteSettings(const std::string& more) {
-    sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nserver=" + Server() +
-                                               "\nphp_fn=/upload.php\nopen_http=http\nup_max_file_size=1\n" + more);
+  static PostSettings Settings(const std::string& script = "/upload.php", const std::string& server = Server()) {
+    return {"http", server, script, kMiB};
   }
 
   static std::string Local(const std::string& name, const std::string& content) {
@@ -71,7 +67,7 @@ TEST_F(PostFilesPhp, EveryFileArrivesByteForByte) {
 
   PostFailure failure{"x", "y", {}};
   TraceRecorder trace;
-  EXPECT_TRUE(post_files(paths, "", "", "", &failure, &trace));
+  EXPECT_TRUE(post_files(paths, Settings(), &failure, &trace));
   EXPECT_NE(trace.out.find("127.0.0.1\t" + std::to_string(server_->Port()) + "\t/upload.php\tempty.txt\t200\n"),
             std::string::npos);
   EXPECT_EQ(failure.path, "");
@@ -86,7 +82,7 @@ TEST_F(PostFilesPhp, FileAboveTheLimitStopsTheList) {
   const std::vector<std::string> paths = {Local("before.txt", "b"), Local("too_big.bin", std::string(kMiB + 1, 'x')),
                                           Local("after.txt", "a")};
   PostFailure failure;
-  EXPECT_FALSE(post_files(paths, "", "", "", &failure));
+  EXPECT_FALSE(post_files(paths, Settings(), &failure));
   EXPECT_EQ(failure.path, paths[1]);
   EXPECT_NE(failure.reason.find("limit"), std::string::npos) << failure.reason;
   EXPECT_TRUE(std::filesystem::exists(Stored("before.txt")));
@@ -96,14 +92,14 @@ TEST_F(PostFilesPhp, FileAboveTheLimitStopsTheList) {
 
 TEST_F(PostFilesPhp, StatusDecidesWhileTheAnswerStreamsOn) {
   TraceRecorder trace;
-  EXPECT_TRUE(post_files({Local("streamed.txt", "s")}, "", "", "/endless.php", nullptr, &trace));
+  EXPECT_TRUE(post_files({Local("streamed.txt", "s")}, Settings("/endless.php"), nullptr, &trace));
   EXPECT_NE(trace.out.find("streamed.txt\t200\n"), std::string::npos);
 }
 
 TEST_F(PostFilesPhp, ServerWithUserInfoIsRefusedBeforeAnyRequest) {
   PostFailure failure;
   TraceRecorder trace;
-  EXPECT_FALSE(post_files({Local("user.txt", "u")}, "", "someuser:pw@" + Server(), "", &failure, &trace));
+  EXPECT_FALSE(post_files({Local("user.txt", "u")}, Settings("/upload.php", "someuser:pw@" + Server()), &failure, &trace));
   EXPECT_EQ(trace.out, "");
   EXPECT_EQ(failure.reason, "server setting \"***@" + Server() + "\" is not a host name with an optional port");
 }
@@ -112,7 +108,7 @@ TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {
   testserver::SilentServer silent;
   const std::string path = Local("unanswered.txt", "u");
   TraceRecorder trace;
-  EXPECT_FALSE(post_file("http", testserver::LocalServer(silent.Port()), "/upload.php", path, &trace));
+  EXPECT_FALSE(post_file(Settings("/upload.php", testserver::LocalServer(silent.Port())), path, &trace));
   const std::string& out = trace.out;
   const std::string& err = trace.err;
   const std::string hostPort = "127.0.0.1\t" + std::to_string(silent.Port()) + "\t";
@@ -124,20 +120,20 @@ TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {
 TEST_F(PostFilesPhp, ScriptStoresOnlySafeNames) {
   for (const char* name : {"page.php", "shell.PHTML", ".htaccess", "run.sh."}) {
     TraceRecorder trace;
-    EXPECT_FALSE(post_file("http", Server(), "/upload.php", Local(name, "<?php echo 1;"), &trace)) << name;
+    EXPECT_FALSE(post_file(Settings(), Local(name, "<?php echo 1;"), &trace)) << name;
     EXPECT_NE(trace.out.find("\t403\n"), std::string::npos) << name;
     EXPECT_FALSE(std::filesystem::exists(Stored(name))) << name;
   }
-  EXPECT_FALSE(post_file("http", Server(), "/upload.php?User=..", Local("escape.txt", "e")));
-  EXPECT_TRUE(post_file("http", Server(), "/upload.php?User=hanako", Local("mine.txt", "m")));
+  EXPECT_FALSE(post_file(Settings("/upload.php?User=.."), Local("escape.txt", "e")));
+  EXPECT_TRUE(post_file(Settings("/upload.php?User=hanako"), Local("mine.txt", "m")));
   EXPECT_EQ(sandbox::ReadFile(Docroot() + "/hanako/mine.txt"), "m");
   EXPECT_FALSE(std::filesystem::exists(sandbox::Path("escape.txt")));
 }
 
 TEST_F(PostFilesPhp, NothingToSendIsSuccess) {
-  EXPECT_TRUE(post_files({}, "", "", ""));
+  EXPECT_TRUE(post_files({}, Settings()));
   sandbox::MakeDirs(sandbox::Path("php_files/a_folder"));
-  EXPECT_TRUE(post_files({sandbox::Path("php_files/a_folder"), sandbox::Path("php_files/gone.txt")}, "", "", ""));
+  EXPECT_TRUE(post_files({sandbox::Path("php_files/a_folder"), sandbox::Path("php_files/gone.txt")}, Settings()));
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "support/sandbox.h"
 #include "support/trace_recorder.h"
 #include "upfile/post_files.h"
-#include "upfile/upload_settings.h"
 
 namespace {
 
@@ -39,9 +38,8 @@ class PostFilesTls : public testing::Test {
   static std::string Docroot() { return sandbox::Path("tls_www"); }
   static std::string ProxyFolder() { return sandbox::Path("tls_proxy"); }
 
-  static void WriteSettings(const std::string& more) {
-    sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\nserver=" + testserver::LocalServer(proxy_->Port()) +
-                                               "\nphp_fn=/upload.php\n" + more);
+  static PostSettings Settings(bool relaxCertificate, const std::string& script = "/upload.php") {
+    return {"https", testserver::LocalServer(proxy_->Port()), script, 10 * 1048576, relaxCertificate};
   }
 
   static std::string Local(const std::string& name) {
@@ -74,9 +72,8 @@ std::unique_ptr<testserver::PhpServer> PostFilesTls::php_;
 std::unique_ptr<testserver::TlsProxy> PostFilesTls::proxy_;
 
 TEST_F(PostFilesTls, OwnCertificateIsRefusedUnlessAllowed) {
-  WriteSettings("");
   PostFailure failure;
-  EXPECT_FALSE(post_files({Local("refused.txt")}, "", "", "", &failure));
+  EXPECT_FALSE(post_files({Local("refused.txt")}, Settings(false), &failure));
   EXPECT_FALSE(std::filesystem::exists(Stored("refused.txt")));
   EXPECT_NE(failure.reason.find("https://"), std::string::npos) << failure.reason;
   // The plain second attempt reaches the TLS port and is turned away by it.
@@ -84,22 +81,19 @@ TEST_F(PostFilesTls, OwnCertificateIsRefusedUnlessAllowed) {
 }
 
 TEST_F(PostFilesTls, ErrorStatusFailsTheFileWithoutPlainRetries) {
-  WriteSettings("self_certificate=1\n");
   const std::vector<std::string> files = {Local("refused.txt"), Local("never.txt")};
   PostFailure failure;
   TraceRecorder trace;
-  EXPECT_FALSE(post_files(files, "", "", "/fail500.php", &failure, &trace));
+  EXPECT_FALSE(post_files(files, Settings(true, "/fail500.php"), &failure, &trace));
   EXPECT_EQ(trace.out, "127.0.0.1\t" + std::to_string(proxy_->Port()) + "\t/fail500.php\trefused.txt\t500\n");
   EXPECT_EQ(failure.path, files[0]);
   EXPECT_NE(failure.reason.find("HTTP status 500"), std::string::npos) << failure.reason;
 }
 
 TEST_F(PostFilesTls, AllowedCertificateCarriesEveryFileOverOneConnection) {
-  // Any value turns the relaxation on, "0" as well.
-  WriteSettings("self_certificate=0\n");
   const std::vector<std::string> files = {Local("one.txt"), Local("two.txt"), Local("three.txt")};
   TraceRecorder trace;
-  EXPECT_TRUE(post_files(files, "", "", "", nullptr, &trace));
+  EXPECT_TRUE(post_files(files, Settings(true), nullptr, &trace));
   const std::string& out = trace.out;
   EXPECT_NE(out.find("\t" + std::to_string(proxy_->Port()) + "\t/upload.php\tthree.txt\t200\n"), std::string::npos)
       << out;

@@ -1,0 +1,71 @@
+#include "publish/removal_list.h"
+
+#include <algorithm>
+#include <set>
+
+#include "platform/file_operations.h"
+#include "platform/file_status.h"
+#include "platform/folders.h"
+#include "platform/utf.h"
+
+namespace publish {
+namespace {
+
+// Descending UTF-16 order puts a folder's contents before the folder itself.
+std::vector<std::string> SortedDescendingUnique(std::vector<std::string> paths) {
+  std::sort(paths.begin(), paths.end(),
+            [](const std::string& a, const std::string& b) { return LessByUtf16(b, a); });
+  paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
+  return paths;
+}
+
+// True when the path is gone afterwards (or was never there).
+bool RemoveEntry(const std::string& entry) {
+  const std::string path = RemoveSeparator(entry);
+  if (!platform::FileExists(path)) return true;
+  if (platform::FolderExists(path)) return platform::RemoveFolder(path);
+  return platform::RemoveFile(path);
+}
+
+// A link met on the way down from the outermost listed folder leads out of the
+// tool's folders: nothing behind it is removed.
+bool ReachedThroughLink(const std::string& path, const std::set<std::string>& listedFolders) {
+  bool inside = false;
+  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+    const std::string folder = path.substr(0, slash);
+    inside = inside || listedFolders.count(folder) > 0;
+    if (inside && platform::IsSymbolicLink(folder)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+RemovalList::~RemovalList() { RemoveNow(); }
+
+void RemovalList::Add(const std::string& path) { paths_.push_back(path); }
+
+void RemovalList::RemoveNow() {
+  std::set<std::string> listed;
+  for (const std::string& entry : paths_) listed.insert(RemoveSeparator(entry));
+  std::vector<std::string> kept;
+  for (const std::string& entry : SortedDescendingUnique(paths_)) {
+    if (ReachedThroughLink(RemoveSeparator(entry), listed) || !RemoveEntry(entry)) kept.push_back(entry);
+  }
+  paths_ = std::move(kept);
+}
+
+void DeferredRemoval::ReplaceJobFiles(const std::vector<std::string>& entries, const std::string& stagingFolder) {
+  jobFiles_.RemoveNow();
+  for (const std::string& entry : entries) jobFiles_.Add(entry);
+  jobFiles_.Add(stagingFolder);
+}
+
+void DeferredRemoval::AddAtEnd(const std::string& path) { atEnd_.Add(path); }
+
+void DeferredRemoval::RemoveNow() {
+  jobFiles_.RemoveNow();
+  atEnd_.RemoveNow();
+}
+
+}  // namespace publish

@@ -1,0 +1,141 @@
+#include "publish/upload_settings.h"
+
+#include "platform/folders.h"
+#include "platform/system_places.h"
+#include "platform/utf.h"
+#include "publish/settings_file.h"
+
+namespace publish {
+namespace {
+
+constexpr uint32_t kMiB = 1048576;
+
+bool EndsWithSeparator(const std::string& text) {
+  return !text.empty() && (text.back() == '/' || text.back() == '\\');
+}
+
+// wcstoul in base 10 with a 32-bit unsigned long, as the settings were first read:
+// blanks skipped, optional sign (a minus negates modulo 2^32), digits until the
+// first other character, overflow saturates.
+uint32_t ParseUnsigned32(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  uint64_t value = 0;
+  bool overflow = false;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + static_cast<unsigned>(text[i] - '0');
+    if (value > UINT32_MAX) {
+      overflow = true;
+      value = UINT32_MAX;
+    }
+  }
+  if (overflow) return UINT32_MAX;
+  const uint32_t result = static_cast<uint32_t>(value);
+  return negative ? 0u - result : result;
+}
+
+char SevenBitOf(char16_t unit) {
+  unsigned c = unit & 127u;
+  if (c < 32) c += 32;
+  if (c == 127) c = 126;
+  switch (c) {
+    case ' ': return '_';
+    case '!': return '1';
+    case '"': return '2';
+    case '#': return '3';
+    case '$': return '4';
+    case '%': return '5';
+    case '&': return '6';
+    case '\'': return '7';
+    case '(': return '8';
+    case ')': return '9';
+    case '*': case ':': return 'a';
+    case '+': case ';': case '[': case '{': return 'b';
+    case ',': case '<': case '\\': case '|': return 'c';
+    case '=': case ']': case '}': return 'd';
+    case '>': case '^': case '~': return 'e';
+    case '/': case '?': return 'f';
+    case '@': case '`': return '0';
+    default: return static_cast<char>(c);
+  }
+}
+
+std::string ValueOrDefault(const std::string& key, const std::string& def) {
+  const std::string value = ReadSettingValue(key, def);
+  return value.empty() ? def : value;
+}
+
+}  // namespace
+
+std::string SettingsFilePath() { return GetSettingsFolder() + "/upfile.ini"; }
+
+std::string ReadSettingValue(const std::string& key, const std::string& def) {
+  return ReadSettingFromFile(SettingsFilePath(), kSettingsSection, key, def);
+}
+
+UploadSettings ReadUploadSettings() {
+  UploadSettings settings;
+  settings.server = ValueOrDefault("server", kDefaultServer);
+  settings.scriptPath = ValueOrDefault("php_fn", kDefaultScriptPath);
+  settings.scheme = ReadSettingValue("open_http", "https");
+  settings.sizeLimit = SizeLimitFromText(ValueOrDefault("up_max_file_size", "10M"));
+  settings.nameTo7bit = ReadSettingValue("name_to_7bit", "1") == "1";
+  settings.relaxCertificate = !ReadSettingValue("self_certificate", "").empty();
+  settings.pathLinkHtml = ReadSettingValue("path_link_html", "");
+  settings.debugCopy = !ReadSettingValue("Debug", "").empty();
+  return settings;
+}
+
+void WriteServerDefaults() {
+  const std::string path = SettingsFilePath();
+  WriteIfAbsent(path, kSettingsSection, "server", kDefaultServer);
+  WriteIfAbsent(path, kSettingsSection, "php_fn", kStartupScriptPath);
+}
+
+std::string UploadScriptAddress(const UploadSettings& settings) { return "//" + settings.server + settings.scriptPath; }
+std::string PageFolderAddress(const UploadSettings& settings) { return PageFolderOf(UploadScriptAddress(settings)); }
+std::string BrowserAddress(const UploadSettings& settings) {
+  return BrowserAddressOf(settings.scheme, PageFolderAddress(settings));
+}
+
+std::string UploadPageName() { return NameTo7bit(platform::UserName()) + ".htm"; }
+std::string UploadPageAddress(const UploadSettings& settings) { return BrowserAddress(settings) + UploadPageName(); }
+std::string NameTo7bit(const std::string& text) {
+  const std::u16string units = Utf8ToUtf16(text);
+  std::string out;
+  out.reserve(units.size());
+  for (char16_t unit : units) out += SevenBitOf(unit);
+  return out;
+}
+
+uint32_t SizeLimitFromText(const std::string& value) {
+  uint32_t mib = ParseUnsigned32(value) & 0xFFFFu;
+  if (mib == 0) mib = 1;
+  if (mib > 32) mib = 32;
+  return mib * kMiB;
+}
+
+std::string PageFolderOf(const std::string& scriptAddress) {
+  size_t cut = scriptAddress.rfind('\\');
+  if (cut == std::string::npos) cut = scriptAddress.rfind('/');
+  const std::string folder = cut == std::string::npos ? std::string() : scriptAddress.substr(0, cut);
+  const std::string name = cut == std::string::npos ? scriptAddress : scriptAddress.substr(cut + 1);
+
+  std::string result = folder;
+  if (!result.empty() && !EndsWithSeparator(result)) result += '/';
+  const size_t user = name.find("User=");
+  if (user == std::string::npos) return result + "data/";
+  return result + name.substr(user + 5) + "/";
+}
+
+std::string BrowserAddressOf(const std::string& scheme, const std::string& pageFolder) {
+  std::string address = scheme;
+  if (!scheme.empty()) address += ':';
+  address += pageFolder;
+  if (!EndsWithSeparator(pageFolder)) address += '/';
+  return address;
+}
+
+}  // namespace publish
