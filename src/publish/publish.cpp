@@ -121,7 +121,7 @@ class ListedPaths : public UploadObserver {
 
 PostSettings ForTransport(const UploadSettings& settings) {
   return {settings.scheme,    settings.server,           settings.scriptPath,
-          settings.sizeLimit, settings.relaxCertificate, settings.debugCopy};
+          settings.sizeLimit, settings.relaxCertificate, settings.debugCopies};
 }
 
 // Stages the files with the page, sends everything and schedules the working

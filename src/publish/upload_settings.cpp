@@ -84,7 +84,7 @@ UploadSettings ReadUploadSettings() {
   settings.nameTo7bit = ReadSettingValue("name_to_7bit", "1") == "1";
   settings.relaxCertificate = !ReadSettingValue("self_certificate", "").empty();
   settings.pathLinkHtml = ReadSettingValue("path_link_html", "");
-  settings.debugCopy = !ReadSettingValue("Debug", "").empty();
+  settings.debugCopies = !ReadSettingValue("Debug", "").empty();
   return settings;
 }
 

@@ -23,7 +23,7 @@ struct UploadSettings {
   bool nameTo7bit = true;                       // "name_to_7bit": staged names in 7-bit form
   bool relaxCertificate = false;                // "self_certificate" is not empty
   std::string pathLinkHtml;                     // "path_link_html": the link block's file, if any
-  bool debugCopy = false;                       // "Debug" is not empty: request bodies are kept
+  bool debugCopies = false;                     // "Debug" is not empty: request bodies are kept
 };
 
 // Settings folder + "/upfile.ini".

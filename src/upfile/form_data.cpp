@@ -60,7 +60,7 @@ std::string EscapeFormFileName(const std::string& name) {
   return escaped;
 }
 
-platform::Bytes make_form_data(const std::string& path, const std::string& boundary, bool debugCopy) {
+platform::Bytes make_form_data(const std::string& path, const std::string& boundary, bool debugCopies) {
   const std::string name = GetFileName(path);
   const std::string tail = "\r\n--" + boundary + "--\r\n";
   platform::Bytes body;
@@ -72,6 +72,6 @@ platform::Bytes make_form_data(const std::string& path, const std::string& bound
   body.reserve(body.size() + static_cast<size_t>(std::max<int64_t>(platform::FileStatus(path).Size(), 0)) + tail.size());
   if (!AppendWholeFile(body, path)) return {};
   Append(body, tail);
-  if (debugCopy) WriteDebugCopy(name, body);
+  if (debugCopies) WriteDebugCopy(name, body);
   return body;
 }

@@ -84,7 +84,7 @@ AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt,
             {FailureCause::Kind::kServerUnreachable}};
   if (AttemptOutcome refusal = GateRefusal(path, settings.sizeLimit); !refusal.reason.empty()) return refusal;
   const std::string boundary = MakeBoundary();
-  const platform::Bytes body = make_form_data(path, boundary, settings.debugCopy);
+  const platform::Bytes body = make_form_data(path, boundary, settings.debugCopies);
   if (body.empty()) return {false, false, "file could not be read whole", {}};
 
   // A fallback follows a failed connection, perhaps a blocked TLS one: no password goes out in clear then.

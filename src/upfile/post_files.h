@@ -19,21 +19,22 @@ struct PostFailure {
   FailureCause cause;  // the first attempt's, or kStopped
 };
 
-// What the requests of one call go by; the upload settings give every value.
+// Where and how the files go, as the caller read them from its settings.
 struct PostSettings {
-  std::string scheme;              // only "https" asks for TLS
-  std::string server;              // a host with an optional port
-  std::string script;              // request target of the upload script
-  uint32_t sizeLimit = 0;          // larger files are refused
-  bool relaxCertificate = false;   // the server's own certificate is taken
-  bool debugCopy = false;          // each request body is also written to the dated work folder
+  std::string scheme;             // "https" asks for TLS (port 443 does too); anything else plain HTTP
+  std::string server;             // a host with an optional port
+  std::string script;             // request target of the upload script
+  uint32_t sizeLimit = 0;         // bytes; a larger file is refused before any request
+  bool relaxCertificate = false;  // a certificate that does not verify is taken
+  bool debugCopies = false;       // every request body is also kept in the dated work folder
 };
 
-// Missing files and folders are skipped; false (and *failure filled) as soon as one file could not be sent
-// or *stop was set (seen between files and within a transfer); the files
-// after it are then not attempted. A server text that is not a host with an
-// optional port is refused before any request. The observer (none: nothing is
-// reported) hears the trace and the progress.
+// Missing files and folders are skipped; false (and *failure filled) as soon
+// as one file could not be sent or *stop was set (seen between files and
+// within a transfer); the files after it are then not attempted. A server
+// text that is not a host with an optional port is refused before any
+// request. The observer (none: nothing is reported) hears the trace and the
+// progress.
 bool post_files(const std::vector<std::string>& files, const PostSettings& settings, PostFailure* failure = nullptr,
                 UploadObserver* observer = nullptr, const std::atomic<bool>* stop = nullptr);
 
@@ -41,8 +42,8 @@ bool post_files(const std::vector<std::string>& files, const PostSettings& setti
 bool post_file(const PostSettings& settings, const std::string& path, UploadObserver* observer = nullptr);
 
 // The request body for one file; empty when the file cannot be read whole.
-// Writes the debug copy when debugCopy is on.
-platform::Bytes make_form_data(const std::string& path, const std::string& boundary, bool debugCopy = false);
+// Writes the debug copy when debugCopies is on.
+platform::Bytes make_form_data(const std::string& path, const std::string& boundary, bool debugCopies = false);
 
 // "-----upfile.hxx__" + the local time "%H%M%S".
 std::string MakeBoundary();

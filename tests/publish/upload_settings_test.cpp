@@ -49,7 +49,7 @@ TEST_F(UploadSettingsFile, MissingFileGivesEveryDefault) {
   EXPECT_TRUE(settings.nameTo7bit);
   EXPECT_FALSE(settings.relaxCertificate);
   EXPECT_EQ(settings.pathLinkHtml, "");
-  EXPECT_FALSE(settings.debugCopy);
+  EXPECT_FALSE(settings.debugCopies);
   EXPECT_EQ(ReadSettingValue("", "def"), "def");
   EXPECT_EQ(PageFolderAddress(settings), "//localhost/z_Suite/upload/share/data/");
   EXPECT_EQ(BrowserAddress(settings), "https://localhost/z_Suite/upload/share/data/");
@@ -68,7 +68,7 @@ TEST_F(UploadSettingsFile, PresentButEmptyKeys) {
   // Any text switches these on, "0" too.
   WriteSettings("self_certificate=0\r\nDebug=0\r\n");
   EXPECT_TRUE(ReadUploadSettings().relaxCertificate);
-  EXPECT_TRUE(ReadUploadSettings().debugCopy);
+  EXPECT_TRUE(ReadUploadSettings().debugCopies);
 }
 
 TEST_F(UploadSettingsFile, SizeLimitFromTheFile) {
