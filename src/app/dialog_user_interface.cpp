@@ -107,11 +107,8 @@ void PrintTrace(net::TraceStream stream, const std::string& text) {
   (stream == net::TraceStream::Error ? std::cerr : std::cout) << text << std::flush;
 }
 
-void DialogUserInterface::OnTrace(const std::string& text, publish::TraceStream stream) { PrintTrace(stream, text); }
-
-void DialogUserInterface::OnProgressText(const std::string& text) {
-  ShowProgressTitle(text);
-  PumpMessages();
+net::TraceSink TraceOnWindowThread(wxEvtHandler& window) {
+  return [&window](net::TraceStream stream, const std::string& text) {
+    window.CallAfter([stream, text] { PrintTrace(stream, text); });
+  };
 }
-
-void DialogUserInterface::OnWaiting(const std::string& notice) { OnProgressText(notice); }

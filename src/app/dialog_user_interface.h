@@ -4,19 +4,15 @@
 
 #include <wx/toplevel.h>
 
+#include "net/trace.h"
 #include "platform/feedback.h"
-#include "publish/publish.h"
 
-class DialogUserInterface : public platform::UserInterface, public publish::PublishObserver {
+class DialogUserInterface : public platform::UserInterface {
  public:
   explicit DialogUserInterface(wxTopLevelWindow& window);
   platform::Answer ShowMessageBox(const std::string& text, platform::BoxStyle style) override;
   void ShowProgressTitle(const std::string& title) override;
   void PumpMessages() override;
-
-  void OnTrace(const std::string& text, publish::TraceStream stream) override;
-  void OnProgressText(const std::string& text) override;
-  void OnWaiting(const std::string& notice) override;
 
  private:
   wxTopLevelWindow& m_window;
@@ -26,3 +22,6 @@ class DialogUserInterface : public platform::UserInterface, public publish::Publ
 // Trace of the core's work goes to the standard streams the tool has always
 // printed it on, so a window started from a terminal still shows it there.
 void PrintTrace(net::TraceStream stream, const std::string& text);
+// For work on another thread: each piece is printed later, in order, on the
+// window's thread; what is still queued when the window goes is dropped.
+net::TraceSink TraceOnWindowThread(wxEvtHandler& window);

@@ -21,6 +21,7 @@
 #include "app/dialog_user_interface.h"
 #include "app/file_drop_target.h"
 #include "app/upload_failure_text.h"
+#include "app/upload_relay.h"
 #include "app/wx_text.h"
 #include "platform/feedback.h"
 #include "platform/file_status.h"
@@ -63,11 +64,6 @@ std::string UnreadableFilesText(const std::vector<std::string>& paths) {
   return text.empty() ? text : "読めないファイルがあります。" + text;
 }
 
-void RunUpdateCheck() {
-  const update::CheckResult result = update::CheckForUpdate(PrintTrace);
-  if (!result.openAddress.empty()) platform::OpenInBrowser(result.openAddress);
-}
-
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CWx_pubDlg, wxDialog)
@@ -94,7 +90,13 @@ CWx_pubDlg::CWx_pubDlg(wxWindow* parent) : m_hIcon(AppIcons()) {
   m_userInterface = std::make_unique<DialogUserInterface>(*this);
 }
 
-CWx_pubDlg::~CWx_pubDlg() { platform::InstallUserInterface(nullptr); }
+CWx_pubDlg::~CWx_pubDlg() {
+  // Both workers post to this window: a closing window stops them and waits,
+  // so nothing reaches it once it is gone and no job is left half done.
+  m_upload.Stop();
+  m_updateCheck.Stop();
+  platform::InstallUserInterface(nullptr);
+}
 
 void CWx_pubDlg::CreateControls() {
   for (const ControlTemplate& control : kButtons) {
@@ -116,7 +118,9 @@ void CWx_pubDlg::CreateControls() {
 }
 
 void CWx_pubDlg::InstallDropTargets() {
-  const auto receiver = [this](const std::vector<std::string>& paths) { DropFiles(paths); };
+  const auto receiver = [this](const std::vector<std::string>& paths) {
+    if (!m_upload.Active()) DropFiles(paths);
+  };
   SetDropTarget(new FileDropTarget(receiver));
   for (wxWindow* child : GetChildren()) child->SetDropTarget(new FileDropTarget(receiver));
 }
@@ -127,8 +131,17 @@ void CWx_pubDlg::OnInitDialog(wxInitDialogEvent&) {
   m_strEdit = FromUtf8(publish::PrepareSettings());
   TransferDataToWindow();
   ApplyLayout();
-  RunUpdateCheck();  // whether the page changed does not change the start-up
+  StartUpdateCheck();
   SetWindowStyleFlag(GetWindowStyleFlag() | wxSTAY_ON_TOP);
+}
+
+void CWx_pubDlg::StartUpdateCheck() {
+  // Whether the page changed does not change the start-up, and a slow server
+  // must not hold the window.
+  m_updateCheck.Start([this, trace = TraceOnWindowThread(*this)](const std::atomic<bool>& stop) {
+    const update::CheckResult result = update::CheckForUpdate(trace, &stop);
+    if (!result.openAddress.empty()) CallAfter([address = result.openAddress] { platform::OpenInBrowser(address); });
+  });
 }
 
 void CWx_pubDlg::ApplyLayout() {
@@ -207,18 +220,30 @@ void CWx_pubDlg::OnAbout(wxCommandEvent&) {
 }
 
 void CWx_pubDlg::OnUpload(wxCommandEvent&) {
-  publish::PublishResult result;
-  {
-    wxBusyCursor wait;
-    const std::atomic<bool> neverStop{false};
-    result = publish::Publish(m_FileList, *m_userInterface, neverStop);
-    CopyTextToClipboard(result.pageAddress);
-    m_strEdit = FromUtf8(result.pageAddress);
-    TransferDataToWindow();
-  }
+  EnableJobControls(false);
+  m_busyCursor.emplace();
+  m_upload.Start([this, files = m_FileList, &ui = *m_userInterface](const std::atomic<bool>& stop) {
+    UploadRelay relay(*this, ui);
+    const publish::PublishResult result = publish::Publish(files, relay, stop);
+    CallAfter([this, result] { FinishUpload(result); });
+  });
+}
+
+void CWx_pubDlg::FinishUpload(const publish::PublishResult& result) {
+  m_upload.Wait();
+  m_userInterface->ShowProgressTitle("");
+  CopyTextToClipboard(result.pageAddress);
+  m_strEdit = FromUtf8(result.pageAddress);
+  TransferDataToWindow();
+  m_busyCursor.reset();
+  EnableJobControls(true);
   // The address is shown either way, but a failed job must not pass for a
   // published page.
   if (!result.ok) platform::MessageBoxLog(UploadFailureText(result.failures), {.icon = platform::Icon::Exclamation});
+}
+
+void CWx_pubDlg::EnableJobControls(bool enable) {
+  for (const int id : {kIdUpload, kIdClearList}) FindWindow(id)->Enable(enable);
 }
 
 void CWx_pubDlg::OnOpenBrowser(wxCommandEvent&) {

@@ -3,12 +3,16 @@
 
 #include <wx/dialog.h>
 #include <wx/iconbndl.h>
+#include <wx/utils.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/stoppable_thread.h"
 #include "publish/file_list.h"
+#include "publish/publish.h"
 
 class wxListBox;
 class wxTextCtrl;
@@ -36,6 +40,10 @@ class CWx_pubDlg : public wxDialog {
   void ApplyLayout();
   void FillListBox();
   void UpdateHorizontalExtent();
+  void StartUpdateCheck();
+  void FinishUpload(const publish::PublishResult& result);
+  // Upload and Clear list, which would start a second job or change its list.
+  void EnableJobControls(bool enable);
 
   void OnInitDialog(wxInitDialogEvent& event);
   void OnContextMenu(wxContextMenuEvent& event);
@@ -52,6 +60,10 @@ class CWx_pubDlg : public wxDialog {
   wxIconBundle m_hIcon;
   int m_horizontalExtent = 0;
   std::unique_ptr<DialogUserInterface> m_userInterface;
+  // The window lives on while they work; it waits for both before it goes.
+  StoppableThread m_upload;
+  StoppableThread m_updateCheck;
+  std::optional<wxBusyCursor> m_busyCursor;
 
   wxDECLARE_EVENT_TABLE();
 };

@@ -121,12 +121,12 @@ std::string CachePath(const std::string& url) {
   return path;
 }
 
-std::string FetchToCache(const std::string& url, const TraceSink& trace) {
+std::string FetchToCache(const std::string& url, const TraceSink& trace, const DownloadLimits& limits) {
   const std::string localPath = CachePath(url);
   const std::string tail = UrlTail(url);
   MoveAside(localPath);
-  if (!platform::FileExists(localPath, true)) HttpGet("https:", tail, localPath, trace);
-  if (!platform::FileExists(localPath, true)) HttpGet("http:", tail, localPath, trace);
+  if (!platform::FileExists(localPath, true)) HttpGet("https:", tail, localPath, trace, limits);
+  if (!platform::FileExists(localPath, true)) HttpGet("http:", tail, localPath, trace, limits);
   return localPath;
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "net/http_get.h"
 #include "net/trace.h"
 
 namespace net {
@@ -27,6 +28,6 @@ std::string CachePath(const std::string& url);
 // Downloads the URL into its CachePath (the previous copy moved aside), HTTPS
 // first, plain HTTP when that brings nothing; returns that path, whether or
 // not a body arrived. Failed attempts go to the trace.
-std::string FetchToCache(const std::string& url, const TraceSink& trace);
+std::string FetchToCache(const std::string& url, const TraceSink& trace, const DownloadLimits& limits = {});
 
 }  // namespace net

@@ -73,6 +73,11 @@ size_t WriteBody(char* data, size_t size, size_t count, void* sink) {
   return static_cast<BodySink*>(sink)->Write(data, bytes) ? bytes : 0;
 }
 
+// Non-zero aborts the transfer.
+int CheckStop(void* stop, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return static_cast<const std::atomic<bool>*>(stop)->load() ? 1 : 0;
+}
+
 using EasyHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
 
 void SetRequestOptions(CURL* curl, const ParsedUrl& url, const DownloadLimits& limits, BodySink& sink,
@@ -93,6 +98,10 @@ void SetRequestOptions(CURL* curl, const ParsedUrl& url, const DownloadLimits& l
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &WriteBody);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
   curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+  if (!limits.stop) return;
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &CheckStop);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, limits.stop);
+  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
 }
 
 // Empty on success, else the reason the body could not be stored.

@@ -1,6 +1,7 @@
 // One HTTP GET of an absolute URL into a local file.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <string>
 
@@ -16,6 +17,7 @@ struct DownloadLimits {
   long stallSeconds = 4;  // no byte for this long ends the transfer
   long totalMs = 10000;   // per attempt: HTTPS and HTTP together stay within 20 s
   size_t maxBytes = size_t{8} << 20;
+  const std::atomic<bool>* stop = nullptr;  // once set, the transfer ends at once (a window that closes)
 };
 
 // Fetches prefix + tail ("https:" or "http:" and "//host/path") and stores

@@ -54,8 +54,11 @@ void DeleteOldLogs(const std::string& folder, int days) {
 bool DbgDumper::Dump(const platform::Bytes& bytes) {
   // A failure met while logging (a folder that cannot be made) is logged
   // itself; that entry is dropped instead of recursing.
-  static bool busy = false;
-  if (busy || givenUp_) return false;
+  static thread_local bool busy = false;
+  if (busy) return false;
+  // The window's update check and its upload may log at the same time.
+  const std::lock_guard lock(mutex_);
+  if (givenUp_) return false;
   busy = true;
   const bool written = Write(bytes);
   busy = false;

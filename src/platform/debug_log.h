@@ -3,6 +3,7 @@
 // byte-order mark and a header naming the user, the folders and the program.
 #pragma once
 
+#include <mutex>
 #include <string>
 
 #include "platform/file_io.h"
@@ -30,6 +31,7 @@ class DbgDumper {
  private:
   bool Write(const platform::Bytes& bytes);
 
+  std::mutex mutex_;
   bool cleanupPending_ = true;
   bool givenUp_ = false;
 };

@@ -15,6 +15,8 @@ std::string WithoutLeadingSeparator(const std::string& text) {
   return text;
 }
 
+bool Stopped(const std::atomic<bool>* stop) { return stop && *stop; }
+
 // "_.htm" -> "_.txt" beside it.
 std::string NotePath(const std::string& copyPath) {
   return AddSeparator(GetFolderPart(copyPath)) + GetFileStem(copyPath) + ".txt";
@@ -28,9 +30,10 @@ void WriteFailureNote(const std::string& address, const std::string& copyPath, c
 }
 
 // Downloads the page at the address and compares it with the kept copy.
-bool PageChanged(const std::string& address, const net::TraceSink& trace) {
+bool PageChanged(const std::string& address, const net::TraceSink& trace, const std::atomic<bool>* stop) {
   const std::string oldText = ReadTextFile(net::CachePath(address));
-  const std::string copyPath = net::FetchToCache(address, trace);
+  const std::string copyPath = net::FetchToCache(address, trace, {.stop = stop});
+  if (Stopped(stop)) return false;  // nothing arrived that could be compared
   const std::string newText = ReadTextFile(copyPath);
   if (newText.empty()) WriteFailureNote(address, copyPath, trace);
   if (oldText.empty()) {
@@ -55,10 +58,11 @@ std::string UpdatePageAddress() {
   return "//" + address;
 }
 
-CheckResult CheckForUpdate(const net::TraceSink& trace) {
+CheckResult CheckForUpdate(const net::TraceSink& trace, const std::atomic<bool>* stop) {
   CheckResult result;
   const std::string address = UpdatePageAddress();
-  result.changed = PageChanged(address, trace);
+  result.changed = PageChanged(address, trace, stop);
+  if (Stopped(stop)) return result;
   Profile profile(kProfile);
   if (result.changed) profile.WriteInt(kSection, kCountKey, profile.GetInt(kSection, kCountKey, kDefaultCount) + 1);
   if (profile.GetInt(kSection, kCountKey, kDefaultCount) > kCountLimit) {

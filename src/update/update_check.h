@@ -3,6 +3,7 @@
 // repeated changes the page is to be opened in the browser.
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include "net/trace.h"
@@ -32,7 +33,8 @@ std::string UpdatePageAddress();
 
 // Downloads and compares the page, keeps the count in the profile and leaves
 // copies and notes in the temporary folders; touches no window, so it may run
-// on any thread. Trace text goes to the sink.
-CheckResult CheckForUpdate(const net::TraceSink& trace);
+// on any thread. Trace text goes to the sink. A stop request ends the download
+// at once; a stopped check counts nothing and opens nothing.
+CheckResult CheckForUpdate(const net::TraceSink& trace, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace update

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "app/dialog_ids.h"
 #include "gui_support.h"
 #include "net/download_cache.h"
@@ -49,8 +51,24 @@ TEST(DialogStartup, RunsTheUpdateCheckOnceAndOpensThePage) {
   Profile(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
   gui::InstallOpener(0);
   CWx_pubDlg* dialog = gui::OpenDialog();
+  ASSERT_TRUE(gui::WaitUntil([] { return platform::FileExists(gui::OpenerRecord()); }));
   EXPECT_EQ(server.Requests().size(), 1u);
   EXPECT_EQ(sandbox::ReadFile(net::CachePath(update::UpdatePageAddress())), "<p>download page</p>");
   EXPECT_EQ(sandbox::ReadFile(gui::OpenerRecord()), "1\nhttps:" + update::UpdatePageAddress() + "\n");
   gui::CloseDialog(dialog);
+}
+
+TEST(DialogStartup, ASilentUpdateServerHoldsNeitherTheWindowNorItsClosing) {
+  ScopedEnv noProxy("no_proxy", std::string("*"));
+  LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
+  Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, silent.HostPort());
+  const auto opening = std::chrono::steady_clock::now();
+  CWx_pubDlg* dialog = gui::OpenDialog();
+  bool answered = false;
+  dialog->CallAfter([&answered] { answered = true; });
+  EXPECT_TRUE(gui::WaitUntil([&answered] { return answered; }, 1000));
+  EXPECT_LT(std::chrono::steady_clock::now() - opening, std::chrono::seconds(1));
+  const auto closing = std::chrono::steady_clock::now();
+  gui::CloseDialog(dialog);
+  EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(2));
 }

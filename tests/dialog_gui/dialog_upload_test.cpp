@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
+#include <regex>
+#include <set>
+#include <utility>
 
 #include "app/dialog_ids.h"
+#include "app/wx_text.h"
 #include "gui_support.h"
 #include "platform/folders.h"
 #include "platform/ini_file.h"
 #include "post_files_servers.h"
+#include "publish/publish.h"
 #include "publish/upload_settings.h"
+#include "support/local_http_server.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -28,7 +35,9 @@ class DialogUpload : public ::testing::Test {
     Set("open_http", "http");
     dialog = gui::OpenDialog();
   }
-  void TearDown() override { gui::CloseDialog(dialog); }
+  void TearDown() override {
+    if (dialog) gui::CloseDialog(dialog);
+  }
 
   static void Set(const std::string& key, const std::string& value) {
     IniWriteString(publish::kSettingsSection, key, value, publish::SettingsFilePath());
@@ -38,6 +47,19 @@ class DialogUpload : public ::testing::Test {
     sandbox::WriteFile(path, content);
     return path;
   }
+  bool Uploading() const { return !dialog->FindWindow(kIdUpload)->IsEnabled(); }
+  void Upload() {
+    gui::Click(*dialog, kIdUpload);
+    ASSERT_TRUE(gui::WaitUntil([this] { return !Uploading(); }));
+  }
+  // A large file on its way to a server that reads it at the given pace.
+  void StartSlowUpload(LocalHttpServer& server, size_t bytesPerRead) {
+    server.SetReadPace(bytesPerRead, 10);
+    Set("server", server.HostPort());
+    gui::Drop(*dialog, {Dropped("large.bin", std::string(8 << 20, 'x'))});
+    gui::Click(*dialog, kIdUpload);
+  }
+  std::string Title() const { return ToUtf8(dialog->GetTitle()); }
   std::string Address(const std::string& folder) const {
     return "http://" + testserver::LocalServer(server->Port()) + folder + publish::UploadPageName();
   }
@@ -52,7 +74,7 @@ class DialogUpload : public ::testing::Test {
 
 TEST_F(DialogUpload, PublishesThePageAndShowsAndCopiesItsAddress) {
   gui::Drop(*dialog, {Dropped("notes.txt", "hello"), Dropped("b.css", "p{}")});
-  gui::Click(*dialog, kIdUpload);
+  Upload();
 
   const std::string address = Address("/Test/upload/data/");
   EXPECT_EQ(gui::EditText(*dialog), address);
@@ -66,7 +88,7 @@ TEST_F(DialogUpload, AFailedUploadSaysWhichFileAndStillShowsTheAddress) {
   Set("php_fn", "/Test/missing/up.php");
   const std::string file = Dropped("notes.txt", "hello");
   gui::Drop(*dialog, {file});
-  gui::Click(*dialog, kIdUpload);
+  Upload();
 
   ASSERT_EQ(answerer.messages.size(), 1u);
   EXPECT_TRUE(answerer.messages[0].starts_with("アップロードに失敗しました。\nファイル: ")) << answerer.messages[0];
@@ -76,4 +98,38 @@ TEST_F(DialogUpload, AFailedUploadSaysWhichFileAndStillShowsTheAddress) {
   const std::string address = Address("/Test/missing/data/");
   EXPECT_EQ(gui::EditText(*dialog), address);
   EXPECT_EQ(gui::ClipboardText(), address);
+}
+
+TEST_F(DialogUpload, WhileALargeFileGoesOutTheWindowShowsItsShareAndAnswers) {
+  LocalHttpServer server;
+  StartSlowUpload(server, 32 << 10);
+  ASSERT_TRUE(Uploading());
+  EXPECT_FALSE(dialog->FindWindow(kIdClearList)->IsEnabled());
+  gui::Drop(*dialog, {Dropped("late.txt", "late")});
+  EXPECT_EQ(dialog->GetFileList().size(), 1u);
+
+  dialog->SetClientSize(700, 500);
+  dialog->SendSizeEvent(wxSEND_EVENT_POST);
+  std::set<std::string> shares;
+  bool resizedMeanwhile = false;
+  ASSERT_TRUE(gui::WaitUntil([&] {
+    if (Title().ends_with("%")) shares.insert(Title());
+    resizedMeanwhile = resizedMeanwhile || (Uploading() && dialog->FindWindow(kIdList)->GetSize().x == 698);
+    return !Uploading();
+  }));
+  EXPECT_TRUE(resizedMeanwhile);
+  EXPECT_GE(shares.size(), 2u);
+  for (const std::string& title : shares) EXPECT_TRUE(std::regex_match(title, std::regex("wx_pub  [12]/2  \\d+%"))) << title;
+}
+
+TEST_F(DialogUpload, ClosingTheWindowMidUploadStopsItAndLeavesNothingStaged) {
+  const std::string dayFolder = GetDatedTempFolder();
+  LocalHttpServer server;
+  StartSlowUpload(server, 8 << 10);   // takes ten seconds
+  ASSERT_TRUE(gui::WaitUntil([this] { return Title().ends_with("%"); }));
+  const auto closing = std::chrono::steady_clock::now();
+  gui::CloseDialog(std::exchange(dialog, nullptr));
+  EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(2));
+  publish::RemoveDeferredAtExit();
+  EXPECT_FALSE(std::filesystem::exists(dayFolder));
 }

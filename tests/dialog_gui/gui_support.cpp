@@ -10,6 +10,8 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include <chrono>
+
 #include "app/about_dlg.h"
 #include "app/dialog_ids.h"
 #include "app/file_drop_target.h"
@@ -67,6 +69,16 @@ void ProcessPending() {
     wxYield();
     wxMilliSleep(10);
   }
+}
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    wxYield();
+    wxMilliSleep(5);
+  }
+  return true;
 }
 
 CWx_pubDlg* OpenDialog() {

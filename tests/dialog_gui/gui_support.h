@@ -4,6 +4,7 @@
 #include <wx/defs.h>
 #include <wx/modalhook.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ void CloseDialog(CWx_pubDlg* dialog);
 
 // Lets the display and the toolkit catch up with what was asked of them.
 void ProcessPending();
+// Processes events until done() holds (true) or the time is up (false).
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 30000);
 
 void Click(wxWindow& dialog, int id);
 // A drop of files onto the given window, through its drop target.

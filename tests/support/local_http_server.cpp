@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 
@@ -22,19 +23,39 @@ bool WaitReadable(int fd, int timeoutMs) {
   return ::poll(&entry, 1, timeoutMs) > 0;
 }
 
-// The request head, or empty when the peer sends something other than a GET
-// (a TLS handshake, for example) or nothing at all.
-std::string ReadRequestHead(int connection) {
-  std::string head;
+// The request head with the first body bytes after it, or empty when the peer
+// sends something other than a GET or POST (a TLS handshake, for example) or
+// nothing at all.
+std::string ReadRequestStart(int connection) {
+  std::string start;
   char buffer[1024];
-  while (head.find("\r\n\r\n") == std::string::npos) {
+  while (start.find("\r\n\r\n") == std::string::npos) {
     if (!WaitReadable(connection, kReadTimeoutMs)) return "";
     const ssize_t got = ::recv(connection, buffer, sizeof buffer, 0);
     if (got <= 0) return "";
-    head.append(buffer, static_cast<size_t>(got));
-    if (head.size() >= 4 && head.compare(0, 4, "GET ") != 0) return "";
+    start.append(buffer, static_cast<size_t>(got));
+    if (start.size() >= 4 && !start.starts_with("GET ") && !start.starts_with("POST")) return "";
   }
-  return head.substr(0, head.find("\r\n\r\n"));
+  return start;
+}
+
+size_t ContentLength(const std::string& head) {
+  const std::string key = "\r\nContent-Length: ";
+  const size_t at = head.find(key);
+  return at == std::string::npos ? 0 : std::stoul(head.substr(at + key.size()));
+}
+
+// Reads and drops the rest of a body, `step` bytes at a time (0: as they come).
+bool ReadBody(int connection, size_t left, size_t step, int pauseMs, const std::atomic<bool>& stop) {
+  std::vector<char> buffer(step > 0 ? step : 1 << 16);
+  while (left > 0 && !stop) {
+    if (!WaitReadable(connection, kReadTimeoutMs)) return false;
+    const ssize_t got = ::recv(connection, buffer.data(), std::min(left, buffer.size()), 0);
+    if (got <= 0) return false;
+    left -= static_cast<size_t>(got);
+    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+  }
+  return left == 0;
 }
 
 bool SendAll(int connection, const std::string& bytes) {
@@ -91,6 +112,12 @@ void LocalHttpServer::SetHangUp(bool hangUp) {
   hangUp_ = hangUp;
 }
 
+void LocalHttpServer::SetReadPace(size_t bytes, int pauseMs) {
+  std::lock_guard lock(mutex_);
+  paceBytes_ = bytes;
+  pacePauseMs_ = pauseMs;
+}
+
 std::vector<std::string> LocalHttpServer::Requests() const {
   std::lock_guard lock(mutex_);
   return requests_;
@@ -111,22 +138,30 @@ void LocalHttpServer::Serve() {
 }
 
 void LocalHttpServer::Answer(int connection) {
-  const std::string head = ReadRequestHead(connection);
-  if (head.empty()) return;
+  const std::string start = ReadRequestStart(connection);
+  if (start.empty()) return;
+  const size_t bodyStart = start.find("\r\n\r\n") + 4;
+  const std::string head = start.substr(0, bodyStart - 4);
   std::string response;
   std::string piece;
   int pauseMs = 0;
+  size_t paceBytes = 0;
+  int pacePauseMs = 0;
   {
     std::lock_guard lock(mutex_);
     if (hangUp_) return;
     requests_.push_back(head);
+    paceBytes = paceBytes_;
+    pacePauseMs = pacePauseMs_;
     response = "HTTP/1.1 " + std::to_string(status_) + " Status\r\nContent-Type: text/html\r\n";
     if (endlessPiece_.empty()) response += "Content-Length: " + std::to_string(body_.size()) + "\r\n";
     response += "Connection: close\r\n\r\n" + (endlessPiece_.empty() ? body_ : "");
     piece = endlessPiece_;
     pauseMs = pauseMs_;
   }
-  if (!SendAll(connection, response)) return;
+  const size_t length = ContentLength(head);
+  const size_t left = length - std::min(length, start.size() - bodyStart);
+  if (!ReadBody(connection, left, paceBytes, pacePauseMs, stop_) || !SendAll(connection, response)) return;
   const auto end = std::chrono::steady_clock::now() + kStreamCap;
   while (!piece.empty() && !stop_ && std::chrono::steady_clock::now() < end && SendAll(connection, piece)) {
     std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));

@@ -1,7 +1,8 @@
 // A tiny HTTP server on 127.0.0.1 for tests and benchmarks: it answers every
-// GET with one fixed response, or streams a body without end, or refuses
-// connections, or accepts them and never answers, or hangs up. The port is
-// chosen by the system, so parallel runs never meet.
+// GET and POST with one fixed response, or streams a body without end, or
+// reads request bodies slowly, or refuses connections, or accepts them and
+// never answers, or hangs up. The port is chosen by the system, so parallel
+// runs never meet.
 #pragma once
 
 #include <atomic>
@@ -29,7 +30,10 @@ class LocalHttpServer {
   void SetEndlessBody(const std::string& piece, int pauseMs);
   // While set, every connection is closed without an answer.
   void SetHangUp(bool hangUp);
-  // The request heads of the GET requests answered so far.
+  // While set (bytes > 0), a request body is read at most this many bytes at
+  // a time, pausing between reads, before the answer.
+  void SetReadPace(size_t bytes, int pauseMs);
+  // The request heads of the requests answered so far.
   std::vector<std::string> Requests() const;
 
  private:
@@ -47,6 +51,8 @@ class LocalHttpServer {
   std::string body_;
   std::string endlessPiece_;
   int pauseMs_ = 0;
+  size_t paceBytes_ = 0;
+  int pacePauseMs_ = 0;
   std::vector<std::string> requests_;
   std::vector<int> held_;
 };
