@@ -6,6 +6,8 @@
 
 #include "app/wx_pub_app.h"
 #include "cli/command_line.h"
+#include "cli/console_interface.h"
+#include "platform/feedback.h"
 #include "publish/publish.h"
 
 namespace {
@@ -21,9 +23,14 @@ int RunWindow(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // This thread's notices reach standard error whichever front end runs; the
+  // window stands in for it while it is open.
+  cli::ConsoleInterface console;
+  platform::InstallUserInterface(&console);
   const std::optional<int> cliStatus = cli::RunCommandLine(argc, argv);
   const int status = cliStatus ? *cliStatus : RunWindow(argc, argv);
   // The one place the deferred removal runs, whichever front end ran.
   publish::RemoveDeferredAtExit();
+  platform::InstallUserInterface(nullptr);
   return status;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when an include in src/ points to a higher layer, or from one front
-# end into the other. Layers, lowest first: platform, net, html, upfile,
+# end into the other, or when code below the front ends writes to the
+# standard streams. Layers, lowest first: platform, net, html, upfile,
 # publish, update, then the front ends app and cli; src/main.cpp stands above
 # them all. A folder missing from the table counts as the highest.
 set -euo pipefail
@@ -31,4 +32,9 @@ while IFS=: read -r file _ line; do
     status=1
   fi
 done < <(grep -rn '^#include "' -- *)
+
+# Only the front ends and main() speak to a person.
+if grep -rn 'std::cout\|std::cerr' -- * | grep -v '^app/\|^cli/\|^main\.cpp'; then
+  status=1
+fi
 exit $status

@@ -103,6 +103,8 @@ void DialogUserInterface::PumpMessages() {
   if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_UI);
 }
 
+void DialogUserInterface::ShowNotice(const std::string& notice) { std::cerr << notice << std::endl; }
+
 void PrintTrace(net::TraceStream stream, const std::string& text) {
   (stream == net::TraceStream::Error ? std::cerr : std::cout) << text << std::flush;
 }

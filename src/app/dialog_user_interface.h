@@ -1,5 +1,6 @@
 // What the core and the platform's feedback functions tell the user, shown
-// on the main dialog: message boxes, and progress in the window title.
+// on the main dialog: message boxes, and progress in the window title;
+// notices go to standard error.
 #pragma once
 
 #include <wx/toplevel.h>
@@ -13,6 +14,7 @@ class DialogUserInterface : public platform::UserInterface {
   platform::Answer ShowMessageBox(const std::string& text, platform::BoxStyle style) override;
   void ShowProgressTitle(const std::string& title) override;
   void PumpMessages() override;
+  void ShowNotice(const std::string& notice) override;
 
  private:
   wxTopLevelWindow& m_window;

@@ -20,12 +20,12 @@
 #include "app/dialog_ids.h"
 #include "app/dialog_user_interface.h"
 #include "app/file_drop_target.h"
+#include "app/open_in_browser.h"
 #include "app/upload_failure_text.h"
 #include "app/upload_relay.h"
 #include "app/wx_text.h"
 #include "platform/feedback.h"
 #include "platform/file_status.h"
-#include "platform/shell_open.h"
 #include "publish/publish.h"
 #include "update/update_check.h"
 
@@ -95,7 +95,7 @@ CWx_pubDlg::~CWx_pubDlg() {
   // so nothing reaches it once it is gone and no job is left half done.
   m_upload.Stop();
   m_updateCheck.Stop();
-  platform::InstallUserInterface(nullptr);
+  if (m_previousInterface) platform::InstallUserInterface(*m_previousInterface);
 }
 
 void CWx_pubDlg::CreateControls() {
@@ -126,6 +126,7 @@ void CWx_pubDlg::InstallDropTargets() {
 }
 
 void CWx_pubDlg::OnInitDialog(wxInitDialogEvent&) {
+  m_previousInterface = platform::InstalledUserInterface();
   platform::InstallUserInterface(m_userInterface.get());
   SetIcons(m_hIcon);
   m_strEdit = FromUtf8(publish::PrepareSettings());
@@ -140,7 +141,7 @@ void CWx_pubDlg::StartUpdateCheck() {
   // must not hold the window.
   m_updateCheck.Start([this, trace = TraceOnWindowThread(*this)](const std::atomic<bool>& stop) {
     const update::CheckResult result = update::CheckForUpdate(trace, &stop);
-    if (!result.openAddress.empty()) CallAfter([address = result.openAddress] { platform::OpenInBrowser(address); });
+    if (!result.openAddress.empty()) CallAfter([address = result.openAddress] { app::OpenInBrowser(address); });
   });
 }
 
@@ -248,5 +249,5 @@ void CWx_pubDlg::EnableJobControls(bool enable) {
 
 void CWx_pubDlg::OnOpenBrowser(wxCommandEvent&) {
   TransferDataFromWindow();
-  platform::OpenInBrowser(ToUtf8(m_strEdit));
+  app::OpenInBrowser(ToUtf8(m_strEdit));
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/stoppable_thread.h"
+#include "platform/feedback.h"
 #include "publish/file_list.h"
 #include "publish/publish.h"
 
@@ -60,6 +61,8 @@ class CWx_pubDlg : public wxDialog {
   wxIconBundle m_hIcon;
   int m_horizontalExtent = 0;
   std::unique_ptr<DialogUserInterface> m_userInterface;
+  // What the thread had before the window stood in for it; set once it does.
+  std::optional<platform::UserInterface*> m_previousInterface;
   // The window lives on while they work; it waits for both before it goes.
   StoppableThread m_upload;
   StoppableThread m_updateCheck;

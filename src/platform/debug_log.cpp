@@ -1,8 +1,7 @@
 #include "platform/debug_log.h"
 
-#include <iostream>
-
 #include "platform/clock.h"
+#include "platform/feedback.h"
 #include "platform/file_io.h"
 #include "platform/file_operations.h"
 #include "platform/file_status.h"
@@ -77,7 +76,7 @@ bool DbgDumper::Write(const platform::Bytes& bytes) {
   FILE* file = platform::OpenFileWait(path, "ab", kWaitSeconds);
   if (!file) {
     givenUp_ = true;
-    std::cerr << "Can't open ab  " << path << "\tno debug log for the rest of this run" << std::endl;
+    platform::ShowNotice("Can't open ab  " + path + "\tno debug log for the rest of this run");
     return false;
   }
   const bool fresh = platform::FileStatus(path).Size() == 0;

@@ -22,7 +22,7 @@ std::string DbgLogBaseFolder();
 void DeleteOldLogs(const std::string& folder, int days = 10);
 
 // Writes to the log; old logs are cleaned up once, before the first write.
-// A log that cannot be opened once is given up (one line to standard error),
+// A log that cannot be opened once is given up (one notice, platform::ShowNotice),
 // so that later entries do not wait for it again.
 class DbgDumper {
  public:

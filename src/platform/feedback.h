@@ -1,7 +1,8 @@
-// User feedback from the core: message boxes that are logged, and progress
-// reporters for long loops. Each thread has its own UserInterface (the dialog
-// installs one on its thread, a publishing job its own); without one, boxes
-// answer their default button and progress draws nothing.
+// User feedback from the core: message boxes that are logged, notices, and
+// progress reporters for long loops. Each thread has its own UserInterface
+// (the front ends install one on every thread they run, a publishing job its
+// own); without one, boxes answer their default button and progress and
+// notices are dropped.
 #pragma once
 
 #include <cstdint>
@@ -30,11 +31,16 @@ class UserInterface {
   virtual void ShowWaitingNotice(const std::string& notice) { ShowProgressTitle(notice); }
   // Lets the system deliver pending messages without removing input.
   virtual void PumpMessages() = 0;
+  // A line for the person running the program that asks nothing; both front ends print it to standard error.
+  virtual void ShowNotice(const std::string& /*notice*/) {}
 };
 
 // For the calling thread; nullptr = none. The object must outlive its installation.
 void InstallUserInterface(UserInterface* ui);
 UserInterface* InstalledUserInterface();
+
+// Hands the notice to the calling thread's UserInterface.
+void ShowNotice(const std::string& notice);
 
 // The answer the box gives by itself: its default button.
 Answer DefaultAnswer(BoxStyle style);

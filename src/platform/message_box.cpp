@@ -64,6 +64,10 @@ UserInterface::~UserInterface() = default;
 void InstallUserInterface(UserInterface* ui) { Installed() = ui; }
 UserInterface* InstalledUserInterface() { return Installed(); }
 
+void ShowNotice(const std::string& notice) {
+  if (UserInterface* ui = Installed()) ui->ShowNotice(notice);
+}
+
 Answer DefaultAnswer(BoxStyle style) {
   // Answers by button set, for default buttons 1, 2 and 3.
   static constexpr Answer kAnswers[6][3] = {

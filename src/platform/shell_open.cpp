@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/clock.h"
-#include "platform/feedback.h"
 
 extern char** environ;
 
@@ -68,13 +67,6 @@ std::string ShellErrorText(ShellResult result, const std::string& target) {
   if (result == ShellResult::FileNotFound) message = "The specified file was not found.";
   if (result == ShellResult::NoHandler) message = "There is no application associated with the given file name extension.";
   return message + "\nOperation=" + Quoted("open") + "\nFile=" + Quoted("") + "\nParamaters=" + Quoted(target);
-}
-
-bool OpenInBrowser(const std::string& address) {
-  const ShellResult result = ShellOpen(address);
-  if (result == ShellResult::Ok) return true;
-  MessageBoxLog(ShellErrorText(result, address), {});
-  return false;
 }
 
 }  // namespace platform

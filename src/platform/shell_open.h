@@ -15,7 +15,4 @@ ShellResult ShellOpen(const std::string& target);
 // Paramaters lines.
 std::string ShellErrorText(ShellResult result, const std::string& target);
 
-// ShellOpen; on failure the message box with ShellErrorText. True on success.
-bool OpenInBrowser(const std::string& address);
-
 }  // namespace platform

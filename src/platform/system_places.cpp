@@ -6,8 +6,9 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <iostream>
 #include <vector>
+
+#include "platform/feedback.h"
 
 namespace platform {
 namespace {
@@ -81,7 +82,7 @@ std::string ProgramPath() {
   static bool argumentsChecked = false;
   if (!argumentsChecked) {
     argumentsChecked = true;
-    if (!HasArgumentList()) std::cerr << "::get_arv() ... empty" << std::endl;
+    if (!HasArgumentList()) ShowNotice("::get_arv() ... empty");
   }
   std::vector<char> buffer(4096);
   const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());

@@ -25,7 +25,7 @@ bool MakePrivateFolder(const std::string& path);
 unsigned UserId();
 
 // Full path of the running program file; empty when unknown. The first call
-// writes "::get_arv() ... empty" to standard error when the process has no argument list.
+// gives the notice "::get_arv() ... empty" when the process has no argument list.
 std::string ProgramPath();
 
 // Login name of the effective user; empty when unknown.

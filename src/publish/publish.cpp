@@ -37,6 +37,10 @@ class ProgressRoute : private platform::UserInterface {
   void ShowProgressTitle(const std::string& title) override { observer_.OnProgressText(title); }
   void ShowWaitingNotice(const std::string& notice) override { observer_.OnWaiting(notice); }
   void PumpMessages() override {}
+  // Notices are not the job's: they go where they went before it.
+  void ShowNotice(const std::string& notice) override {
+    if (previous_) previous_->ShowNotice(notice);
+  }
 
   PublishObserver& observer_;
   platform::UserInterface* previous_;

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "app/open_in_browser.h"
 #include "platform/feedback.h"
 #include "support/sandbox.h"
 
@@ -53,18 +54,18 @@ class ShellOpen : public ::testing::Test {
 TEST_F(ShellOpen, OpenHandsTheAddressToTheOpenerAsOneArgument) {
   InstallOpener(0);
   const std::string address = "https://127.0.0.1:8080/a b/data/$(touch x);'q'.htm";
-  EXPECT_TRUE(platform::OpenInBrowser(address));
+  EXPECT_TRUE(app::OpenInBrowser(address));
   EXPECT_EQ(sandbox::ReadFile(Record()), "1\n" + address + "\n");
   EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(ShellOpen, OpenerFailuresBecomeTheShellMessages) {
   InstallOpener(3);
-  EXPECT_FALSE(platform::OpenInBrowser("https://h/x/"));
+  EXPECT_FALSE(app::OpenInBrowser("https://h/x/"));
   InstallOpener(2);
-  EXPECT_FALSE(platform::OpenInBrowser("/no/such/file.htm"));
+  EXPECT_FALSE(app::OpenInBrowser("/no/such/file.htm"));
   InstallOpener(4);
-  EXPECT_FALSE(platform::OpenInBrowser("https://h/y/"));
+  EXPECT_FALSE(app::OpenInBrowser("https://h/y/"));
 
   ASSERT_EQ(ui.messages.size(), 3u);
   EXPECT_EQ(ui.messages[0],

@@ -1,0 +1,15 @@
+#include "app/open_in_browser.h"
+
+#include "platform/feedback.h"
+#include "platform/shell_open.h"
+
+namespace app {
+
+bool OpenInBrowser(const std::string& address) {
+  const platform::ShellResult result = platform::ShellOpen(address);
+  if (result == platform::ShellResult::Ok) return true;
+  platform::MessageBoxLog(platform::ShellErrorText(result, address), {});
+  return false;
+}
+
+}  // namespace app
