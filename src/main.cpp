@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/wx_pub_app.h"
+#include "app/app.h"
 #include "cli/command_line.h"
 #include "cli/console_interface.h"
 #include "platform/feedback.h"
@@ -13,7 +13,7 @@
 namespace {
 
 int RunWindow(int argc, char** argv) {
-  wxApp::SetInstance(new CWx_pubApp(cli::DialogFiles(argc, argv)));
+  wxApp::SetInstance(new app::App(cli::DialogFiles(argc, argv)));
   // The toolkit sees the program name only: it would pass the FILE names
   // through the locale's encoding, which need not be theirs.
   int toolkitArgc = std::min(argc, 1);

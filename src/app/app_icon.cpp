@@ -4,6 +4,8 @@
 
 #include "app/res/wx_pub.xpm"
 
+namespace app {
+
 wxBitmap AppBitmap(int size) {
   wxImage image(wx_pub_xpm);
   if (image.GetWidth() != size) image.Rescale(size, size, wxIMAGE_QUALITY_HIGH);
@@ -19,3 +21,5 @@ wxIconBundle AppIcons() {
   }
   return icons;
 }
+
+}  // namespace app

@@ -4,5 +4,9 @@
 #include <wx/bitmap.h>
 #include <wx/iconbndl.h>
 
+namespace app {
+
 wxIconBundle AppIcons();
 wxBitmap AppBitmap(int size);
+
+}  // namespace app

@@ -4,6 +4,8 @@
 
 #include "app/wx_text.h"
 
+namespace app {
+
 bool CopyTextToClipboard(const std::string& text) {
   wxClipboardLocker locker;
   if (!locker) return false;
@@ -11,3 +13,5 @@ bool CopyTextToClipboard(const std::string& text) {
   wxTheClipboard->Flush();
   return true;
 }
+
+}  // namespace app

@@ -6,6 +6,8 @@
 
 #include "app/wx_text.h"
 
+namespace app {
+
 namespace {
 
 constexpr int kPointSize = 9;
@@ -33,3 +35,5 @@ wxFont AboutDialogFont() {
                              "VL PGothic"},
                             wxFONTFAMILY_SWISS);
 }
+
+}  // namespace app

@@ -4,8 +4,12 @@
 
 #include <wx/font.h>
 
+namespace app {
+
 // "ＭＳ ゴシック" 9 pt or a fixed-pitch Japanese fallback.
 wxFont MainDialogFont();
 
 // "ＭＳ Ｐゴシック" 9 pt or a proportional Japanese fallback.
 wxFont AboutDialogFont();
+
+}  // namespace app

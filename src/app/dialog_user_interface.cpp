@@ -8,6 +8,8 @@
 #include "app/wx_text.h"
 #include "platform/folders.h"
 
+namespace app {
+
 namespace {
 
 using platform::Answer;
@@ -83,11 +85,11 @@ Answer AnswerOf(int wxAnswer, const ButtonSet& set) {
 }  // namespace
 
 DialogUserInterface::DialogUserInterface(wxTopLevelWindow& window)
-    : m_window(window), m_caption(window.GetTitle()) {}
+    : window_(window), caption_(window.GetTitle()) {}
 
 Answer DialogUserInterface::ShowMessageBox(const std::string& text, platform::BoxStyle style) {
   const ButtonSet set = ButtonSetOf(style.buttons);
-  wxMessageDialog box(&m_window, FromUtf8(text), FromUtf8(GetProgramName()),
+  wxMessageDialog box(&window_, FromUtf8(text), FromUtf8(GetProgramName()),
                       set.buttons | IconStyle(style.icon) | DefaultButtonStyle(style.defaultButton, set));
   Relabel(box, set);
   return AnswerOf(box.ShowModal(), set);
@@ -95,7 +97,7 @@ Answer DialogUserInterface::ShowMessageBox(const std::string& text, platform::Bo
 
 void DialogUserInterface::ShowProgressTitle(const std::string& title) {
   // An empty title ends the report: the dialog gets its caption back.
-  m_window.SetTitle(title.empty() ? m_caption : FromUtf8(title));
+  window_.SetTitle(title.empty() ? caption_ : FromUtf8(title));
 }
 
 void DialogUserInterface::PumpMessages() {
@@ -114,3 +116,5 @@ net::TraceSink TraceOnWindowThread(wxEvtHandler& window) {
     window.CallAfter([stream, text] { PrintTrace(stream, text); });
   };
 }
+
+}  // namespace app

@@ -8,6 +8,8 @@
 #include "net/trace.h"
 #include "platform/feedback.h"
 
+namespace app {
+
 class DialogUserInterface : public platform::UserInterface {
  public:
   explicit DialogUserInterface(wxTopLevelWindow& window);
@@ -17,8 +19,8 @@ class DialogUserInterface : public platform::UserInterface {
   void ShowNotice(const std::string& notice) override;
 
  private:
-  wxTopLevelWindow& m_window;
-  wxString m_caption;
+  wxTopLevelWindow& window_;
+  wxString caption_;
 };
 
 // Trace of the core's work goes to the standard streams the tool has always
@@ -27,3 +29,5 @@ void PrintTrace(net::TraceStream stream, const std::string& text);
 // For work on another thread: each piece is printed later, in order, on the
 // window's thread; what is still queued when the window goes is dropped.
 net::TraceSink TraceOnWindowThread(wxEvtHandler& window);
+
+}  // namespace app

@@ -2,11 +2,15 @@
 
 #include "app/wx_text.h"
 
-FileDropTarget::FileDropTarget(Receiver receiver) : m_receiver(std::move(receiver)) {}
+namespace app {
+
+FileDropTarget::FileDropTarget(Receiver receiver) : receiver_(std::move(receiver)) {}
 
 bool FileDropTarget::OnDropFiles(wxCoord, wxCoord, const wxArrayString& names) {
   std::vector<std::string> paths;
   for (const wxString& name : names) paths.push_back(ToUtf8(name));
-  m_receiver(paths);
+  receiver_(paths);
   return true;
 }
+
+}  // namespace app

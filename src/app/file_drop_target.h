@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace app {
+
 class FileDropTarget : public wxFileDropTarget {
  public:
   using Receiver = std::function<void(const std::vector<std::string>&)>;
@@ -16,5 +18,7 @@ class FileDropTarget : public wxFileDropTarget {
   bool OnDropFiles(wxCoord x, wxCoord y, const wxArrayString& names) override;
 
  private:
-  Receiver m_receiver;
+  Receiver receiver_;
 };
+
+}  // namespace app

@@ -5,6 +5,8 @@
 
 #include "platform/feedback.h"
 
+namespace app {
+
 namespace {
 
 // A worker touches no window: its boxes take their default answer, its
@@ -23,20 +25,22 @@ class WorkerInterface : public platform::UserInterface {
 
 void StoppableThread::Start(Work work) {
   Wait();
-  m_stop = false;
-  m_thread = std::thread([this, work = std::move(work)] {
+  stop_ = false;
+  thread_ = std::thread([this, work = std::move(work)] {
     WorkerInterface ui;
     platform::InstallUserInterface(&ui);
-    work(m_stop);
+    work(stop_);
     platform::InstallUserInterface(nullptr);
   });
 }
 
 void StoppableThread::Wait() {
-  if (m_thread.joinable()) m_thread.join();
+  if (thread_.joinable()) thread_.join();
 }
 
 void StoppableThread::Stop() {
-  m_stop = true;
+  stop_ = true;
   Wait();
 }
+
+}  // namespace app

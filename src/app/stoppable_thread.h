@@ -6,6 +6,8 @@
 #include <functional>
 #include <thread>
 
+namespace app {
+
 class StoppableThread {
  public:
   using Work = std::function<void(const std::atomic<bool>& stop)>;
@@ -23,9 +25,11 @@ class StoppableThread {
   // Asks the thread to stop, then waits for it.
   void Stop();
   // Started and not yet waited for.
-  bool Active() const { return m_thread.joinable(); }
+  bool Active() const { return thread_.joinable(); }
 
  private:
-  std::atomic<bool> m_stop{false};
-  std::thread m_thread;
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
 };
+
+}  // namespace app

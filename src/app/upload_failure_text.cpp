@@ -1,5 +1,7 @@
 #include "app/upload_failure_text.h"
 
+namespace app {
+
 std::string UploadFailureText(const std::vector<publish::FileFailure>& failures) {
   std::string text = "アップロードに失敗しました。";
   for (const publish::FileFailure& failure : failures) {
@@ -8,3 +10,5 @@ std::string UploadFailureText(const std::vector<publish::FileFailure>& failures)
   }
   return text;
 }
+
+}  // namespace app

@@ -13,6 +13,8 @@
 #include "platform/feedback.h"
 #include "publish/publish.h"
 
+namespace app {
+
 class UploadRelay : public publish::PublishObserver {
  public:
   // ui shows the titles, on the window's thread.
@@ -29,11 +31,13 @@ class UploadRelay : public publish::PublishObserver {
  private:
   void ShowTitle(const std::string& title);
 
-  wxEvtHandler& m_window;
-  platform::UserInterface& m_ui;
-  net::TraceSink m_trace;
-  std::string m_shown;  // the title last handed to the window
-  bool m_sending = false;
-  std::string m_count;  // "3/12"
-  uint64_t m_fileStart = 0;
+  wxEvtHandler& window_;
+  platform::UserInterface& ui_;
+  net::TraceSink trace_;
+  std::string shown_;  // the title last handed to the window
+  bool sending_ = false;
+  std::string count_;  // "3/12"
+  uint64_t fileStart_ = 0;
 };
+
+}  // namespace app

@@ -8,6 +8,8 @@
 
 #include "platform/utf.h"
 
+namespace app {
+
 // File names need not be UTF-8: their stray bytes show as U+FFFD, where
 // wxString would drop the whole text.
 inline wxString FromUtf8(const std::string& text) {
@@ -16,3 +18,5 @@ inline wxString FromUtf8(const std::string& text) {
 }
 
 inline std::string ToUtf8(const wxString& text) { return text.utf8_string(); }
+
+}  // namespace app

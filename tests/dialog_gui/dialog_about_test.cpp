@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/dialog_ids.h"
+#include "app/control_id.h"
 #include "gui_support.h"
 
 TEST(DialogAbout, ContextMenuItemAndF1OpenTheVersionBox) {
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
   gui::ModalAnswerer answerer;
-  wxCommandEvent about(wxEVT_MENU, kIdAboutCommand);
+  wxCommandEvent about(wxEVT_MENU, app::Id(app::ControlId::AboutCommand));
   dialog->GetEventHandler()->ProcessEvent(about);
   ASSERT_EQ(answerer.aboutTexts.size(), 2u);
   EXPECT_EQ(answerer.aboutTexts[0], std::string("wx_pub Version ") + WXPUB_VERSION);
@@ -14,6 +14,6 @@ TEST(DialogAbout, ContextMenuItemAndF1OpenTheVersionBox) {
 
   wxKeyEvent f1(wxEVT_KEY_DOWN);
   f1.m_keyCode = WXK_F1;
-  EXPECT_EQ(dialog->GetAcceleratorTable()->GetCommand(f1), kIdAboutCommand);
+  EXPECT_EQ(dialog->GetAcceleratorTable()->GetCommand(f1), app::Id(app::ControlId::AboutCommand));
   gui::CloseDialog(dialog);
 }

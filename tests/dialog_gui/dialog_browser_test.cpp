@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/dialog_ids.h"
+#include "app/control_id.h"
 #include "gui_support.h"
 #include "platform/folders.h"
 #include "platform/ini_file.h"
@@ -19,7 +19,7 @@ class DialogBrowser : public ::testing::Test {
   }
   void TearDown() override { gui::CloseDialog(dialog); }
 
-  CWx_pubDlg* dialog = nullptr;
+  app::MainDialog* dialog = nullptr;
   gui::ModalAnswerer answerer;
 };
 
@@ -27,14 +27,14 @@ class DialogBrowser : public ::testing::Test {
 
 TEST_F(DialogBrowser, OpensTheEditTextAsOneArgument) {
   gui::InstallOpener(0);
-  gui::Click(*dialog, kIdOpenBrowser);
+  gui::Click(*dialog, app::Id(app::ControlId::OpenBrowser));
   EXPECT_EQ(sandbox::ReadFile(gui::OpenerRecord()), "1\nhttps://127.0.0.1:9/my pages/data/\n");
   EXPECT_TRUE(answerer.messages.empty());
 }
 
 TEST_F(DialogBrowser, AFailingOpenerIsReportedWithTheThreeLines) {
   gui::InstallOpener(3);
-  gui::Click(*dialog, kIdOpenBrowser);
+  gui::Click(*dialog, app::Id(app::ControlId::OpenBrowser));
   ASSERT_EQ(answerer.messages.size(), 1u);
   EXPECT_EQ(answerer.messages[0],
             "There is no application associated with the given file name extension.\n"

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "app/control_id.h"
 #include "cli/command_line.h"
-#include "app/dialog_ids.h"
 #include "gui_support.h"
 #include "support/sandbox.h"
 
@@ -35,7 +35,7 @@ class DialogList : public ::testing::Test {
     dialog = gui::OpenDialog();
   }
   void TearDown() override { gui::CloseDialog(dialog); }
-  CWx_pubDlg* dialog = nullptr;
+  app::MainDialog* dialog = nullptr;
 };
 
 }  // namespace
@@ -46,7 +46,7 @@ TEST_F(DialogList, TwoDropsGiveOneSortedListWithoutDuplicates) {
   const std::string a = MakeFile("a.txt", 1023);
   gui::Drop(*dialog, {b, a});
   // The second drop lands on the list box: each control takes drops itself.
-  gui::Drop(*dialog->FindWindow(kIdList), {upperB, b});
+  gui::Drop(*dialog->FindWindow(app::Id(app::ControlId::List)), {upperB, b});
 
   EXPECT_EQ(dialog->GetFileList(), (publish::FileList{upperB, a, b}));
   const std::vector<std::string> expected = {
@@ -107,7 +107,7 @@ TEST_F(DialogList, ClearListEmptiesTheListAndKeepsTheAddress) {
   gui::Drop(*dialog, {MakeFile("a.txt", 5)});
   const int withLine = dialog->GetHorizontalExtent();
 
-  gui::Click(*dialog, kIdClearList);
+  gui::Click(*dialog, app::Id(app::ControlId::ClearList));
   EXPECT_TRUE(dialog->GetFileList().empty());
   EXPECT_TRUE(gui::ListLines(*dialog).empty());
   EXPECT_EQ(gui::EditText(*dialog), address);
@@ -120,11 +120,11 @@ TEST_F(DialogList, ClearListEmptiesTheListAndKeepsTheAddress) {
 }
 
 TEST_F(DialogList, ResizeStretchesEditAndListAndKeepsTheButtons) {
-  wxWindow* edit = dialog->FindWindow(kIdEdit);
-  wxWindow* list = dialog->FindWindow(kIdList);
+  wxWindow* edit = dialog->FindWindow(app::Id(app::ControlId::Edit));
+  wxWindow* list = dialog->FindWindow(app::Id(app::ControlId::List));
   const wxRect editBefore = edit->GetRect();
   const wxRect listBefore = list->GetRect();
-  const wxPoint uploadBefore = dialog->FindWindow(kIdUpload)->GetPosition();
+  const wxPoint uploadBefore = dialog->FindWindow(app::Id(app::ControlId::Upload))->GetPosition();
 
   dialog->SetClientSize(700, 500);
   dialog->SendSizeEvent();
@@ -133,5 +133,5 @@ TEST_F(DialogList, ResizeStretchesEditAndListAndKeepsTheButtons) {
   const wxSize client = dialog->GetClientSize();
   EXPECT_EQ(edit->GetRect(), wxRect(1, editBefore.y, client.x - 2, editBefore.height));
   EXPECT_EQ(list->GetRect(), wxRect(1, listBefore.y, client.x - 2, client.y - 1 - listBefore.y));
-  EXPECT_EQ(dialog->FindWindow(kIdUpload)->GetPosition(), uploadBefore);
+  EXPECT_EQ(dialog->FindWindow(app::Id(app::ControlId::Upload))->GetPosition(), uploadBefore);
 }

@@ -42,7 +42,7 @@ size_t ColourCount(const wxImage& image) {
 }  // namespace
 
 TEST(DialogScreenshot, AfterADropShowsButtonsAddressAndLines) {
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
   std::vector<std::string> files;
   for (const char* name : {"写真 2024.jpg", "資料.txt", "index.html"}) {
     files.push_back(sandbox::Path(std::string("drop/") + name));

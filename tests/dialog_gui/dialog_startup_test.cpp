@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "app/dialog_ids.h"
+#include "app/control_id.h"
 #include "gui_support.h"
 #include "net/download_cache.h"
 #include "platform/file_status.h"
@@ -17,7 +17,7 @@
 
 TEST(DialogStartup, WritesTheServerKeysAndShowsTheBrowserAddress) {
   sandbox::MakeDirs(GetSettingsFolder());
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
 
   EXPECT_EQ(publish::ReadSettingValue("php_fn", ""), "/Test/upload/up.php");
   const std::string server = publish::ReadSettingValue("server", "");
@@ -30,13 +30,13 @@ TEST(DialogStartup, KeepsAServerThatIsSetAndAnEmptyScheme) {
   sandbox::MakeDirs(GetSettingsFolder());
   IniWriteString(publish::kSettingsSection, "server", "files.example.net:8080", publish::SettingsFilePath());
   IniWriteString(publish::kSettingsSection, "open_http", "", publish::SettingsFilePath());
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
   EXPECT_EQ(gui::EditText(*dialog), "//files.example.net:8080/Test/upload/data/");
   gui::CloseDialog(dialog);
 }
 
 TEST(DialogStartup, WithoutTheSettingsFolderTheDefaultsApply) {
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
   EXPECT_FALSE(platform::FileExists(publish::SettingsFilePath()));
   EXPECT_EQ(gui::EditText(*dialog), "https://" + publish::ReadUploadSettings().server + "/z_Suite/upload/share/data/");
   gui::CloseDialog(dialog);
@@ -50,7 +50,7 @@ TEST(DialogStartup, RunsTheUpdateCheckOnceAndOpensThePage) {
   Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
   Profile(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
   gui::InstallOpener(0);
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
   ASSERT_TRUE(gui::WaitUntil([] { return platform::FileExists(gui::OpenerRecord()); }));
   EXPECT_EQ(server.Requests().size(), 1u);
   EXPECT_EQ(sandbox::ReadFile(net::CachePath(update::UpdatePageAddress())), "<p>download page</p>");
@@ -63,7 +63,7 @@ TEST(DialogStartup, ASilentUpdateServerHoldsNeitherTheWindowNorItsClosing) {
   LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
   Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, silent.HostPort());
   const auto opening = std::chrono::steady_clock::now();
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
   bool answered = false;
   dialog->CallAfter([&answered] { answered = true; });
   EXPECT_TRUE(gui::WaitUntil([&answered] { return answered; }, 1000));

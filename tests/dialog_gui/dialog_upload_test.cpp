@@ -7,7 +7,7 @@
 #include <set>
 #include <utility>
 
-#include "app/dialog_ids.h"
+#include "app/control_id.h"
 #include "app/wx_text.h"
 #include "gui_support.h"
 #include "platform/folders.h"
@@ -47,9 +47,9 @@ class DialogUpload : public ::testing::Test {
     sandbox::WriteFile(path, content);
     return path;
   }
-  bool Uploading() const { return !dialog->FindWindow(kIdUpload)->IsEnabled(); }
+  bool Uploading() const { return !dialog->FindWindow(app::Id(app::ControlId::Upload))->IsEnabled(); }
   void Upload() {
-    gui::Click(*dialog, kIdUpload);
+    gui::Click(*dialog, app::Id(app::ControlId::Upload));
     ASSERT_TRUE(gui::WaitUntil([this] { return !Uploading(); }));
   }
   // A large file on its way to a server that reads it at the given pace.
@@ -57,16 +57,16 @@ class DialogUpload : public ::testing::Test {
     server.SetReadPace(bytesPerRead, 10);
     Set("server", server.HostPort());
     gui::Drop(*dialog, {Dropped("large.bin", std::string(8 << 20, 'x'))});
-    gui::Click(*dialog, kIdUpload);
+    gui::Click(*dialog, app::Id(app::ControlId::Upload));
   }
-  std::string Title() const { return ToUtf8(dialog->GetTitle()); }
+  std::string Title() const { return app::ToUtf8(dialog->GetTitle()); }
   std::string Address(const std::string& folder) const {
     return "http://" + testserver::LocalServer(server->Port()) + folder + publish::UploadPageName();
   }
 
   std::string scriptFolder;
   std::unique_ptr<testserver::PhpServer> server;
-  CWx_pubDlg* dialog = nullptr;
+  app::MainDialog* dialog = nullptr;
   gui::ModalAnswerer answerer;
 };
 
@@ -104,7 +104,7 @@ TEST_F(DialogUpload, WhileALargeFileGoesOutTheWindowShowsItsShareAndAnswers) {
   LocalHttpServer server;
   StartSlowUpload(server, 32 << 10);
   ASSERT_TRUE(Uploading());
-  EXPECT_FALSE(dialog->FindWindow(kIdClearList)->IsEnabled());
+  EXPECT_FALSE(dialog->FindWindow(app::Id(app::ControlId::ClearList))->IsEnabled());
   gui::Drop(*dialog, {Dropped("late.txt", "late")});
   EXPECT_EQ(dialog->GetFileList().size(), 1u);
 
@@ -114,7 +114,7 @@ TEST_F(DialogUpload, WhileALargeFileGoesOutTheWindowShowsItsShareAndAnswers) {
   bool resizedMeanwhile = false;
   ASSERT_TRUE(gui::WaitUntil([&] {
     if (Title().ends_with("%")) shares.insert(Title());
-    resizedMeanwhile = resizedMeanwhile || (Uploading() && dialog->FindWindow(kIdList)->GetSize().x == 698);
+    resizedMeanwhile = resizedMeanwhile || (Uploading() && dialog->FindWindow(app::Id(app::ControlId::List))->GetSize().x == 698);
     return !Uploading();
   }));
   EXPECT_TRUE(resizedMeanwhile);

@@ -10,7 +10,7 @@ using platform::DefaultButton;
 using platform::Icon;
 
 TEST(DialogUserInterface, ButtonSetsGiveTheirOwnAnswers) {
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
   gui::ModalAnswerer answerer;
 
   answerer.answer = wxID_NO;
@@ -40,7 +40,7 @@ TEST(DialogUserInterface, ButtonSetsGiveTheirOwnAnswers) {
 }
 
 TEST(DialogUserInterface, ProgressShowsInTheTitleAndTheCaptionComesBack) {
-  CWx_pubDlg* dialog = gui::OpenDialog();
+  app::MainDialog* dialog = gui::OpenDialog();
   const wxString caption = dialog->GetTitle();
   platform::InstalledUserInterface()->ShowProgressTitle("HT_Make_index ...  12  *****....................");
   EXPECT_EQ(dialog->GetTitle(), "HT_Make_index ...  12  *****....................");

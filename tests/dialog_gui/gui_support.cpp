@@ -12,8 +12,8 @@
 
 #include <chrono>
 
-#include "app/about_dlg.h"
-#include "app/dialog_ids.h"
+#include "app/about_dialog.h"
+#include "app/control_id.h"
 #include "app/file_drop_target.h"
 #include "app/wx_text.h"
 #include "platform/profile.h"
@@ -27,26 +27,26 @@ namespace {
 class WxEnvironment : public ::testing::Environment {
  public:
   void Start() {
-    if (m_started) return;
+    if (started_) return;
     wxApp::SetInstance(new wxApp);
     static char name[] = "test_dialog_gui";
     static char* argv[] = {name, nullptr};
     int argc = 1;
     ASSERT_TRUE(wxEntryStart(argc, argv)) << "no X display";
-    m_loop = new wxGUIEventLoop;
-    wxEventLoopBase::SetActive(m_loop);
-    m_started = true;
+    loop_ = new wxGUIEventLoop;
+    wxEventLoopBase::SetActive(loop_);
+    started_ = true;
   }
   void TearDown() override {
-    if (!m_started) return;
+    if (!started_) return;
     wxEventLoopBase::SetActive(nullptr);
-    delete m_loop;
+    delete loop_;
     wxEntryCleanup();
   }
 
  private:
-  bool m_started = false;
-  wxGUIEventLoop* m_loop = nullptr;
+  bool started_ = false;
+  wxGUIEventLoop* loop_ = nullptr;
 };
 
 WxEnvironment* const environment =
@@ -81,16 +81,16 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
   return true;
 }
 
-CWx_pubDlg* OpenDialog() {
+app::MainDialog* OpenDialog() {
   environment->Start();
   KeepUpdateCheckLocal();
-  auto* dialog = new CWx_pubDlg;
+  auto* dialog = new app::MainDialog;
   dialog->Show();
   ProcessPending();
   return dialog;
 }
 
-void CloseDialog(CWx_pubDlg* dialog) {
+void CloseDialog(app::MainDialog* dialog) {
   dialog->Destroy();
   ProcessPending();
 }
@@ -104,28 +104,28 @@ void Click(wxWindow& dialog, int id) {
 
 void Drop(wxWindow& target, const std::vector<std::string>& paths) {
   wxArrayString names;
-  for (const std::string& path : paths) names.Add(FromUtf8(path));
-  auto* drop = dynamic_cast<FileDropTarget*>(target.GetDropTarget());
+  for (const std::string& path : paths) names.Add(app::FromUtf8(path));
+  auto* drop = dynamic_cast<app::FileDropTarget*>(target.GetDropTarget());
   ASSERT_NE(drop, nullptr);
   drop->OnDropFiles(0, 0, names);
 }
 
 std::vector<std::string> ListLines(wxWindow& dialog) {
-  auto* list = wxStaticCast(dialog.FindWindow(kIdList), wxListBox);
+  auto* list = wxStaticCast(dialog.FindWindow(app::Id(app::ControlId::List)), wxListBox);
   std::vector<std::string> lines;
-  for (unsigned i = 0; i < list->GetCount(); ++i) lines.push_back(ToUtf8(list->GetString(i)));
+  for (unsigned i = 0; i < list->GetCount(); ++i) lines.push_back(app::ToUtf8(list->GetString(i)));
   return lines;
 }
 
 std::string EditText(wxWindow& dialog) {
-  return ToUtf8(wxStaticCast(dialog.FindWindow(kIdEdit), wxTextCtrl)->GetValue());
+  return app::ToUtf8(wxStaticCast(dialog.FindWindow(app::Id(app::ControlId::Edit)), wxTextCtrl)->GetValue());
 }
 
 std::string ClipboardText() {
   wxClipboardLocker locker;
   wxTextDataObject data;
   if (!locker || !wxTheClipboard->GetData(data)) return {};
-  return ToUtf8(data.GetText());
+  return app::ToUtf8(data.GetText());
 }
 
 void InstallOpener(int status) {
@@ -144,13 +144,13 @@ ModalAnswerer::~ModalAnswerer() { Unregister(); }
 
 int ModalAnswerer::Enter(wxDialog* dialog) {
   if (auto* box = dynamic_cast<wxMessageDialogBase*>(dialog)) {
-    messages.push_back(ToUtf8(box->GetMessage()));
+    messages.push_back(app::ToUtf8(box->GetMessage()));
     const long style = box->GetMessageDialogStyle();
     styles.push_back(style);
-    firstLabels.push_back(ToUtf8((style & wxYES_NO) ? box->GetYesLabel() : box->GetOKLabel()));
-  } else if (dynamic_cast<CAboutDlg*>(dialog)) {
+    firstLabels.push_back(app::ToUtf8((style & wxYES_NO) ? box->GetYesLabel() : box->GetOKLabel()));
+  } else if (dynamic_cast<app::AboutDialog*>(dialog)) {
     dialog->InitDialog();
-    for (const int id : {kIdAboutVersion, kIdAboutNotice}) aboutTexts.push_back(ToUtf8(dialog->FindWindow(id)->GetLabel()));
+    for (const int id : {app::Id(app::ControlId::AboutVersion), app::Id(app::ControlId::AboutNotice)}) aboutTexts.push_back(app::ToUtf8(dialog->FindWindow(id)->GetLabel()));
   }
   return answer;
 }

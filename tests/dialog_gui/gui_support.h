@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "app/wx_pub_dlg.h"
+#include "app/main_dialog.h"
 
 namespace gui {
 
 // A shown and started dialog; wx is set up on first use.
-CWx_pubDlg* OpenDialog();
-void CloseDialog(CWx_pubDlg* dialog);
+app::MainDialog* OpenDialog();
+void CloseDialog(app::MainDialog* dialog);
 
 // Lets the display and the toolkit catch up with what was asked of them.
 void ProcessPending();

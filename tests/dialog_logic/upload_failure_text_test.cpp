@@ -4,7 +4,7 @@
 
 TEST(UploadFailureText, NamesEachListedFileThenItsCauseAndTheDetailInBrackets) {
   using Kind = FailureCause::Kind;
-  EXPECT_EQ(UploadFailureText({{"/s/写真 2026.jpg", {Kind::kServerStatus, 500}, "http://h/up.php: HTTP status 500"},
+  EXPECT_EQ(app::UploadFailureText({{"/s/写真 2026.jpg", {Kind::kServerStatus, 500}, "http://h/up.php: HTTP status 500"},
                                {"/s/b.bin", {Kind::kTooLarge, 10485760}, "file of 12 bytes"},
                                {"", {Kind::kDiskFull}, "Can't create a staging folder in /t"}}),
             "アップロードに失敗しました。\n"

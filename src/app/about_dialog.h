@@ -3,12 +3,16 @@
 
 #include <wx/dialog.h>
 
-class CAboutDlg : public wxDialog {
+namespace app {
+
+class AboutDialog : public wxDialog {
  public:
-  explicit CAboutDlg(wxWindow* parent);
+  explicit AboutDialog(wxWindow* parent);
 
  private:
   void OnInitDialog(wxInitDialogEvent& event);
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace app

@@ -17,12 +17,15 @@
 
 class wxListBox;
 class wxTextCtrl;
+
+namespace app {
+
 class DialogUserInterface;
 
-class CWx_pubDlg : public wxDialog {
+class MainDialog : public wxDialog {
  public:
-  explicit CWx_pubDlg(wxWindow* parent = nullptr);
-  ~CWx_pubDlg() override;
+  explicit MainDialog(wxWindow* parent = nullptr);
+  ~MainDialog() override;
 
   // One drop of files and folders (also the files named on the command line).
   void DropFiles(const std::vector<std::string>& paths);
@@ -30,10 +33,10 @@ class CWx_pubDlg : public wxDialog {
   // naming those whose status cannot be read.
   void DropStartFiles(const std::vector<std::string>& paths);
 
-  const publish::FileList& GetFileList() const { return m_FileList; }
+  const publish::FileList& GetFileList() const { return fileList_; }
   // Width the list box needs to scroll to: the widest line plus the border and
   // scroll-bar allowance.
-  int GetHorizontalExtent() const { return m_horizontalExtent; }
+  int GetHorizontalExtent() const { return horizontalExtent_; }
 
  private:
   void CreateControls();
@@ -54,19 +57,21 @@ class CWx_pubDlg : public wxDialog {
   void OnOpenBrowser(wxCommandEvent& event);
   void OnSize(wxSizeEvent& event);
 
-  publish::FileList m_FileList;
-  wxTextCtrl* m_edit = nullptr;
-  wxListBox* m_list = nullptr;
-  wxString m_strEdit;
-  wxIconBundle m_hIcon;
-  int m_horizontalExtent = 0;
-  std::unique_ptr<DialogUserInterface> m_userInterface;
+  publish::FileList fileList_;
+  wxTextCtrl* edit_ = nullptr;
+  wxListBox* list_ = nullptr;
+  wxString address_;
+  wxIconBundle icons_;
+  int horizontalExtent_ = 0;
+  std::unique_ptr<DialogUserInterface> userInterface_;
   // What the thread had before the window stood in for it; set once it does.
-  std::optional<platform::UserInterface*> m_previousInterface;
+  std::optional<platform::UserInterface*> previousInterface_;
   // The window lives on while they work; it waits for both before it goes.
-  StoppableThread m_upload;
-  StoppableThread m_updateCheck;
-  std::optional<wxBusyCursor> m_busyCursor;
+  StoppableThread upload_;
+  StoppableThread updateCheck_;
+  std::optional<wxBusyCursor> busyCursor_;
 
   wxDECLARE_EVENT_TABLE();
 };
+
+}  // namespace app

@@ -6,13 +6,17 @@
 #include <string>
 #include <vector>
 
-class CWx_pubApp : public wxApp {
+namespace app {
+
+class App : public wxApp {
  public:
   // The FILE arguments, as full paths; they reach the dialog as one drop.
-  explicit CWx_pubApp(std::vector<std::string> files);
+  explicit App(std::vector<std::string> files);
   // The dialog's own modal loop is the only message loop.
   int OnRun() override;
 
  private:
-  std::vector<std::string> m_files;
+  std::vector<std::string> files_;
 };
+
+}  // namespace app
