@@ -143,7 +143,7 @@ void MainDialog::StartUpdateCheck() {
   // must not hold the window.
   updateCheck_.Start([this, trace = TraceOnWindowThread(*this)](const std::atomic<bool>& stop) {
     const update::CheckResult result = update::CheckForUpdate(trace, &stop);
-    if (!result.openAddress.empty()) CallAfter([address = result.openAddress] { app::OpenInBrowser(address); });
+    if (!result.openAddress.empty()) CallAfter([address = result.openAddress] { OpenInBrowser(address); });
   });
 }
 
@@ -251,7 +251,7 @@ void MainDialog::EnableJobControls(bool enable) {
 
 void MainDialog::OnOpenBrowser(wxCommandEvent&) {
   TransferDataFromWindow();
-  app::OpenInBrowser(ToUtf8(address_));
+  OpenInBrowser(ToUtf8(address_));
 }
 
 }  // namespace app
