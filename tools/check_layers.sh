@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fails when an include in src/ points to a higher layer, or from one front
 # end into the other, or when code below the front ends writes to the
-# standard streams. Layers, lowest first: platform, net, html, upfile,
+# standard streams. Layers, lowest first: platform, net, html,
 # publish, update, then the front ends app and cli; src/main.cpp stands above
 # them all. A folder missing from the table counts as the highest.
 set -euo pipefail
@@ -12,10 +12,9 @@ rank() {
     platform) echo 0 ;;
     net) echo 1 ;;
     html) echo 2 ;;
-    upfile) echo 3 ;;
-    publish) echo 4 ;;
-    update) echo 5 ;;
-    app | cli) echo 6 ;;
+    publish) echo 3 ;;
+    update) echo 4 ;;
+    app | cli) echo 5 ;;
     *) echo 9 ;;
   esac
 }

@@ -1,21 +1,20 @@
-// post_files against the curl command run once per file, the way a user
+// net::PostFiles against the curl command run once per file, the way a user
 // would script it, on the same local servers in the same run:
 //   1,000 files of 4 KiB over HTTP and over HTTPS, and one 32 MiB file
 //   (time, and peak memory above the idle process).
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "post_files_servers.h"
-#include "upfile/post_files.h"
+#include "bench_world.h"
+#include "net/post_files.h"
+#include "support/upload_servers.h"
 
 namespace fs = std::filesystem;
 
@@ -25,10 +24,9 @@ constexpr int kSmallFiles = 1000;
 constexpr size_t kSmallSize = 4096;
 constexpr size_t kLargeSize = 32u * 1048576;
 
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+// The largest size limit the settings allow; the local servers have their own certificate.
+net::PostSettings Settings(const std::string& scheme, const std::string& server) {
+  return {scheme, server, "/upload.php", kLargeSize, true, false};
 }
 
 // Peak resident size of this process so far, in bytes.
@@ -39,12 +37,6 @@ long PeakResidentBytes() {
   return 0;
 }
 
-void WriteRandomFile(const std::string& path, size_t size, std::mt19937& random) {
-  std::string bytes(size, '\0');
-  for (char& c : bytes) c = static_cast<char>(random());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 void CurlEach(const std::vector<std::string>& files, const std::string& url, bool insecure, const std::string& log) {
   for (const std::string& file : files) {
     std::vector<std::string> argv = {"curl", "-s", "-o", "/dev/null", "-F", "file_img=@" + file, url};
@@ -53,15 +45,11 @@ void CurlEach(const std::vector<std::string>& files, const std::string& url, boo
   }
 }
 
-PostSettings Settings(const std::string& scheme, const std::string& server) {
-  return {scheme, server, "/upload.php", 32 * 1048576, true};
-}
-
 // Child mode: one upload in a fresh process, so that its idle size is known.
 int UploadOne(const std::string& file, const std::string& server) {
   const long idle = PeakResidentBytes();
   bool sent = false;
-  const double seconds = Seconds([&] { sent = post_files({file}, Settings("http", server)); });
+  const double seconds = benchworld::Seconds([&] { sent = net::PostFiles({file}, Settings("http", server)); });
   std::printf("%ld %ld %.6f %d\n", idle, PeakResidentBytes(), seconds, sent ? 1 : 0);
   return sent ? 0 : 1;
 }
@@ -80,17 +68,8 @@ ChildMeasure MeasureInChild(const std::string& file, const std::string& server, 
   return measure;
 }
 
-void UseSandbox(const std::string& root) {
-  for (const char* sub : {"tmp", "home", "config", "documents"}) fs::create_directories(root + "/" + sub);
-  ::setenv("TMPDIR", (root + "/tmp/").c_str(), 1);
-  ::setenv("HOME", (root + "/home").c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
-  ::setenv("Z_SUITE_COMMON_DOCUMENTS", (root + "/documents").c_str(), 1);
-  for (const char* proxy : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"}) ::unsetenv(proxy);
-}
-
 void PrintRatio(const char* what, double ours, double curl) {
-  std::printf("%-34s post_files is %.2f times as fast as the curl loop\n", what, curl / ours);
+  std::printf("%-34s PostFiles is %.2f times as fast as the curl loop\n", what, curl / ours);
 }
 
 }  // namespace
@@ -99,7 +78,7 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--upload-one") return UploadOne(argv[2], argv[3]);
 
   const std::string root = WXPUB_BINARY_DIR "/bench-sandbox/post_files-" + std::to_string(::getpid());
-  UseSandbox(root);
+  benchworld::UseSandbox(root);
   const std::string docroot = root + "/www", proxyFolder = root + "/proxy", files = root + "/files";
   for (const std::string& folder : {docroot, proxyFolder, files}) fs::create_directories(folder);
   fs::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", docroot + "/upload.php");
@@ -108,10 +87,10 @@ int main(int argc, char** argv) {
   std::vector<std::string> small;
   for (int i = 0; i < kSmallFiles; ++i) {
     small.push_back(files + "/small_" + std::to_string(i) + ".bin");
-    WriteRandomFile(small.back(), kSmallSize, random);
+    benchworld::WriteRandomFile(small.back(), kSmallSize, random);
   }
   const std::string large = files + "/large.bin";
-  WriteRandomFile(large, kLargeSize, random);
+  benchworld::WriteRandomFile(large, kLargeSize, random);
 
   if (!testserver::MakeSelfSignedCertificate(proxyFolder)) return 1;
   testserver::PhpServer php(docroot);
@@ -120,16 +99,16 @@ int main(int argc, char** argv) {
   const std::string curlLog = root + "/curl.log";
 
   bool sent = true;
-  const double httpOurs = Seconds([&] { sent &= post_files(small, Settings("http", plain)); });
-  const double httpCurl = Seconds([&] { CurlEach(small, "http://" + plain + "/upload.php", false, curlLog); });
-  const double httpsOurs = Seconds([&] { sent &= post_files(small, Settings("https", secure)); });
-  const double httpsCurl = Seconds([&] { CurlEach(small, "https://" + secure + "/upload.php", true, curlLog); });
+  const double httpOurs = benchworld::Seconds([&] { sent &= net::PostFiles(small, Settings("http", plain)); });
+  const double httpCurl = benchworld::Seconds([&] { CurlEach(small, "http://" + plain + "/upload.php", false, curlLog); });
+  const double httpsOurs = benchworld::Seconds([&] { sent &= net::PostFiles(small, Settings("https", secure)); });
+  const double httpsCurl = benchworld::Seconds([&] { CurlEach(small, "https://" + secure + "/upload.php", true, curlLog); });
   const ChildMeasure largeOurs = MeasureInChild(large, plain, root);
-  const double largeCurl = Seconds([&] { CurlEach({large}, "http://" + plain + "/upload.php", false, curlLog); });
+  const double largeCurl = benchworld::Seconds([&] { CurlEach({large}, "http://" + plain + "/upload.php", false, curlLog); });
 
   PrintRatio("1,000 files of 4 KiB over HTTP:", httpOurs, httpCurl);
   PrintRatio("1,000 files of 4 KiB over HTTPS:", httpsOurs, httpsCurl);
-  std::printf("%-34s post_files takes %.2f times curl's time\n",
+  std::printf("%-34s PostFiles takes %.2f times curl's time\n",
               "one file of 32 MiB over HTTP:", largeOurs.seconds / largeCurl);
   std::printf("%-34s %.2f times the file size above the idle process\n",
               "peak memory of the 32 MiB upload:", static_cast<double>(largeOurs.peak - largeOurs.idle) / kLargeSize);

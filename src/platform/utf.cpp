@@ -1,6 +1,7 @@
 #include "platform/utf.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -39,6 +40,22 @@ char32_t DecodeOne(std::string_view text, size_t& pos) {
   if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return escaped;
   pos += extra;
   return cp;
+}
+
+// The code point's UTF-16 units as one number that orders as the units do.
+// No decoded code point shares a first unit with a surrogate pair.
+uint32_t Utf16SortKey(char32_t cp) {
+  if (cp < 0x10000) return static_cast<uint32_t>(cp) << 10;
+  const uint32_t offset = cp - 0x10000;
+  return ((0xD800 + (offset >> 10)) << 10) | (offset & 0x3FF);
+}
+
+// Length of the common front of both texts, cut back to just after an ASCII
+// byte: decoding from there is in step with decoding from the start.
+size_t CommonAsciiStart(std::string_view a, std::string_view b) {
+  size_t n = static_cast<size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+  while (n > 0 && static_cast<unsigned char>(a[n - 1]) >= 0x80) --n;
+  return n;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -110,8 +127,13 @@ std::string SanitizeUtf8(std::string_view text) {
 
 bool LessByUtf16(std::string_view a, std::string_view b) {
   // Byte order of UTF-8 equals code-point order; it differs from UTF-16 order
-  // only between U+E000..U+FFFF and the supplementary planes, so compare units.
-  const std::u16string ua = Utf8ToUtf16(a);
-  const std::u16string ub = Utf8ToUtf16(b);
-  return std::lexicographical_compare(ua.begin(), ua.end(), ub.begin(), ub.end());
+  // only between U+E000..U+FFFF and the supplementary planes, so compare units,
+  // decoded in place from the first difference: long lists of paths are sorted with this.
+  size_t i = CommonAsciiStart(a, b), j = i;
+  while (i < a.size() && j < b.size()) {
+    const uint32_t x = Utf16SortKey(DecodeOne(a, i));
+    const uint32_t y = Utf16SortKey(DecodeOne(b, j));
+    if (x != y) return x < y;
+  }
+  return i == a.size() && j < b.size();
 }

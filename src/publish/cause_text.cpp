@@ -15,14 +15,14 @@ struct CauseWords {
 // "%" stands for the cause's number.
 CauseWords WordsOf(FailureCause::Kind kind) {
   switch (kind) {
-    case FailureCause::Kind::kServerStatus: return {"the server answered %", "サーバーが % を返しました"};
-    case FailureCause::Kind::kServerUnreachable:
+    case FailureCause::Kind::ServerStatus: return {"the server answered %", "サーバーが % を返しました"};
+    case FailureCause::Kind::ServerUnreachable:
       return {"the server could not be reached", "サーバーに接続できませんでした"};
-    case FailureCause::Kind::kTooLarge:
+    case FailureCause::Kind::TooLarge:
       return {"the file is larger than the limit of % MiB", "ファイルが上限の % MiB を超えています"};
-    case FailureCause::Kind::kDiskFull: return {"the disk is full", "ディスクがいっぱいです"};
-    case FailureCause::Kind::kStopped: return {"the upload was stopped", "アップロードを中止しました"};
-    case FailureCause::Kind::kFileError: break;
+    case FailureCause::Kind::DiskFull: return {"the disk is full", "ディスクがいっぱいです"};
+    case FailureCause::Kind::Stopped: return {"the upload was stopped", "アップロードを中止しました"};
+    case FailureCause::Kind::FileError: break;
   }
   return {"the file could not be read or written", "ファイルを読み書きできませんでした"};
 }
@@ -32,7 +32,7 @@ CauseWords WordsOf(FailureCause::Kind kind) {
 std::string CauseText(const FailureCause& cause, Language language) {
   const CauseWords words = WordsOf(cause.kind);
   std::string text = language == Language::Japanese ? words.japanese : words.english;
-  const int64_t number = cause.kind == FailureCause::Kind::kTooLarge ? cause.number / kMiB : cause.number;
+  const int64_t number = cause.kind == FailureCause::Kind::TooLarge ? cause.number / kMiB : cause.number;
   if (const size_t mark = text.find('%'); mark != std::string::npos) text.replace(mark, 1, std::to_string(number));
   return text;
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <system_error>
 
+#include "net/post_files.h"
 #include "platform/feedback.h"
 #include "platform/file_status.h"
 #include "platform/folder_walk.h"
@@ -13,7 +14,6 @@
 #include "publish/removal_list.h"
 #include "publish/staging.h"
 #include "publish/upload_settings.h"
-#include "upfile/post_files.h"
 
 namespace publish {
 namespace {
@@ -88,7 +88,7 @@ FailureCause LocalCause(const std::string& folder, int64_t needed) {
   std::error_code error;
   const auto space = std::filesystem::space(std::u8string(folder.begin(), folder.end()), error);
   const bool full = !error && static_cast<int64_t>(space.available) < needed + kSlack;
-  return {full ? FailureCause::Kind::kDiskFull : FailureCause::Kind::kFileError};
+  return {full ? FailureCause::Kind::DiskFull : FailureCause::Kind::FileError};
 }
 
 std::vector<FileFailure> StagingFailures(const std::vector<std::string>& notStaged, const std::string& folder) {
@@ -107,9 +107,9 @@ std::string ListedOf(const std::map<std::string, std::string>& listedOf, const s
 }
 
 // The transport knows the staged copies; the person knows the files they listed.
-class ListedPaths : public UploadObserver {
+class ListedPaths : public net::UploadObserver {
  public:
-  ListedPaths(UploadObserver& observer, const std::map<std::string, std::string>& listedOf)
+  ListedPaths(net::UploadObserver& observer, const std::map<std::string, std::string>& listedOf)
       : observer_(observer), listedOf_(listedOf) {}
   std::string Of(const std::string& staged) const { return ListedOf(listedOf_, staged); }
   void OnTrace(const std::string& text, net::TraceStream stream) override { observer_.OnTrace(text, stream); }
@@ -119,11 +119,11 @@ class ListedPaths : public UploadObserver {
   void OnBytesSent(uint64_t sent, uint64_t total) override { observer_.OnBytesSent(sent, total); }
 
  private:
-  UploadObserver& observer_;
+  net::UploadObserver& observer_;
   const std::map<std::string, std::string>& listedOf_;
 };
 
-PostSettings ForTransport(const UploadSettings& settings) {
+net::PostSettings ForTransport(const UploadSettings& settings) {
   return {settings.scheme,    settings.server,           settings.scriptPath,
           settings.sizeLimit, settings.relaxCertificate, settings.debugCopies};
 }
@@ -158,10 +158,10 @@ void RunUploadJob(const FileList& files, const UploadSettings& settings, Publish
 
   const std::vector<std::string> entries = platform::ListFolder(stagingFolder);
   ListedPaths listed(observer, staged.listedOf);
-  PostFailure failure;
-  if (!post_files(entries, ForTransport(settings), &failure, &listed, &stop)) {
+  net::PostFailure failure;
+  if (!net::PostFiles(entries, ForTransport(settings), &failure, &listed, &stop)) {
     result.failures.push_back({listed.Of(failure.path), failure.cause, failure.reason});
-    result.stopped = failure.cause.kind == FailureCause::Kind::kStopped;
+    result.stopped = failure.cause.kind == FailureCause::Kind::Stopped;
     // A stopped job leaves nothing behind; a failed one keeps its copies for a look.
     if (!result.stopped) return;
   }

@@ -8,14 +8,23 @@
 #include <string>
 #include <vector>
 
-#include "upfile/file_failure.h"
-#include "upfile/upload_observer.h"
+#include "net/failure_cause.h"
+#include "net/upload_observer.h"
 
 namespace publish {
 
-using ::FailureCause;
-using ::FileFailure;   // listedPath, cause, detail
+using net::FailureCause;
 using net::TraceStream;
+
+// A file that did not reach the server: the cause a person can act on, and
+// the technical detail behind it.
+struct FileFailure {
+  // As the person listed it; the staged path for the generated page; empty
+  // when the job failed as a whole.
+  std::string listedPath;
+  FailureCause cause;
+  std::string detail;  // addresses and the transport's or the system's own texts
+};
 
 struct PublishResult {
   bool ok = false;                         // every existing listed file and the page went out
@@ -26,10 +35,10 @@ struct PublishResult {
 };
 
 // Called on the thread that runs Publish; every hook does nothing by default.
-// From UploadObserver: OnTrace (the transport's trace, fragment by fragment,
+// From net::UploadObserver: OnTrace (the transport's trace, fragment by fragment,
 // as the command line prints it), OnFileStarted (index, count and the path as
 // listed; the staged path for the generated page) and OnBytesSent.
-class PublishObserver : public UploadObserver {
+class PublishObserver : public net::UploadObserver {
  public:
   // A long step's progress as the window title shows it ("post_files ...  12
   // *****...."); empty when the step ends.

@@ -12,11 +12,11 @@
 #include "gui_support.h"
 #include "platform/folders.h"
 #include "platform/ini_file.h"
-#include "post_files_servers.h"
 #include "publish/publish.h"
 #include "publish/upload_settings.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
+#include "support/upload_servers.h"
 
 namespace {
 

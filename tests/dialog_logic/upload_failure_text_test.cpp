@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 TEST(UploadFailureText, NamesEachListedFileThenItsCauseAndTheDetailInBrackets) {
-  using Kind = FailureCause::Kind;
-  EXPECT_EQ(app::UploadFailureText({{"/s/写真 2026.jpg", {Kind::kServerStatus, 500}, "http://h/up.php: HTTP status 500"},
-                               {"/s/b.bin", {Kind::kTooLarge, 10485760}, "file of 12 bytes"},
-                               {"", {Kind::kDiskFull}, "Can't create a staging folder in /t"}}),
+  using Kind = publish::FailureCause::Kind;
+  EXPECT_EQ(app::UploadFailureText({{"/s/写真 2026.jpg", {Kind::ServerStatus, 500}, "http://h/up.php: HTTP status 500"},
+                                    {"/s/b.bin", {Kind::TooLarge, 10485760}, "file of 12 bytes"},
+                                    {"", {Kind::DiskFull}, "Can't create a staging folder in /t"}}),
             "アップロードに失敗しました。\n"
             "ファイル: /s/写真 2026.jpg\n理由: サーバーが 500 を返しました (http://h/up.php: HTTP status 500)\n"
             "ファイル: /s/b.bin\n理由: ファイルが上限の 10 MiB を超えています (file of 12 bytes)\n"

@@ -13,7 +13,7 @@
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
-#include "transport/post_files_servers.h"
+#include "support/upload_servers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "net/download_cache.h"
-#include "net/u_agent.h"
+#include "net/user_agent.h"
 #include "platform/file_status.h"
 #include "platform/folder_walk.h"
 #include "platform/folders.h"
@@ -128,7 +128,7 @@ TEST_F(FetchToCache, HttpsRefusedThenHttpBodyStored) {
   const auto requests = server_.Requests();
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].rfind("GET /z_Suite/download/ HTTP/1.1\r\n", 0), 0u) << requests[0];
-  EXPECT_NE(requests[0].find("User-Agent: " + u_agent() + "\r\n"), std::string::npos) << requests[0];
+  EXPECT_NE(requests[0].find("User-Agent: " + net::DownloadAgent() + "\r\n"), std::string::npos) << requests[0];
 }
 
 TEST_F(FetchToCache, ErrorPageIsStored) {

@@ -11,6 +11,7 @@ TEST(Utf, RoundTripsOrdersByUnitsAndKeepsInvalidBytesApart) {
   // UTF-16 puts the surrogate 0xD83D before U+FF61, code point order would not.
   EXPECT_TRUE(LessByUtf16("\xF0\x9F\x98\x80", "\xEF\xBD\xA1"));
   EXPECT_FALSE(LessByUtf16("\xEF\xBD\xA1", "\xF0\x9F\x98\x80"));
+  EXPECT_TRUE(LessByUtf16("\xF0\x9F\x98\x80", "\xFF"));   // and before an invalid byte's U+DCFF
   EXPECT_TRUE(LessByUtf16("ab", "abc"));
 
   // Invalid bytes: each its own unit U+DC80 + byte, and the same bytes back.

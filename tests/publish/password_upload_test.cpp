@@ -11,7 +11,7 @@
 #include "program_run.h"
 #include "publish/upload_settings.h"
 #include "support/sandbox.h"
-#include "transport/post_files_servers.h"
+#include "support/upload_servers.h"
 #include "upload_site.h"
 
 namespace fs = std::filesystem;

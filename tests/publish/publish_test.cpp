@@ -189,7 +189,7 @@ TEST_F(UploadJobTest, AStopBetweenFilesSendsNoMoreAndLeavesNothingStaged) {
   EXPECT_TRUE(result.stopped);
   EXPECT_EQ(UploadedNames().size(), 1u);
   ASSERT_EQ(result.failures.size(), 1u);
-  EXPECT_EQ(result.failures[0].cause.kind, FailureCause::Kind::kStopped);
+  EXPECT_EQ(result.failures[0].cause.kind, publish::FailureCause::Kind::Stopped);
   publish::RemoveDeferredAtExit();
   EXPECT_FALSE(fs::exists(staging));
 }
@@ -210,7 +210,7 @@ TEST_F(UploadJobTest, AFileThatCannotBeStagedFailsTheJobButTheRestGoes) {
   std::vector<std::string> failed;
   for (const publish::FileFailure& failure : result.failures) {
     failed.push_back(failure.listedPath);
-    EXPECT_EQ(failure.cause.kind, FailureCause::Kind::kFileError);   // the disk has room
+    EXPECT_EQ(failure.cause.kind, publish::FailureCause::Kind::FileError);   // the disk has room
   }
   EXPECT_EQ(failed, unstageable);
   EXPECT_EQ(Uploaded("fine.txt"), "fine");

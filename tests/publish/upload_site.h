@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "transport/post_files_servers.h"
+#include "support/upload_servers.h"
 
 constexpr const char* kUploadScript = "/up/upload.php";
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "upfile/upload_observer.h"
+#include "net/upload_observer.h"
 
-struct TraceRecorder : UploadObserver {
+struct TraceRecorder : net::UploadObserver {
   void OnTrace(const std::string& text, net::TraceStream stream) override {
     (stream == net::TraceStream::Error ? err : out) += text;
   }

@@ -1,24 +1,25 @@
+#include "net/form_data.h"
+
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstdio>
 
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/file_io.h"
-#include "platform/file_status.h"
 #include "platform/folders.h"
-#include "upfile/post_files.h"
 
+namespace net {
 namespace {
 
 constexpr int kOpenWaitSeconds = 10;
 
 void Append(platform::Bytes& body, const std::string& text) { body.insert(body.end(), text.begin(), text.end()); }
 
-// Reads the file straight behind the head rows so that it is held only once;
-// false unless exactly the bytes it held at opening were read.
-bool AppendWholeFile(platform::Bytes& body, const std::string& path) {
+// Reads the file straight behind the head rows so that it is held only once,
+// with room for tailSize more bytes; false unless exactly the bytes it held at
+// opening were read.
+bool AppendWholeFile(platform::Bytes& body, const std::string& path, size_t tailSize) {
   FILE* file = platform::OpenFileWait(path, "rb", kOpenWaitSeconds);
   if (!file) {
     DbgLog("Can't open rb  " + path);
@@ -29,6 +30,7 @@ bool AppendWholeFile(platform::Bytes& body, const std::string& path) {
   if (complete) {
     const size_t head = body.size();
     const size_t size = static_cast<size_t>(status.st_size);
+    body.reserve(head + size + tailSize);
     body.resize(head + size);
     complete = std::fread(body.data() + head, 1, size, file) == size && std::fgetc(file) == EOF && !std::ferror(file);
   }
@@ -60,7 +62,7 @@ std::string EscapeFormFileName(const std::string& name) {
   return escaped;
 }
 
-platform::Bytes make_form_data(const std::string& path, const std::string& boundary, bool debugCopies) {
+platform::Bytes MakeFormData(const std::string& path, const std::string& boundary, bool debugCopy) {
   const std::string name = GetFileName(path);
   const std::string tail = "\r\n--" + boundary + "--\r\n";
   platform::Bytes body;
@@ -68,10 +70,10 @@ platform::Bytes make_form_data(const std::string& path, const std::string& bound
   Append(body, "Content-Disposition: form-data; name=\"file_img\"; filename=\"" + EscapeFormFileName(name) + "\"\r\n");
   Append(body, "Content-Type: application/octet-stream\r\n");
   Append(body, "\r\n");
-  // The exact size is known only once the file is open; one reserve keeps the body in one allocation.
-  body.reserve(body.size() + static_cast<size_t>(std::max<int64_t>(platform::FileStatus(path).Size(), 0)) + tail.size());
-  if (!AppendWholeFile(body, path)) return {};
+  if (!AppendWholeFile(body, path, tail.size())) return {};
   Append(body, tail);
-  if (debugCopies) WriteDebugCopy(name, body);
+  if (debugCopy) WriteDebugCopy(name, body);
   return body;
 }
+
+}  // namespace net

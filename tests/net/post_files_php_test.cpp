@@ -4,12 +4,13 @@
 #include <filesystem>
 #include <memory>
 
+#include "net/post_files.h"
 #include "platform/feedback.h"
-#include "post_files_servers.h"
 #include "support/sandbox.h"
 #include "support/trace_recorder.h"
-#include "upfile/post_files.h"
+#include "support/upload_servers.h"
 
+namespace net {
 namespace {
 
 constexpr size_t kMiB = 1048576;
@@ -32,8 +33,8 @@ class PostFilesPhp : public testing::Test {
   static std::string Docroot() { return sandbox::Path("php_www"); }
   static std::string Server() { return testserver::LocalServer(server_->Port()); }
 
-  static PostSettings Settings(const std::string& script = "/upload.php", const std::string& server = Server()) {
-    return {"http", server, script, kMiB};
+  static PostSettings Settings(const std::string& script = "/upload.php") {
+    return {"http", Server(), script, kMiB, false, false};
   }
 
   static std::string Local(const std::string& name, const std::string& content) {
@@ -67,7 +68,7 @@ TEST_F(PostFilesPhp, EveryFileArrivesByteForByte) {
 
   PostFailure failure{"x", "y", {}};
   TraceRecorder trace;
-  EXPECT_TRUE(post_files(paths, Settings(), &failure, &trace));
+  EXPECT_TRUE(PostFiles(paths, Settings(), &failure, &trace));
   EXPECT_NE(trace.out.find("127.0.0.1\t" + std::to_string(server_->Port()) + "\t/upload.php\tempty.txt\t200\n"),
             std::string::npos);
   EXPECT_EQ(failure.path, "");
@@ -82,7 +83,7 @@ TEST_F(PostFilesPhp, FileAboveTheLimitStopsTheList) {
   const std::vector<std::string> paths = {Local("before.txt", "b"), Local("too_big.bin", std::string(kMiB + 1, 'x')),
                                           Local("after.txt", "a")};
   PostFailure failure;
-  EXPECT_FALSE(post_files(paths, Settings(), &failure));
+  EXPECT_FALSE(PostFiles(paths, Settings(), &failure));
   EXPECT_EQ(failure.path, paths[1]);
   EXPECT_NE(failure.reason.find("limit"), std::string::npos) << failure.reason;
   EXPECT_TRUE(std::filesystem::exists(Stored("before.txt")));
@@ -92,14 +93,16 @@ TEST_F(PostFilesPhp, FileAboveTheLimitStopsTheList) {
 
 TEST_F(PostFilesPhp, StatusDecidesWhileTheAnswerStreamsOn) {
   TraceRecorder trace;
-  EXPECT_TRUE(post_files({Local("streamed.txt", "s")}, Settings("/endless.php"), nullptr, &trace));
+  EXPECT_TRUE(PostFiles({Local("streamed.txt", "s")}, Settings("/endless.php"), nullptr, &trace));
   EXPECT_NE(trace.out.find("streamed.txt\t200\n"), std::string::npos);
 }
 
 TEST_F(PostFilesPhp, ServerWithUserInfoIsRefusedBeforeAnyRequest) {
   PostFailure failure;
   TraceRecorder trace;
-  EXPECT_FALSE(post_files({Local("user.txt", "u")}, Settings("/upload.php", "someuser:pw@" + Server()), &failure, &trace));
+  PostSettings settings = Settings();
+  settings.server = "someuser:pw@" + Server();
+  EXPECT_FALSE(PostFiles({Local("user.txt", "u")}, settings, &failure, &trace));
   EXPECT_EQ(trace.out, "");
   EXPECT_EQ(failure.reason, "server setting \"***@" + Server() + "\" is not a host name with an optional port");
 }
@@ -108,7 +111,9 @@ TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {
   testserver::SilentServer silent;
   const std::string path = Local("unanswered.txt", "u");
   TraceRecorder trace;
-  EXPECT_FALSE(post_file(Settings("/upload.php", testserver::LocalServer(silent.Port())), path, &trace));
+  PostSettings settings = Settings();
+  settings.server = testserver::LocalServer(silent.Port());
+  EXPECT_FALSE(PostFiles({path}, settings, nullptr, &trace));
   const std::string& out = trace.out;
   const std::string& err = trace.err;
   const std::string hostPort = "127.0.0.1\t" + std::to_string(silent.Port()) + "\t";
@@ -120,20 +125,21 @@ TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {
 TEST_F(PostFilesPhp, ScriptStoresOnlySafeNames) {
   for (const char* name : {"page.php", "shell.PHTML", ".htaccess", "run.sh."}) {
     TraceRecorder trace;
-    EXPECT_FALSE(post_file(Settings(), Local(name, "<?php echo 1;"), &trace)) << name;
+    EXPECT_FALSE(PostFiles({Local(name, "<?php echo 1;")}, Settings(), nullptr, &trace)) << name;
     EXPECT_NE(trace.out.find("\t403\n"), std::string::npos) << name;
     EXPECT_FALSE(std::filesystem::exists(Stored(name))) << name;
   }
-  EXPECT_FALSE(post_file(Settings("/upload.php?User=.."), Local("escape.txt", "e")));
-  EXPECT_TRUE(post_file(Settings("/upload.php?User=hanako"), Local("mine.txt", "m")));
+  EXPECT_FALSE(PostFiles({Local("escape.txt", "e")}, Settings("/upload.php?User=..")));
+  EXPECT_TRUE(PostFiles({Local("mine.txt", "m")}, Settings("/upload.php?User=hanako")));
   EXPECT_EQ(sandbox::ReadFile(Docroot() + "/hanako/mine.txt"), "m");
   EXPECT_FALSE(std::filesystem::exists(sandbox::Path("escape.txt")));
 }
 
 TEST_F(PostFilesPhp, NothingToSendIsSuccess) {
-  EXPECT_TRUE(post_files({}, Settings()));
+  EXPECT_TRUE(PostFiles({}, Settings()));
   sandbox::MakeDirs(sandbox::Path("php_files/a_folder"));
-  EXPECT_TRUE(post_files({sandbox::Path("php_files/a_folder"), sandbox::Path("php_files/gone.txt")}, Settings()));
+  EXPECT_TRUE(PostFiles({sandbox::Path("php_files/a_folder"), sandbox::Path("php_files/gone.txt")}, Settings()));
 }
 
 }  // namespace
+}  // namespace net

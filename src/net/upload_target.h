@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace net {
+
 struct UploadTarget {
   std::string host;   // a host name, an IPv4 address or an IPv6 address in brackets
   uint16_t port = 0;  // 0 = the default port of plain HTTP
@@ -33,3 +35,5 @@ struct UploadAttempt {
 // The given scheme and server, then plain HTTP to the server, then plain HTTP
 // to the bare host.
 std::array<UploadAttempt, 3> UploadAttempts(const std::string& scheme, const std::string& server);
+
+}  // namespace net

@@ -1,5 +1,5 @@
 // The agent texts that name this client in every HTTP request: the upload
-// agent string (each upload attempt) and the u_agent string (downloads).
+// agent (each upload attempt) and the download agent.
 //
 // The layouts are kept character for character with this platform's values:
 // the system part names "Linux" and V is the kernel release; " WOW64 " marks
@@ -11,6 +11,8 @@
 
 #include <string>
 
+namespace net {
+
 // Everything both strings are made of, gathered from the system.
 struct AgentParts {
   std::string resourceName;   // "OriginalFilename" as the reader in use gives it
@@ -21,18 +23,13 @@ struct AgentParts {
   std::string userName;
 };
 
-std::string upload_agent();
-// Built on the first call, then kept for the whole process.
-std::string u_agent();
-
-// V for the upload agent: the system version text unchanged.
-std::string windows_version_by_folder();
-// V for u_agent: the same text without blanks and with ',' turned into '.'.
-std::string windows_version_by_search();
+// Both are built on the first call, then kept for the whole process.
+const std::string& UploadAgent();
+const std::string& DownloadAgent();
 
 // The two layouts on given parts.
 std::string UploadAgentLayout(const AgentParts& parts);
-std::string UAgentLayout(const AgentParts& parts);
+std::string DownloadAgentLayout(const AgentParts& parts);
 
 // Fixed-point with the given decimals, trailing zeros and a bare point dropped
 // (10.0 -> "10", 19.16 -> "19.16"); above 1e50 in scientific notation.
@@ -41,3 +38,5 @@ std::string FixedTrimmed(double number, int decimals);
 // "1, 2, 3, 4" -> 1.234: digits kept, the first '.' or ',' is the point, later
 // ones and blanks dropped, any other character kept, then read as a number.
 double FileVersionNumber(const std::string& fileVersion);
+
+}  // namespace net

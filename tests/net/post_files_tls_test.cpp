@@ -7,11 +7,12 @@
 #include <sstream>
 #include <thread>
 
-#include "post_files_servers.h"
+#include "net/post_files.h"
 #include "support/sandbox.h"
 #include "support/trace_recorder.h"
-#include "upfile/post_files.h"
+#include "support/upload_servers.h"
 
+namespace net {
 namespace {
 
 class PostFilesTls : public testing::Test {
@@ -39,7 +40,7 @@ class PostFilesTls : public testing::Test {
   static std::string ProxyFolder() { return sandbox::Path("tls_proxy"); }
 
   static PostSettings Settings(bool relaxCertificate, const std::string& script = "/upload.php") {
-    return {"https", testserver::LocalServer(proxy_->Port()), script, 10 * 1048576, relaxCertificate};
+    return {"https", testserver::LocalServer(proxy_->Port()), script, 10u << 20, relaxCertificate, false};
   }
 
   static std::string Local(const std::string& name) {
@@ -73,7 +74,7 @@ std::unique_ptr<testserver::TlsProxy> PostFilesTls::proxy_;
 
 TEST_F(PostFilesTls, OwnCertificateIsRefusedUnlessAllowed) {
   PostFailure failure;
-  EXPECT_FALSE(post_files({Local("refused.txt")}, Settings(false), &failure));
+  EXPECT_FALSE(PostFiles({Local("refused.txt")}, Settings(false), &failure));
   EXPECT_FALSE(std::filesystem::exists(Stored("refused.txt")));
   EXPECT_NE(failure.reason.find("https://"), std::string::npos) << failure.reason;
   // The plain second attempt reaches the TLS port and is turned away by it.
@@ -84,7 +85,7 @@ TEST_F(PostFilesTls, ErrorStatusFailsTheFileWithoutPlainRetries) {
   const std::vector<std::string> files = {Local("refused.txt"), Local("never.txt")};
   PostFailure failure;
   TraceRecorder trace;
-  EXPECT_FALSE(post_files(files, Settings(true, "/fail500.php"), &failure, &trace));
+  EXPECT_FALSE(PostFiles(files, Settings(true, "/fail500.php"), &failure, &trace));
   EXPECT_EQ(trace.out, "127.0.0.1\t" + std::to_string(proxy_->Port()) + "\t/fail500.php\trefused.txt\t500\n");
   EXPECT_EQ(failure.path, files[0]);
   EXPECT_NE(failure.reason.find("HTTP status 500"), std::string::npos) << failure.reason;
@@ -93,7 +94,7 @@ TEST_F(PostFilesTls, ErrorStatusFailsTheFileWithoutPlainRetries) {
 TEST_F(PostFilesTls, AllowedCertificateCarriesEveryFileOverOneConnection) {
   const std::vector<std::string> files = {Local("one.txt"), Local("two.txt"), Local("three.txt")};
   TraceRecorder trace;
-  EXPECT_TRUE(post_files(files, Settings(true), nullptr, &trace));
+  EXPECT_TRUE(PostFiles(files, Settings(true), nullptr, &trace));
   const std::string& out = trace.out;
   EXPECT_NE(out.find("\t" + std::to_string(proxy_->Port()) + "\t/upload.php\tthree.txt\t200\n"), std::string::npos)
       << out;
@@ -107,3 +108,4 @@ TEST_F(PostFilesTls, AllowedCertificateCarriesEveryFileOverOneConnection) {
 }
 
 }  // namespace
+}  // namespace net

@@ -1,5 +1,5 @@
-// What an upload job and its transport report while they work. Every hook
-// does nothing by default.
+// What the upload transport reports while it works. Every hook does nothing
+// by default.
 #pragma once
 
 #include <cstddef>
@@ -8,14 +8,18 @@
 
 #include "net/trace.h"
 
+namespace net {
+
 class UploadObserver {
  public:
   virtual ~UploadObserver() = default;
   // One fragment of the transport's trace, worded and split exactly as the
   // command line prints it (fields separated by TAB; a fragment may end mid-line).
-  virtual void OnTrace(const std::string& /*text*/, net::TraceStream /*stream*/) {}
+  virtual void OnTrace(const std::string& /*text*/, TraceStream /*stream*/) {}
   // Before the first attempt on file index (0-based) of count files to send.
   virtual void OnFileStarted(size_t /*index*/, size_t /*count*/, const std::string& /*path*/) {}
   // Request bytes of the current file sent so far, of total (0 while unknown).
   virtual void OnBytesSent(uint64_t /*sent*/, uint64_t /*total*/) {}
 };
+
+}  // namespace net

@@ -1,11 +1,12 @@
 // Where each of the three attempts for a file goes.
+#include "net/upload_target.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <tuple>
 
-#include "upfile/upload_target.h"
-
+namespace net {
 namespace {
 
 struct Expected {
@@ -71,3 +72,4 @@ TEST(PostFilesTarget, ThirdAttemptDropsThePort) {
 }
 
 }  // namespace
+}  // namespace net

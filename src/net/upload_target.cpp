@@ -1,7 +1,8 @@
-#include "upfile/upload_target.h"
+#include "net/upload_target.h"
 
 #include <algorithm>
 
+namespace net {
 namespace {
 
 constexpr size_t kLongestPortText = 5;
@@ -74,3 +75,5 @@ std::array<UploadAttempt, 3> UploadAttempts(const std::string& scheme, const std
   return {UploadAttempt{scheme, server, false}, UploadAttempt{"http", server, true},
           UploadAttempt{"http", BareHost(server), true}};
 }
+
+}  // namespace net

@@ -1,4 +1,4 @@
-#include "post_files_servers.h"
+#include "support/upload_servers.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "net/u_agent.h"
+#include "net/user_agent.h"
 
 #include <curl/curlver.h>
 #include <linux/version.h>
@@ -15,6 +15,7 @@
 #include "platform/system_places.h"
 #include "platform/version_info.h"
 
+namespace net {
 namespace {
 
 std::string Hex(unsigned value) {
@@ -71,6 +72,16 @@ std::string WithoutBlanksCommasAsPoints(std::string text) {
   return text;
 }
 
+// V for the upload agent: the system version text unchanged.
+std::string SystemVersionByFolder() {
+  utsname system{};
+  if (::uname(&system) == 0 && system.release[0] != '\0') return system.release;
+  return OsReleaseVersion();
+}
+
+// V for the download agent: the same text without blanks and with ',' turned into '.'.
+std::string SystemVersionBySearch() { return WithoutBlanksCommasAsPoints(SystemVersionByFolder()); }
+
 bool Is32BitOn64BitKernel(const utsname& system) {
   const std::string machine = system.machine;
   return sizeof(void*) == 4 && (machine == "x86_64" || machine == "aarch64");
@@ -114,14 +125,6 @@ double FileVersionNumber(const std::string& fileVersion) {
   return LeadingNumber(text);
 }
 
-std::string windows_version_by_folder() {
-  utsname system{};
-  if (::uname(&system) == 0 && system.release[0] != '\0') return system.release;
-  return OsReleaseVersion();
-}
-
-std::string windows_version_by_search() { return WithoutBlanksCommasAsPoints(windows_version_by_folder()); }
-
 std::string UploadAgentLayout(const AgentParts& parts) {
   std::string agent = parts.resourceName + " " + SystemPart(parts.systemVersion);
   if (!EqualIgnoringCase(parts.fileName, parts.resourceName)) agent += " (" + parts.fileName + ") ";
@@ -129,7 +132,7 @@ std::string UploadAgentLayout(const AgentParts& parts) {
   return agent + EnvironmentPart(parts.wow64) + ClassLibraryPart() + parts.userName;
 }
 
-std::string UAgentLayout(const AgentParts& parts) {
+std::string DownloadAgentLayout(const AgentParts& parts) {
   const std::string programName = parts.resourceName.empty() ? parts.fileName : parts.resourceName;
   std::string agent = programName + " " + SystemPart(parts.systemVersion) + " ";
   if (!EqualIgnoringCase(parts.fileName, parts.resourceName)) agent += "(" + parts.fileName + ")";
@@ -137,23 +140,28 @@ std::string UAgentLayout(const AgentParts& parts) {
   return agent + EnvironmentPart(parts.wow64) + ClassLibraryPart() + CompilerVersion() + parts.userName;
 }
 
-std::string upload_agent() {
-  AgentParts parts = SystemAgentParts();
-  const platform::VersionInfo version(platform::ProgramPath());
-  parts.resourceName = version.OriginalFilename();
-  parts.fileVersion = version.FileVersion();
-  parts.systemVersion = windows_version_by_folder();
-  return UploadAgentLayout(parts);
+const std::string& UploadAgent() {
+  static const std::string agent = [] {
+    AgentParts parts = SystemAgentParts();
+    const platform::VersionInfo version(platform::ProgramPath());
+    parts.resourceName = version.OriginalFilename();
+    parts.fileVersion = version.FileVersion();
+    parts.systemVersion = SystemVersionByFolder();
+    return UploadAgentLayout(parts);
+  }();
+  return agent;
 }
 
-std::string u_agent() {
+const std::string& DownloadAgent() {
   static const std::string agent = [] {
     AgentParts parts = SystemAgentParts();
     const platform::VersionInfo version(platform::ProgramPath());
     parts.resourceName = version.Find("OriginalFilename").value_or("");
     parts.fileVersion = version.Find("FileVersion").value_or("");
-    parts.systemVersion = windows_version_by_search();
-    return UAgentLayout(parts);
+    parts.systemVersion = SystemVersionBySearch();
+    return DownloadAgentLayout(parts);
   }();
   return agent;
 }
+
+}  // namespace net

@@ -1,16 +1,18 @@
-#include "upfile/post_files.h"
+#include "net/post_files.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
 
-#include "net/u_agent.h"
+#include "net/form_data.h"
+#include "net/http_client.h"
+#include "net/upload_target.h"
+#include "net/user_agent.h"
 #include "platform/feedback.h"
-#include "platform/file_io.h"
 #include "platform/file_status.h"
 #include "platform/folders.h"
-#include "upfile/upload_session.h"
 
+namespace net {
 namespace {
 
 constexpr int64_t kFourGiB = int64_t{1} << 32;
@@ -25,12 +27,13 @@ struct AttemptOutcome {
 
 // An empty reason when the file may be sent.
 AttemptOutcome GateRefusal(const std::string& path, uint32_t limit) {
-  if (!platform::FileExists(path)) return {false, false, "file missing", {}};
-  const int64_t size = platform::FileStatus(path).Size();
+  const platform::FileStatus status(path);
+  if (status.Error() != 0) return {false, false, "file missing", {}};
+  const int64_t size = status.Size();
   if (size >= kFourGiB || size > int64_t{limit})
     return {false, false,
             "file of " + std::to_string(size) + " bytes is above the upload size limit of " + std::to_string(limit),
-            {FailureCause::Kind::kTooLarge, limit}};
+            {FailureCause::Kind::TooLarge, limit}};
   return {};
 }
 
@@ -49,55 +52,59 @@ AttemptOutcome Refused(const UploadTarget& target, const std::string& script, co
   return {false, false, address + script + ": " + reason, cause};
 }
 
-// Who hears the transport, and the flag that ends it.
-struct Report {
+// What one job's attempts share: the client, the settings, who hears the
+// transport and the flag that ends it.
+struct Job {
+  HttpClient& client;
+  const PostSettings& settings;
   UploadObserver& observer;
   const std::atomic<bool>* stop;
   bool Stopped() const { return stop && *stop; }
 };
 
 // Traces the end of the attempt and tells what the answer means for the file.
-AttemptOutcome Judged(const UploadTarget& target, const std::string& script, const UploadAnswer& answer,
-                      const Report& report) {
+AttemptOutcome Judged(const UploadTarget& target, const PostAnswer& answer, const Job& job) {
+  const std::string& script = job.settings.script;
   if (!answer.error.empty()) {
-    report.observer.OnTrace("\n" + TraceStart(target), net::TraceStream::Output);
-    report.observer.OnTrace(answer.error + "\n", net::TraceStream::Error);
-    const auto kind = report.Stopped() ? FailureCause::Kind::kStopped : FailureCause::Kind::kServerUnreachable;
+    job.observer.OnTrace("\n" + TraceStart(target), TraceStream::Output);
+    job.observer.OnTrace(answer.error + "\n", TraceStream::Error);
+    const auto kind = job.Stopped() ? FailureCause::Kind::Stopped : FailureCause::Kind::ServerUnreachable;
     AttemptOutcome outcome = Refused(target, script, answer.error, {kind});
     outcome.unreached = !answer.connected;
     return outcome;
   }
-  report.observer.OnTrace("\t" + std::to_string(answer.status) + "\n", net::TraceStream::Output);
+  job.observer.OnTrace("\t" + std::to_string(answer.status) + "\n", TraceStream::Output);
   if (answer.status >= kFirstFailingStatus)
     return Refused(target, script, "HTTP status " + std::to_string(answer.status),
-                   {FailureCause::Kind::kServerStatus, answer.status});
+                   {FailureCause::Kind::ServerStatus, answer.status});
   return {true, false, "", {}};
 }
 
-AttemptOutcome SendAttempt(UploadSession& session, const UploadAttempt& attempt, const PostSettings& settings,
-                           const std::string& path, const Report& report) {
-  const std::string& script = settings.script;
+AttemptOutcome SendAttempt(const UploadAttempt& attempt, const std::string& path, const Job& job) {
   const std::optional<UploadTarget> target = ResolveUploadTarget(attempt.scheme, attempt.server);
   if (!target)
     return {false, false,
             "server setting \"" + ShownServer(attempt.server) + "\" is not a host name with an optional port",
-            {FailureCause::Kind::kServerUnreachable}};
-  if (AttemptOutcome refusal = GateRefusal(path, settings.sizeLimit); !refusal.reason.empty()) return refusal;
+            {FailureCause::Kind::ServerUnreachable}};
+  if (AttemptOutcome refusal = GateRefusal(path, job.settings.sizeLimit); !refusal.reason.empty()) return refusal;
   const std::string boundary = MakeBoundary();
-  const platform::Bytes body = make_form_data(path, boundary, settings.debugCopies);
+  const platform::Bytes body = MakeFormData(path, boundary, job.settings.debugCopies);
   if (body.empty()) return {false, false, "file could not be read whole", {}};
 
   // A fallback follows a failed connection, perhaps a blocked TLS one: no password goes out in clear then.
   const bool credentials = !attempt.fallback || target->secure;
-  const UploadRequest request{*target,          script,           "Content-Type: multipart/form-data; boundary=" + boundary,
-                              &body,            settings.relaxCertificate, upload_agent(),
-                              credentials,      &report.observer, report.stop};
-  report.observer.OnTrace(TraceStart(*target) + script + "\t" + GetFileName(path), net::TraceStream::Output);
-  return Judged(*target, script, session.Send(request), report);
+  const PostRequest request{*target,       job.settings.script, "Content-Type: multipart/form-data; boundary=" + boundary,
+                            &body,         job.settings.relaxCertificate, UploadAgent(),
+                            credentials,   &job.observer,       job.stop};
+  job.observer.OnTrace(TraceStart(*target) + job.settings.script + "\t" + GetFileName(path), TraceStream::Output);
+  return Judged(*target, job.client.Post(request), job);
 }
 
 // Folders pass the existence test but are nothing to send.
-bool IsFileToSend(const std::string& path) { return platform::FileExists(path) && !platform::FolderExists(path); }
+bool IsFileToSend(const std::string& path) {
+  const platform::FileStatus status(path);
+  return status.Error() == 0 && !status.IsFolder();
+}
 
 void AddReason(std::string& reasons, const std::string& reason) {
   if (reasons.find(reason) != std::string::npos) return;
@@ -108,43 +115,35 @@ void AddReason(std::string& reasons, const std::string& reason) {
 // connect; a server that answered has decided, and so has a stop request. The
 // reason collects every distinct failure; the cause is the first attempt's,
 // the way the person configured.
-AttemptOutcome SendWithRetries(UploadSession& session, const PostSettings& settings, const std::string& path,
-                               const Report& report) {
+AttemptOutcome SendWithRetries(const std::string& path, const Job& job) {
   AttemptOutcome result;
-  for (const UploadAttempt& attempt : UploadAttempts(settings.scheme, settings.server)) {
-    const AttemptOutcome outcome = SendAttempt(session, attempt, settings, path, report);
+  for (const UploadAttempt& attempt : UploadAttempts(job.settings.scheme, job.settings.server)) {
+    const AttemptOutcome outcome = SendAttempt(attempt, path, job);
     if (outcome.sent) return outcome;
-    if (result.reason.empty() || outcome.cause.kind == FailureCause::Kind::kStopped) result.cause = outcome.cause;
+    if (result.reason.empty() || outcome.cause.kind == FailureCause::Kind::Stopped) result.cause = outcome.cause;
     AddReason(result.reason, outcome.reason);
-    if (!outcome.unreached || report.Stopped()) break;
+    if (!outcome.unreached || job.Stopped()) break;
   }
   return result;
 }
 
 }  // namespace
 
-bool post_file(const PostSettings& settings, const std::string& path, UploadObserver* observer) {
-  UploadObserver quiet;
-  UploadSession session;
-  return SendAttempt(session, {settings.scheme, settings.server, false}, settings, path,
-                     {observer ? *observer : quiet, nullptr}).sent;
-}
-
-bool post_files(const std::vector<std::string>& files, const PostSettings& settings, PostFailure* failure,
-                UploadObserver* observer, const std::atomic<bool>* stop) {
+bool PostFiles(const std::vector<std::string>& files, const PostSettings& settings, PostFailure* failure,
+               UploadObserver* observer, const std::atomic<bool>* stop) {
   if (failure) *failure = {};
   UploadObserver quiet;
-  const Report report{observer ? *observer : quiet, stop};
-  UploadSession session;
+  HttpClient client;
+  const Job job{client, settings, observer ? *observer : quiet, stop};
   platform::TitleProgress progress("post_files ...", static_cast<unsigned>(files.size()));
   const size_t count = static_cast<size_t>(std::count_if(files.begin(), files.end(), IsFileToSend));
   size_t index = 0;
   for (const std::string& path : files) {
     if (IsFileToSend(path)) {
-      AttemptOutcome outcome{false, false, "stopped before it was sent", {FailureCause::Kind::kStopped}};
-      if (!report.Stopped()) {
-        report.observer.OnFileStarted(index++, count, path);
-        outcome = SendWithRetries(session, settings, path, report);
+      AttemptOutcome outcome{false, false, "stopped before it was sent", {FailureCause::Kind::Stopped}};
+      if (!job.Stopped()) {
+        job.observer.OnFileStarted(index++, count, path);
+        outcome = SendWithRetries(path, job);
       }
       if (!outcome.sent) {
         if (failure) *failure = {path, outcome.reason, outcome.cause};
@@ -155,3 +154,5 @@ bool post_files(const std::vector<std::string>& files, const PostSettings& setti
   }
   return true;
 }
+
+}  // namespace net

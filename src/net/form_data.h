@@ -1,0 +1,21 @@
+// The multipart/form-data body of one upload: a single part "file_img"
+// holding the file.
+#pragma once
+
+#include <string>
+
+#include "platform/file_io.h"
+
+namespace net {
+
+// The request body for one file; empty when the file cannot be read whole.
+// debugCopy: the body is also written to the dated work folder as name + ".txt".
+platform::Bytes MakeFormData(const std::string& path, const std::string& boundary, bool debugCopy);
+
+// "-----upfile.hxx__" + the local time "%H%M%S".
+std::string MakeBoundary();
+
+// The filename parameter as browsers write it: '"' %22, CR %0D, LF %0A.
+std::string EscapeFormFileName(const std::string& name);
+
+}  // namespace net

@@ -1,0 +1,43 @@
+// Sends files to the server's upload script: one multipart/form-data POST per
+// file with a single part "file_img", all over one HttpClient. A file gets up
+// to three attempts, the next one only when no connection could be made for
+// the last.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "net/failure_cause.h"
+#include "net/upload_observer.h"
+
+namespace net {
+
+// Where and how the files go, as the caller read them from its settings.
+struct PostSettings {
+  std::string scheme;             // "https" asks for TLS (port 443 does too); anything else plain HTTP
+  std::string server;             // a host with an optional port
+  std::string script;             // request target of the upload script
+  uint32_t sizeLimit = 0;         // bytes; a larger file is refused before any request
+  bool relaxCertificate = false;  // a certificate that does not verify is taken
+  bool debugCopies = false;       // every request body is also kept in the dated work folder
+};
+
+// What stopped PostFiles: the file and why its attempts failed.
+struct PostFailure {
+  std::string path;    // empty when nothing failed
+  std::string reason;  // one text per distinct attempt failure, "; "-separated
+  FailureCause cause;  // the first attempt's, or Stopped
+};
+
+// Missing files and folders are skipped; false (and *failure filled) as soon
+// as one file could not be sent or *stop was set (seen between files and
+// within a transfer); the files after it are then not attempted. A server
+// text that is not a host with an optional port is refused before any
+// request. The observer (none: nothing is reported) hears the trace and the
+// progress.
+bool PostFiles(const std::vector<std::string>& files, const PostSettings& settings, PostFailure* failure = nullptr,
+               UploadObserver* observer = nullptr, const std::atomic<bool>* stop = nullptr);
+
+}  // namespace net
