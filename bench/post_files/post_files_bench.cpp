@@ -97,14 +97,15 @@ int main(int argc, char** argv) {
   testserver::TlsProxy proxy(proxyFolder, php.Port());
   const std::string plain = testserver::LocalServer(php.Port()), secure = testserver::LocalServer(proxy.Port());
   const std::string curlLog = root + "/curl.log";
+  const std::string plainUrl = "http://" + plain + "/upload.php", secureUrl = "https://" + secure + "/upload.php";
 
   bool sent = true;
   const double httpOurs = benchworld::Seconds([&] { sent &= net::PostFiles(small, Settings("http", plain)); });
-  const double httpCurl = benchworld::Seconds([&] { CurlEach(small, "http://" + plain + "/upload.php", false, curlLog); });
+  const double httpCurl = benchworld::Seconds([&] { CurlEach(small, plainUrl, false, curlLog); });
   const double httpsOurs = benchworld::Seconds([&] { sent &= net::PostFiles(small, Settings("https", secure)); });
-  const double httpsCurl = benchworld::Seconds([&] { CurlEach(small, "https://" + secure + "/upload.php", true, curlLog); });
+  const double httpsCurl = benchworld::Seconds([&] { CurlEach(small, secureUrl, true, curlLog); });
   const ChildMeasure largeOurs = MeasureInChild(large, plain, root);
-  const double largeCurl = benchworld::Seconds([&] { CurlEach({large}, "http://" + plain + "/upload.php", false, curlLog); });
+  const double largeCurl = benchworld::Seconds([&] { CurlEach({large}, plainUrl, false, curlLog); });
 
   PrintRatio("1,000 files of 4 KiB over HTTP:", httpOurs, httpCurl);
   PrintRatio("1,000 files of 4 KiB over HTTPS:", httpsOurs, httpsCurl);

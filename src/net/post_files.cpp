@@ -93,9 +93,15 @@ AttemptOutcome SendAttempt(const UploadAttempt& attempt, const std::string& path
 
   // A fallback follows a failed connection, perhaps a blocked TLS one: no password goes out in clear then.
   const bool credentials = !attempt.fallback || target->secure;
-  const PostRequest request{*target,       job.settings.script, "Content-Type: multipart/form-data; boundary=" + boundary,
-                            &body,         job.settings.relaxCertificate, UploadAgent(),
-                            credentials,   &job.observer,       job.stop};
+  const PostRequest request{*target,
+                            job.settings.script,
+                            "Content-Type: multipart/form-data; boundary=" + boundary,
+                            &body,
+                            job.settings.relaxCertificate,
+                            UploadAgent(),
+                            credentials,
+                            &job.observer,
+                            job.stop};
   job.observer.OnTrace(TraceStart(*target) + job.settings.script + "\t" + GetFileName(path), TraceStream::Output);
   return Judged(*target, job.client.Post(request), job);
 }

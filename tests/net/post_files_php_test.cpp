@@ -33,8 +33,8 @@ class PostFilesPhp : public testing::Test {
   static std::string Docroot() { return sandbox::Path("php_www"); }
   static std::string Server() { return testserver::LocalServer(server_->Port()); }
 
-  static PostSettings Settings(const std::string& script = "/upload.php") {
-    return {"http", Server(), script, kMiB, false, false};
+  static PostSettings Settings(const std::string& script = "/upload.php", const std::string& server = Server()) {
+    return {"http", server, script, kMiB, false, false};
   }
 
   static std::string Local(const std::string& name, const std::string& content) {
@@ -100,9 +100,8 @@ TEST_F(PostFilesPhp, StatusDecidesWhileTheAnswerStreamsOn) {
 TEST_F(PostFilesPhp, ServerWithUserInfoIsRefusedBeforeAnyRequest) {
   PostFailure failure;
   TraceRecorder trace;
-  PostSettings settings = Settings();
-  settings.server = "someuser:pw@" + Server();
-  EXPECT_FALSE(PostFiles({Local("user.txt", "u")}, settings, &failure, &trace));
+  const PostSettings userInfo = Settings("/upload.php", "someuser:pw@" + Server());
+  EXPECT_FALSE(PostFiles({Local("user.txt", "u")}, userInfo, &failure, &trace));
   EXPECT_EQ(trace.out, "");
   EXPECT_EQ(failure.reason, "server setting \"***@" + Server() + "\" is not a host name with an optional port");
 }
@@ -111,9 +110,7 @@ TEST_F(PostFilesPhp, SilentServerFailsTheAttempt) {
   testserver::SilentServer silent;
   const std::string path = Local("unanswered.txt", "u");
   TraceRecorder trace;
-  PostSettings settings = Settings();
-  settings.server = testserver::LocalServer(silent.Port());
-  EXPECT_FALSE(PostFiles({path}, settings, nullptr, &trace));
+  EXPECT_FALSE(PostFiles({path}, Settings("/upload.php", testserver::LocalServer(silent.Port())), nullptr, &trace));
   const std::string& out = trace.out;
   const std::string& err = trace.err;
   const std::string hostPort = "127.0.0.1\t" + std::to_string(silent.Port()) + "\t";
