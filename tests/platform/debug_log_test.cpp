@@ -40,24 +40,18 @@ class DebugLog : public ::testing::Test {
 TEST_F(DebugLog, EachHourStartsAFileWithMarkAndHeaderAndLineBreaksBecomeTabs) {
   DbgLog("first");
   DbgLog("second\na\r\nb\nc 日本");
-  const std::string raw = sandbox::ReadFile(LogFolder() + "/0912_16.txt");
-  ASSERT_GE(raw.size(), 2u);
-  EXPECT_EQ(raw.substr(0, 2), "\xFF\xFE");
-  const std::string text = ReadTextFile(LogFolder() + "/0912_16.txt");
+  EXPECT_EQ(sandbox::ReadFile(LogFolder() + "/0912_16.txt").substr(0, 2), "\xFF\xFE");
   const std::string stamp = "2022/09/12 16:26:40\t";
-  const std::string header = stamp + platform::UserName() + "\t\t" + GetTempFolder() + "\t\t";
-  EXPECT_EQ(text.substr(0, header.size()), header);
-  const size_t firstEnd = text.find("\r\n");
-  ASSERT_NE(firstEnd, std::string::npos);
-  EXPECT_EQ(text.substr(firstEnd - 2 - platform::ProgramPath().size(), platform::ProgramPath().size() + 4), platform::ProgramPath() + "\t\t\r\n");
-  EXPECT_EQ(text.substr(firstEnd + 2),
-            stamp + "test_platform\tfirst\r\n" + stamp + "test_platform\tsecond\ta\t\tb\tc 日本\r\n");
-
+  EXPECT_EQ(ReadTextFile(LogFolder() + "/0912_16.txt"),
+            stamp + platform::UserName() + "\t\t" + GetTempFolder() + "\t\t" + platform::CurrentDirectory() + "\t\t" +
+                platform::ProgramPath() + "\t\t\r\n" + stamp + "test_platform\tfirst\r\n" + stamp +
+                "test_platform\tsecond\ta\t\tb\tc 日本\r\n");
+  const std::string before = sandbox::ReadFile(LogFolder() + "/0912_16.txt");
   clock_.SetNow(kSeptember12At16 + 3600);
   DbgLog("at five");
-  EXPECT_EQ(sandbox::ReadFile(LogFolder() + "/0912_17.txt").substr(0, 2), "\xFF\xFE");
-  EXPECT_NE(ReadTextFile(LogFolder() + "/0912_17.txt").find("at five"), std::string::npos);
-  EXPECT_EQ(ReadTextFile(LogFolder() + "/0912_16.txt").find("at five"), std::string::npos);
+  EXPECT_EQ(sandbox::ReadFile(LogFolder() + "/0912_16.txt"), before);
+  EXPECT_NE(ReadTextFile(LogFolder() + "/0912_17.txt").find("\r\n2022/09/12 17:26:40\ttest_platform\tat five\r\n"),
+            std::string::npos);
 }
 
 TEST_F(DebugLog, CleanUpOnceSparesReadOnlyAndRecentFiles) {
