@@ -20,16 +20,6 @@ class RecordingUi : public UserInterface {
   int pumps = 0;
 };
 
-// Records the positions each display refresh showed.
-class CountingReport : public ProgressCounter {
- public:
-  using ProgressCounter::ProgressCounter;
-  std::vector<unsigned> shown;
-
- protected:
-  void Draw() override { shown.push_back(GetPosition()); }
-};
-
 }  // namespace
 
 TEST(MessageBox, WithoutInterfaceTheDefaultButtonAnswersAndIsLogged) {
@@ -38,70 +28,35 @@ TEST(MessageBox, WithoutInterfaceTheDefaultButtonAnswersAndIsLogged) {
     Answer answer;
   } rows[] = {
       {{}, Answer::Ok},
-      {{Buttons::OkCancel, Icon::None, DefaultButton::Second}, Answer::Cancel},
       {{Buttons::AbortRetryIgnore, Icon::Stop, DefaultButton::Third}, Answer::Ignore},
-      {{Buttons::YesNoCancel, Icon::None, DefaultButton::Third}, Answer::Cancel},
       {{Buttons::YesNo, Icon::None, DefaultButton::Third}, Answer::Yes},
-      {{Buttons::RetryCancel, Icon::None, DefaultButton::First}, Answer::Retry},
   };
   for (const auto& row : rows) EXPECT_EQ(MessageBoxLog("q", row.style), row.answer) << static_cast<int>(row.answer);
   EXPECT_EQ(MessageBoxLog("Replace\nthe file?", {Buttons::YesNo, Icon::Question, DefaultButton::Second}), Answer::No);
   EXPECT_NE(DebugLogText().find("\t(?)  Yes No          Button2  [No]    \tReplace\tthe file?\r\n"), std::string::npos);
 }
 
-TEST(Progress, CountingRules) {
-  ManualClock clock;
-  CountingReport none("none", 0);
-  none.Step();
-  EXPECT_EQ(none.GetPosition(), 0u);
-  EXPECT_TRUE(none.shown.empty());
-
-  CountingReport three("three", 3);
-  for (int i = 0; i < 4; ++i) three.Step();
-  EXPECT_EQ(three.GetPosition(), 0u);  // wraps at the total
-
-  CountingReport report("t", 200);
-  for (int i = 0; i < 10; ++i) {
-    report.Step();
-    clock.Advance(100);
-  }
-  EXPECT_EQ(report.shown, (std::vector<unsigned>{2, 4, 6, 8, 10}));
-  report.shown.clear();
-  for (int i = 0; i < 10; ++i) {
-    report.Step();
-    clock.Advance(30);
-  }
-  // New percents at 12, 14, ... 20; only those at least 100 ms after the last drawing show.
-  EXPECT_EQ(report.shown, (std::vector<unsigned>{12, 16, 20}));
-}
-
-TEST(Progress, StepCountIsSharedByNestedReportsAndResetByTheOutermost) {
-  ManualClock clock;
-  {
-    ProgressCounter outer("outer", 10);
-    outer.Step();
-    ProgressCounter inner("inner", 10);
-    inner.Step();
-    inner.Step();
-    EXPECT_EQ(ProgressStepCount(), 3u);
-  }
-  ProgressCounter next("next", 10);
-  EXPECT_EQ(ProgressStepCount(), 0u);
-}
-
-TEST(Progress, TitleProgressShowsCountAndBarThenRestoresTheTitle) {
+// The title counts the steps of every open report, nested ones too.
+TEST(Progress, TitleShowsStepsAndBarAtMostEvery100msThenIsCleared) {
   ManualClock clock;
   RecordingUi ui;
   {
+    TitleProgress none("none", 0);
+    none.Step();
     TitleProgress report("Xml_Out::CreateElement ...", 4);
     report.Step();
+    report.Step();  // too soon after the last drawing
     clock.Advance(100);
+    ProgressCounter inner("inner", 1000);
+    inner.Step();
     report.Step();
   }
   EXPECT_EQ(ui.titles, (std::vector<std::string>{"Xml_Out::CreateElement ...  1  ******...................",
-                                                 "Xml_Out::CreateElement ...  2  ************.............",
+                                                 "Xml_Out::CreateElement ...  4  ******************.......",
                                                  ""}));
   EXPECT_EQ(ui.pumps, 2);
+  ProgressCounter next("next", 10);
+  EXPECT_EQ(ProgressStepCount(), 0u);
 }
 
 }  // namespace platform
