@@ -182,6 +182,8 @@ TEST(IniFileWrite, ReplacesTheFileWholeKeepingItsModeButMakesNoFolder) {
   ASSERT_EQ(::stat(path.c_str(), &after), 0);
   EXPECT_NE(before.st_ino, after.st_ino);  // a new file renamed over the old one
   EXPECT_EQ(after.st_mode & 0777, 0640u);
+  EXPECT_FALSE(IniWriteString("s]x", "k", "v", path));  // a section name the file could not hold
+  EXPECT_EQ(sandbox::ReadFile(path), "[s]\r\nk=2\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);  // no temporary file left
   EXPECT_FALSE(IniWriteString("s", "k", "v", folder + "/missing/new.ini"));
   EXPECT_FALSE(std::filesystem::exists(folder + "/missing"));
