@@ -8,7 +8,6 @@
 
 #include "platform/file_operations.h"
 #include "platform/folders.h"
-#include "png_maker.h"
 #include "publish/page_file.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
@@ -16,6 +15,13 @@
 #include "support/upload_servers.h"
 
 namespace {
+
+// A 16 x 16 blue PNG picture.
+const std::string kPng(
+    "\x89PNG\r\n\x1a\n\x00\x00\x00\x0dIHDR\x00\x00\x00\x10\x00\x00\x00\x10\x08\x02\x00\x00\x00\x90\x91\x68\x36\x00"
+    "\x00\x00\x16IDAT\x78\xda\x63\xd0\xb0\xb9\x43\x12\x62\x18\xd5\x30\xaa\x61\xf8\x6a\x00\x00\x6b\xb7\x40\x10\xec\x98"
+    "\xee\x53\x00\x00\x00\x00IEND\xae\x42\x60\x82",
+    79);
 
 std::string ChromiumPath() {
   // The Debian wrapper script only adds flags; the binary is started directly.
@@ -29,11 +35,9 @@ std::string MakeSite(const std::string& libraries) {
   const std::string site = sandbox::Path("site");
   std::filesystem::create_directories(site);
   std::filesystem::create_directory_symlink(libraries + "/site/_lib", site + "/_lib");
-  sandbox::WriteFile(site + "/favicon.ico", MakePng(16, 16, 40, 90, 200));
+  sandbox::WriteFile(site + "/favicon.ico", kPng);
   const std::string folder = site + "/z_Suite/upload/share/data/job";
-  sandbox::WriteFile(folder + "/red.png", MakePng(120, 80, 220, 40, 40));
-  sandbox::WriteFile(folder + "/green.png", MakePng(120, 80, 40, 180, 60));
-  sandbox::WriteFile(folder + "/blue.png", MakePng(120, 80, 40, 60, 220));
+  for (const char* name : {"/a.png", "/b.png", "/c.png"}) sandbox::WriteFile(folder + name, kPng);
   sandbox::WriteFile(folder + "/about.html", "<!DOCTYPE html><title>about</title>");
   sandbox::WriteFile(folder + "/old.htm", "<!DOCTYPE html><title>old</title>");
   sandbox::WriteFile(folder + "/notes.txt", "notes");
@@ -108,7 +112,7 @@ TEST(PageInBrowser, RunCommandSetupStartsTheSlideShow) {
                                      "--upload"};
   for (const char* name : {"a.png", "b.png", "c.png"}) {
     upload.push_back(sandbox::Path(std::string("photos/") + name));
-    sandbox::WriteFile(upload.back(), MakePng(120, 80, 40, 60, 220));
+    sandbox::WriteFile(upload.back(), kPng);
   }
   const std::string uploadLog = sandbox::Path("run-upload.log");
   ASSERT_EQ(testserver::RunCommand(upload, uploadLog), 0) << sandbox::ReadFile(uploadLog);
