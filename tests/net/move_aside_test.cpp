@@ -12,47 +12,30 @@ namespace {
 
 using namespace net;
 
-std::string Fresh(const std::string& name) {
-  const std::string folder = sandbox::Path("aside/" + name);
-  std::filesystem::remove_all(folder);
-  sandbox::MakeDirs(folder);
-  return folder + "/";
-}
-
-TEST(MoveAside, NumbersCountUpFromZero) {
-  const std::string folder = Fresh("count");
-  const std::string path = folder + "_.htm";
-  for (const char* body : {"first", "second", "third"}) {
-    sandbox::WriteFile(path, body);
-    MoveAside(path);
-  }
-  EXPECT_FALSE(platform::FileExists(path));
-  EXPECT_EQ(sandbox::ReadFile(folder + "_.000.htm"), "first");
-  EXPECT_EQ(sandbox::ReadFile(folder + "_.001.htm"), "second");
-  EXPECT_EQ(sandbox::ReadFile(folder + "_.002.htm"), "third");
-}
-
 TEST(MoveAside, NamesWithoutOrWithSeveralExtensions) {
   EXPECT_EQ(NumberedName("/d/data", 7), "/d/data.007");
   EXPECT_EQ(NumberedName("/d/a.b.txt", 12), "/d/a.b.012.txt");
   EXPECT_EQ(NumberedName("/d.x/page.htm", 999), "/d.x/page.999.htm");
 }
 
-TEST(MoveAside, EmptyFilesMoveTooAndMissingOnesDoNot) {
-  const std::string folder = Fresh("empty");
+TEST(MoveAside, TheFirstFreeNumberFromZeroTakesEvenAnEmptyFile) {
+  const std::string folder = sandbox::Path("aside/");
+  sandbox::MakeDirs(folder);
   const std::string path = folder + "page.htm";
   EXPECT_EQ(MoveAside(path), "");
-  sandbox::WriteFile(path, "");
-  EXPECT_EQ(MoveAside(path), folder + "page.000.htm");
-  EXPECT_TRUE(platform::FileExists(folder + "page.000.htm"));
-  // A gap is filled first.
-  sandbox::WriteFile(folder + "page.002.htm", "x");
-  sandbox::WriteFile(path, "y");
-  EXPECT_EQ(MoveAside(path), folder + "page.001.htm");
+  sandbox::WriteFile(folder + "page.001.htm", "taken");
+  for (const auto& [body, moved] : std::vector<std::pair<std::string, std::string>>{
+           {"", "page.000.htm"}, {"second", "page.002.htm"}, {"third", "page.003.htm"}}) {
+    sandbox::WriteFile(path, body);
+    EXPECT_EQ(MoveAside(path), folder + moved);
+    EXPECT_EQ(sandbox::ReadFile(folder + moved), body);
+    EXPECT_FALSE(platform::FileExists(path));
+  }
 }
 
 TEST(MoveAside, AllNamesTakenReplacesTheOldestCopy) {
-  const std::string folder = Fresh("full");
+  const std::string folder = sandbox::Path("full/");
+  sandbox::MakeDirs(folder);
   const std::string path = folder + "_.htm";
   const auto base = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
   for (int counter = 0; counter < 1000; ++counter) {
