@@ -28,7 +28,6 @@ class UpdateCheck : public ::testing::Test {
 
   static Profile Settings() { return Profile(kProfile); }
   static int Count() { return Settings().GetInt(kSection, kCountKey, kAbsent); }
-  static void SetCount(int count) { Settings().WriteInt(kSection, kCountKey, count); }
   std::string Address() const { return "//" + server_.HostPort() + "/z_Suite/download"; }
 
   // CheckForUpdate; trace_ keeps the trace of this check alone.
@@ -42,10 +41,6 @@ class UpdateCheck : public ::testing::Test {
   TraceRecord trace_;
 };
 
-bool Has(const std::string& trace, const std::string& line) {
-  return trace.find(line) != std::string::npos;
-}
-
 TEST_F(UpdateCheck, AddressFromServerAndPath) {
   EXPECT_EQ(UpdatePageAddress(), Address());
   Settings().WriteStr(kSection, kServerKey, "example.com/");
@@ -55,76 +50,39 @@ TEST_F(UpdateCheck, AddressFromServerAndPath) {
   EXPECT_EQ(UpdatePageAddress(), "//localhost/z_Suite/download");
 }
 
-TEST_F(UpdateCheck, FirstStartIsNewAndLeavesTheCounter) {
-  server_.SetResponse(200, "<p>1.0</p>");
-  const CheckResult result = Check();
-  EXPECT_FALSE(result.changed);
-  EXPECT_TRUE(Has(trace_.error, "new\n")) << trace_.error;
-  EXPECT_EQ(Count(), kAbsent);
-  EXPECT_EQ(result.openAddress, "");
-  EXPECT_EQ(sandbox::ReadFile(net::CachePath(Address())), "<p>1.0</p>");
-}
-
-TEST_F(UpdateCheck, SamePageIsNoUpdate) {
-  server_.SetResponse(200, "<a href=\"https://h/\">1.0</a>\r\n");
-  Check();
-  server_.SetResponse(200, "\r\n<a href=\"http://h/\">1.0</a>\r\n\r\n");
-  EXPECT_FALSE(Check().changed);
-  EXPECT_TRUE(Has(trace_.error, "no update\n")) << trace_.error;
-  EXPECT_EQ(Count(), kAbsent);
-}
-
-TEST_F(UpdateCheck, ChangedPageRaisesTheCounter) {
-  server_.SetResponse(200, "<p>1.0</p>");
-  Check();
-  server_.SetResponse(200, "<p>1.1</p>");
-  EXPECT_TRUE(Check().changed);
-  EXPECT_EQ(Count(), 4);
-  server_.SetResponse(200, "<p>1.2</p>");
-  const CheckResult result = Check();
-  EXPECT_TRUE(result.changed);
-  EXPECT_EQ(Count(), 5);
-  EXPECT_EQ(result.openAddress, "");
-  // Every earlier copy is kept.
-  EXPECT_EQ(sandbox::ReadFile(net::NumberedName(net::CachePath(Address()), 0)), "<p>1.0</p>");
-}
-
-TEST_F(UpdateCheck, SixthDetectionOpensThePageAndRestartsTheCount) {
-  SetCount(5);
-  server_.SetResponse(200, "<p>1.0</p>");
-  EXPECT_EQ(Check().openAddress, "");
-  server_.SetResponse(200, "<p>2.0</p>");
-  const CheckResult result = Check();
-  EXPECT_TRUE(result.changed);
-  EXPECT_EQ(result.openAddress, "https:" + Address());
-  EXPECT_EQ(Count(), 0);
-}
-
-TEST_F(UpdateCheck, CountAboveLimitOpensEvenWithoutChange) {
-  SetCount(9);
-  server_.SetResponse(200, "<p>1.0</p>");
-  const CheckResult result = Check();
-  EXPECT_FALSE(result.changed);
-  EXPECT_EQ(result.openAddress, "https:" + Address());
-  EXPECT_EQ(Count(), 0);
-}
-
-TEST_F(UpdateCheck, FailedDownloadAfterGoodOneCountsOnceAndLeavesNote) {
-  server_.SetResponse(200, "<p>1.0</p>");
-  Check();
-  server_.SetHangUp(true);
-  EXPECT_TRUE(Check().changed);
-  EXPECT_EQ(Count(), 4);
+// Start after start against one server: each compares with the copy the
+// previous start kept; the count starts at three and opens the page past five.
+TEST_F(UpdateCheck, StartAfterStart) {
   const std::string copy = net::CachePath(Address());
   const std::string notePath = GetFolderPart(copy) + "/_.txt";
   const std::string note = Address() + "\r\n" + net::CacheRelativePath(Address()) + "\r\n" + notePath + "\r\n";
+  const struct {
+    const char* page;  // none: the server hangs up
+    bool changed;
+    int count;
+    bool opens;
+    std::string traced;
+  } starts[] = {
+      {"<a href=\"https://h/\">1.0</a>\r\n", false, kAbsent, false, "new\n"},
+      {"\r\n<a href=\"http://h/\">1.0</a>\r\n\r\n", false, kAbsent, false, "no update\n"},
+      {"<p>1.1</p>", true, 4, false, ""},
+      {"<p>1.2</p>", true, 5, false, ""},
+      {"<p>1.3</p>", true, 0, true, ""},
+      {nullptr, true, 1, false, note},
+      {nullptr, false, 1, false, "new\n"},
+  };
+  for (const auto& start : starts) {
+    server_.SetHangUp(!start.page);
+    if (start.page) server_.SetResponse(200, start.page);
+    const CheckResult result = Check();
+    EXPECT_EQ(result.changed, start.changed) << start.count;
+    EXPECT_EQ(Count(), start.count);
+    EXPECT_EQ(result.openAddress, start.opens ? "https:" + Address() : "");
+    EXPECT_NE(trace_.error.find(start.traced), std::string::npos) << trace_.error;
+    EXPECT_EQ(sandbox::ReadFile(copy), start.page ? start.page : "");
+  }
   EXPECT_EQ(sandbox::ReadFile(notePath), note);
-  EXPECT_TRUE(Has(trace_.error, note)) << trace_.error;
-  EXPECT_FALSE(platform::FileExists(copy));
-  // The next start has no copy to compare with.
-  EXPECT_FALSE(Check().changed);
-  EXPECT_TRUE(Has(trace_.error, "new\n")) << trace_.error;
-  EXPECT_EQ(Count(), 4);
+  EXPECT_EQ(sandbox::ReadFile(net::NumberedName(copy, 0)), starts[0].page);
 }
 
 }  // namespace
