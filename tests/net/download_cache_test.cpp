@@ -2,6 +2,8 @@
 // 127.0.0.1 that the test starts and stops.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "net/download_cache.h"
 #include "net/user_agent.h"
 #include "platform/file_status.h"
@@ -82,6 +84,9 @@ TEST(FetchToCache, HttpsIsTurnedAwayAndThePlainBodyStored) {
     EXPECT_EQ(path, net::CachePath(url));
     EXPECT_TRUE(platform::FileExists(path)) << status;
     EXPECT_EQ(sandbox::ReadFile(path), body);
+    // One trace line: the TLS attempt, turned away by the plain server.
+    EXPECT_EQ(trace.error.rfind("127.0.0.1\t" + std::to_string(server.Port()) + "\t", 0), 0u) << trace.error;
+    EXPECT_EQ(std::count(trace.error.begin(), trace.error.end(), '\n'), 1) << trace.error;
     const auto requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].rfind("GET /z_Suite/download/ HTTP/1.1\r\n", 0), 0u) << requests[0];
