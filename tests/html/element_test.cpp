@@ -15,5 +15,10 @@ TEST(Element, CommentBodyNeverHoldsTwoHyphens) {
   }
 }
 
+// Incomplete properties go; white space of any kind goes at both ends.
+TEST(StyleText, SkipsIncompletePropertiesAndTrims) {
+  EXPECT_EQ(StyleText({{"\xE3\x80\x80\xC2\xA0\xE2\x80\xAF width", "3px"}, {"a", ""}, {"", "2"}}), "width : 3px ;");
+}
+
 }  // namespace
 }  // namespace html
