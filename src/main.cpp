@@ -3,6 +3,7 @@
 #include <wx/app.h>
 
 #include <algorithm>
+#include <csignal>
 
 #include "app/app.h"
 #include "cli/command_line.h"
@@ -23,6 +24,9 @@ int RunWindow(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A write past the file-size limit must fail (EFBIG), so that the writer can
+  // drop its cut file, instead of ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   // This thread's notices reach standard error whichever front end runs; the
   // window stands in for it while it is open.
   cli::ConsoleInterface console;

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 
@@ -13,10 +12,6 @@
 
 namespace platform {
 namespace {
-
-// A write past the file-size limit must fail (EFBIG), so that the writer can
-// drop its cut file, instead of ending the program.
-const bool kFileSizeSignalIgnored = std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR;
 
 // Prefixes that are never created: the root and a drive.
 bool SkipPrefix(const std::string& prefix) { return prefix.empty() || prefix == "/" || prefix.back() == ':'; }
