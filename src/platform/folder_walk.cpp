@@ -50,7 +50,7 @@ std::string ShortForDisplay(const std::string& root) {
 
 }  // namespace
 
-std::vector<std::string> ListFolder(const std::string& path, bool skipDots) {
+std::vector<std::string> ListFolder(const std::string& path) {
   const std::string folder = RemoveSeparator(FolderExists(path) ? path : GetFolderPart(path));
   const bool root = folder.empty() && !path.empty() && (path[0] == '/' || path[0] == '\\');
   const std::string prefix = folder.empty() && !root ? "" : folder + "/";
@@ -59,7 +59,7 @@ std::vector<std::string> ListFolder(const std::string& path, bool skipDots) {
   if (!dir) return entries;
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
-    if (skipDots && (name == "." || name == "..")) continue;
+    if (name == "." || name == "..") continue;
     const std::string full = prefix + name;
     entries.push_back(FolderExists(full) ? full + "/" : full);
   }

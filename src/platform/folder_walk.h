@@ -8,7 +8,7 @@ namespace platform {
 
 // Entries as full paths, in the order the system gives them; folders end with '/'.
 // When path is not a folder its folder part is listed; empty when it cannot be read.
-std::vector<std::string> ListFolder(const std::string& path, bool skipDots = true);
+std::vector<std::string> ListFolder(const std::string& path);
 
 // The paths whose file name matches the pattern ('*' = any run), ignoring case.
 std::vector<std::string> FilterFiles(const std::vector<std::string>& paths, const std::string& pattern);

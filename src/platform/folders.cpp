@@ -94,12 +94,6 @@ std::string MakeSubTempFolder(const std::string& base, const std::string& name) 
   return folder;
 }
 
-std::string MakeDatedFolder(const std::string& base) {
-  const std::string folder = AddSeparator(base) + platform::FormatLocalTime("%Y%m%d");
-  platform::CreateFolder(folder);
-  return folder;
-}
-
 std::string GetSuiteFolder() {
   return NormalizePath(RemoveSeparator(platform::CommonDocumentsFolder()) + "/Temp/z_Suite/");
 }

@@ -30,9 +30,6 @@ std::string GetDatedTempFolder();
 // <base>/z_Suite.tmp/<name>, created, no trailing '/'.
 std::string MakeSubTempFolder(const std::string& base, const std::string& name);
 
-// <base>/<%Y%m%d>, created, no trailing '/'.
-std::string MakeDatedFolder(const std::string& base);
-
 // <common documents>/Temp/z_Suite, no trailing '/'.
 std::string GetSuiteFolder();
 

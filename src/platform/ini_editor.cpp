@@ -85,17 +85,3 @@ std::optional<platform::Bytes> IniSetValue(const IniFileLines& file, std::string
   while (last > range.header && TrimBlanks(lines[last].text).empty()) --last;
   return SpliceText(file, lines[last].end, lines[last].end, std::string(BreakAfter(lines[last])) + Entry(key, value));
 }
-
-std::optional<platform::Bytes> IniRemoveKey(const IniFileLines& file, std::string_view section, std::string_view key) {
-  const SectionRange range = FindSection(file, section);
-  if (range.header == kNone) return std::nullopt;
-  const size_t at = FindKey(file, range, key);
-  if (at == kNone) return std::nullopt;
-  return Splice(file, file.lines[at].begin, file.lines[at].end, {});
-}
-
-std::optional<platform::Bytes> IniRemoveSection(const IniFileLines& file, std::string_view section) {
-  const SectionRange range = FindSection(file, section);
-  if (range.header == kNone) return std::nullopt;
-  return Splice(file, file.lines[range.header].begin, file.lines[range.end - 1].end, {});
-}

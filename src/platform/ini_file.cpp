@@ -119,13 +119,3 @@ bool IniWriteString(const std::string& section, const std::string& key, const st
   if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value)) return false;
   return EditFile(path, [&](const IniFileLines& file) { return IniSetValue(file, section, key, value); });
 }
-
-bool IniDeleteKey(const std::string& section, const std::string& key, const std::string& path) {
-  if (TrimBlanks(section).empty() || TrimBlanks(key).empty()) return false;
-  return EditFile(path, [&](const IniFileLines& file) { return IniRemoveKey(file, section, key); });
-}
-
-bool IniDeleteSection(const std::string& section, const std::string& path) {
-  if (TrimBlanks(section).empty()) return false;
-  return EditFile(path, [&](const IniFileLines& file) { return IniRemoveSection(file, section); });
-}

@@ -41,7 +41,3 @@ std::shared_ptr<const IniDocument> IniLoad(const std::string& path);
 // read-only.
 bool IniWriteString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& path);
-
-// False when the entry or section was not there or the file could not be written.
-bool IniDeleteKey(const std::string& section, const std::string& key, const std::string& path);
-bool IniDeleteSection(const std::string& section, const std::string& path);

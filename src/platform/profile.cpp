@@ -62,8 +62,6 @@ Profile::Profile(const std::string& name) : path_(ResolveProfilePath(name)) {
               (name.empty() || path_ == ResolveProfilePath(""));
 }
 
-std::string Profile::GetPath() const { return path_; }
-
 void Profile::Trace(const char* operation, const std::string& section, const std::string& key, const std::string& def,
                     const std::string& value) const {
   if (!trace_) return;

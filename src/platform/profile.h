@@ -18,7 +18,6 @@ class Profile {
   int WriteInt(const std::string& section, const std::string& key, int value);
   std::string GetStr(const std::string& section, const std::string& key, const std::string& def);
   int WriteStr(const std::string& section, const std::string& key, const std::string& value);
-  std::string GetPath() const;
 
  private:
   // The file itself, without lock or write-back. A text value is

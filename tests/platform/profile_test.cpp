@@ -24,30 +24,30 @@ std::string MakeProfile(const std::string& name, const std::string& text) {
   return name;
 }
 
-std::string FileText(const Profile& profile) { return ReadTextFile(profile.GetPath()); }
+std::string FileText(const std::string& name) { return ReadTextFile(ResolveProfilePath(name)); }
 
 TEST(ProfileLocation, SharedFolderOfTheDocumentsUnlessConfigured) {
-  EXPECT_EQ(Profile("z_Suite").GetPath(), ProfileFolder() + "/z_Suite.ini");
+  EXPECT_EQ(ResolveProfilePath("z_Suite"), ProfileFolder() + "/z_Suite.ini");
   EXPECT_EQ(RegAccess(GetFamilyKey()).GetStr("IniFullBase は", ""), ProfileFolder());  // shown to a person
   const std::string shared = sandbox::Path("documents/z_Suite_Setting");
   sandbox::MakeDirs(shared);
-  EXPECT_EQ(Profile().GetPath(), shared + "/z_Suite.ini");
+  EXPECT_EQ(ResolveProfilePath(""), shared + "/z_Suite.ini");
   std::filesystem::remove(shared);
 
   RegAccess family(GetFamilyKey());
-  ASSERT_EQ(family.WriteStr("IniFullBase", sandbox::Root() + "//configured/"), 1);
-  EXPECT_EQ(Profile().GetPath(), sandbox::Path("configured/z_Suite.ini"));
-  ASSERT_EQ(family.WriteStr("IniFullBase", ""), 1);
+  ASSERT_TRUE(family.WriteStr("IniFullBase", sandbox::Root() + "//configured/"));
+  EXPECT_EQ(ResolveProfilePath(""), sandbox::Path("configured/z_Suite.ini"));
+  ASSERT_TRUE(family.WriteStr("IniFullBase", ""));
 }
 
 TEST(ProfileSwitches, WriteBackAndTraceMakeEveryReadVisible) {
   Profile plain(MakeProfile("plain", "[s]\r\nk=v\r\n"));
   EXPECT_EQ(plain.GetInt("s", "n", 5), 5);
-  EXPECT_EQ(FileText(plain).find("n="), std::string::npos);
+  EXPECT_EQ(FileText("plain").find("n="), std::string::npos);
   Profile recording(MakeProfile("recording", "[Debug]\r\nWrite=1\r\nLog=1\r\n[s]\r\nk=v\r\n"));
   EXPECT_EQ(recording.GetStr("s", "css", "a.css"), "a.css");
-  EXPECT_NE(FileText(recording).find("\r\ncss=a.css\r\n"), std::string::npos);
-  EXPECT_NE(DebugLogText().find("GetStr\t " + recording.GetPath() + "\t s\t css\t a.css\t a.css"), std::string::npos);
+  EXPECT_NE(FileText("recording").find("\r\ncss=a.css\r\n"), std::string::npos);
+  EXPECT_NE(DebugLogText().find("GetStr\t " + ResolveProfilePath("recording") + "\t s\t css\t a.css\t a.css"), std::string::npos);
 }
 
 TEST(ProfileReads, TextIsCutAfter9999UnitsAndNeverInsideAPair) {
@@ -74,18 +74,18 @@ TEST(ProfileFile, RewrittenOnceAsUtf16WithANoteUnlessThatWouldLoseBytes) {
   clock.SetNow(1663000000);  // 2022-09-12 16:26:40 UTC
   const std::string name = MakeProfile("converted", "[s]\r\nname=日本語\r\n");
   Profile profile(name);
-  const std::string bytes = sandbox::ReadFile(profile.GetPath());
+  const std::string bytes = sandbox::ReadFile(ResolveProfilePath(name));
   EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
   const std::string rule = ";" + std::string(69, '-') + "\r\n";
-  EXPECT_EQ(FileText(profile), rule + ";\t2022/09/12 16:26:40\r\n" + rule + "[s]\r\nname=日本語\r\n");
+  EXPECT_EQ(FileText(name), rule + ";\t2022/09/12 16:26:40\r\n" + rule + "[s]\r\nname=日本語\r\n");
   clock.SetNow(1663000001);
   Profile again(name);
-  EXPECT_EQ(sandbox::ReadFile(again.GetPath()), bytes);
+  EXPECT_EQ(sandbox::ReadFile(ResolveProfilePath(name)), bytes);
 
   // A zero byte would cut the decoded text short: such a file stays as it is.
   const std::string zero = std::string("[s]\r\n;") + '\0' + "\r\nk=v\r\n";
   Profile kept(MakeProfile("zero", zero));
-  EXPECT_EQ(sandbox::ReadFile(kept.GetPath()), zero);
+  EXPECT_EQ(sandbox::ReadFile(ResolveProfilePath("zero")), zero);
   EXPECT_EQ(kept.GetStr("s", "k", ""), "v");
 }
 

@@ -15,7 +15,7 @@ TEST(RegAccess, ReadsWhatAPersonWroteAndKeepsTextAsWritten) {
                      "IniFullBase = /srv/settings\n");
   RegAccess key("Software\\z_Suite\\z_Suite");
   EXPECT_EQ(key.GetStr("inifullbase", ""), "/srv/settings");
-  ASSERT_EQ(key.WriteStr("IniFullBase は", "  /srv/共有 \"x\" "), 1);
+  ASSERT_TRUE(key.WriteStr("IniFullBase は", "  /srv/共有 \"x\" "));
   EXPECT_EQ(key.GetStr("IniFullBase は", ""), "  /srv/共有 \"x\" ");
   EXPECT_EQ(key.GetStr("IniFullBase", ""), "/srv/settings");
 }

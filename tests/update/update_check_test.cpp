@@ -7,6 +7,7 @@
 #include "platform/file_status.h"
 #include "platform/folders.h"
 #include "platform/profile.h"
+#include "platform/profile_location.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -22,7 +23,7 @@ constexpr int kAbsent = -1;
 class UpdateCheck : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::RemoveFile(Profile(kProfile).GetPath());
+    platform::RemoveFile(ResolveProfilePath(kProfile));
     Settings().WriteStr(kSection, kServerKey, server_.HostPort());
   }
 
@@ -46,7 +47,7 @@ TEST_F(UpdateCheck, AddressFromServerAndPath) {
   Settings().WriteStr(kSection, kServerKey, "example.com/");
   Settings().WriteStr(kSection, kPathKey, "/tools/dl/");
   EXPECT_EQ(UpdatePageAddress(), "//example.com/tools/dl");
-  platform::RemoveFile(Settings().GetPath());
+  platform::RemoveFile(ResolveProfilePath(kProfile));
   EXPECT_EQ(UpdatePageAddress(), "//localhost/z_Suite/download");
 }
 
