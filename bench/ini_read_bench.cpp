@@ -52,8 +52,8 @@ int main() {
       std::filesystem::temp_directory_path() / ("ini_read_bench_" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   const std::string path = (folder / "z_Suite.ini").string();
-  const platform::Bytes bytes = EncodeUtf16LeWithBom(RealisticProfile());
-  ReplaceFileAtomically(path, bytes);
+  const platform::Bytes bytes = platform::EncodeUtf16LeWithBom(RealisticProfile());
+  platform::ReplaceFileAtomically(path, bytes);
   // A profile in use was last changed long ago; the reader trusts its parsed
   // copy only for a file that has settled.
   const timespec lastChange[2] = {{1600000000, 0}, {1600000000, 0}};
@@ -61,12 +61,13 @@ int main() {
 
   const double floor = NanosecondsPerRead(kReads, [&] { return platform::ReadFileBytes(path).size(); });
   const double parsed = NanosecondsPerRead(kReads, [&] {
-    const IniDocument document = IniDocument::Parse(*SplitIniFile(platform::ReadFileBytes(path)));
+    const platform::IniDocument document =
+        platform::IniDocument::Parse(*platform::SplitIniFile(platform::ReadFileBytes(path)));
     const std::string* value = document.Find("preference", "IMG_WIDTH_DATA_BR");
     return value ? value->size() : 0;
   });
-  const double cached =
-      NanosecondsPerRead(kReads, [&] { return IniReadString("preference", "IMG_WIDTH_DATA_BR", "", path).size(); });
+  const double cached = NanosecondsPerRead(
+      kReads, [&] { return platform::IniReadString("preference", "IMG_WIDTH_DATA_BR", "", path).size(); });
   std::filesystem::remove_all(folder);
 
   std::printf("ini_read_bench: %d reads of one key from a %zu-byte UTF-16 profile\n", kReads, bytes.size());

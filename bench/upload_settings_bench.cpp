@@ -60,7 +60,7 @@ int main() {
 
   const double floor = SecondsFor([&] { return platform::ReadFileBytes(path).size(); });
   const double parsed = SecondsFor([&] {
-    return FindSettingValue(SplitSettingLines(ReadTextFile(path)), kSettingsSection, "server")->size();
+    return FindSettingValue(SplitSettingLines(platform::ReadTextFile(path)), kSettingsSection, "server")->size();
   });
   const double cached = SecondsFor([] { return ReadSettingValue("server", "").size(); });
   fs::remove_all(root);

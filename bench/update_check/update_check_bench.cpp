@@ -29,7 +29,7 @@ void UsePrivateFolders() {
 
 // Seconds per check against the server, trace text dropped.
 double SecondsPerCheck(const LocalHttpServer& server, int rounds) {
-  Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
+  platform::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
   const auto start = std::chrono::steady_clock::now();
   for (int round = 0; round < rounds; ++round) update::CheckForUpdate([](net::TraceStream, const std::string&) {});
   const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;

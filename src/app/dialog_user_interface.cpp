@@ -89,7 +89,7 @@ DialogUserInterface::DialogUserInterface(wxTopLevelWindow& window)
 
 Answer DialogUserInterface::ShowMessageBox(const std::string& text, platform::BoxStyle style) {
   const ButtonSet set = ButtonSetOf(style.buttons);
-  wxMessageDialog box(&window_, FromUtf8(text), FromUtf8(GetProgramName()),
+  wxMessageDialog box(&window_, FromUtf8(text), FromUtf8(platform::GetProgramName()),
                       set.buttons | IconStyle(style.icon) | DefaultButtonStyle(style.defaultButton, set));
   Relabel(box, set);
   return AnswerOf(box.ShowModal(), set);

@@ -22,12 +22,12 @@ void UploadRelay::OnFileStarted(size_t index, size_t count, const std::string&) 
   sending_ = true;
   count_ = std::to_string(index + 1) + "/" + std::to_string(count);
   fileStart_ = platform::CurrentClock().Ticks();
-  ShowTitle(GetProgramName() + "  " + count_);
+  ShowTitle(platform::GetProgramName() + "  " + count_);
 }
 
 void UploadRelay::OnBytesSent(uint64_t sent, uint64_t total) {
   if (total == 0 || platform::CurrentClock().Ticks() - fileStart_ <= kMomentMs) return;
-  ShowTitle(GetProgramName() + "  " + count_ + "  " + std::to_string(sent * 100 / total) + "%");
+  ShowTitle(platform::GetProgramName() + "  " + count_ + "  " + std::to_string(sent * 100 / total) + "%");
 }
 
 void UploadRelay::OnProgressText(const std::string& text) {

@@ -13,7 +13,7 @@ namespace app {
 // File names need not be UTF-8: their stray bytes show as U+FFFD, where
 // wxString would drop the whole text.
 inline wxString FromUtf8(const std::string& text) {
-  const std::string valid = SanitizeUtf8(text);
+  const std::string valid = platform::SanitizeUtf8(text);
   return wxString::FromUTF8(valid.data(), valid.size());
 }
 

@@ -55,7 +55,7 @@ int Failure(const std::string& reason) {
 std::string FullPath(const std::string& path) {
   const std::filesystem::path full = std::filesystem::absolute(std::u8string(path.begin(), path.end()));
   const std::u8string text = full.lexically_normal().u8string();
-  return RemoveSeparator(std::string(text.begin(), text.end()));
+  return platform::RemoveSeparator(std::string(text.begin(), text.end()));
 }
 
 // A leading "--" lets FILEs that begin with '-' through.
@@ -101,12 +101,12 @@ int RunUpload(const Arguments& arguments) {
 int RunPage(const Arguments& arguments) {
   if (arguments.empty() || arguments.size() > 2) return UsageError("--page takes FOLDER and an optional PAGE");
   const std::string page = arguments.size() == 2 ? arguments[1] : "index.htm";
-  if (page.empty() || page != GetFileName(page)) {
+  if (page.empty() || page != platform::GetFileName(page)) {
     return UsageError("PAGE must be a file name, not '" + page + "'");
   }
   const std::string folder = FullPath(arguments[0]);
   if (!platform::FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
-  const std::string path = AddSeparator(folder) + page;
+  const std::string path = platform::AddSeparator(folder) + page;
   if (!publish::WritePage(folder, page)) return Failure("can't write " + path);
   std::cout << path << std::endl;
   return kExitOk;
@@ -126,7 +126,7 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     return kExitOk;
   }
   if (first == "--version") {
-    std::cout << GetProgramName() << ' ' << WXPUB_VERSION << '\n';
+    std::cout << platform::GetProgramName() << ' ' << WXPUB_VERSION << '\n';
     return kExitOk;
   }
   for (const std::string& argument : arguments) {

@@ -17,12 +17,12 @@ bool IsWideSpace(char16_t c) {
 }
 
 std::string TrimWideSpace(const std::string& text) {
-  const std::u16string units = Utf8ToUtf16(text);
+  const std::u16string units = platform::Utf8ToUtf16(text);
   size_t begin = 0;
   size_t end = units.size();
   while (begin < end && IsWideSpace(units[begin])) ++begin;
   while (end > begin && IsWideSpace(units[end - 1])) --end;
-  return Utf16ToUtf8(std::u16string_view(units).substr(begin, end - begin));
+  return platform::Utf16ToUtf8(std::u16string_view(units).substr(begin, end - begin));
 }
 
 // The one-line form is appended to one buffer, so that the form of a large

@@ -15,7 +15,7 @@ unsigned CellsPerRow(int setting) {
 }
 
 std::string Cell(const std::string& entry, const std::string& thumbnail, const TableSettings& settings) {
-  const std::string name = GetFileName(RemoveSeparator(entry));
+  const std::string name = platform::GetFileName(platform::RemoveSeparator(entry));
   const std::string src = EscapeAddress(thumbnail);
   const std::string href = EscapeAddress(name);
   const std::string text = EscapeText(name);

@@ -38,10 +38,10 @@ std::string TimeText(const PageInput& input) {
 }
 
 bool IsImage(const std::string& path) {
-  const std::string name = GetFileName(path);
+  const std::string name = platform::GetFileName(path);
   const size_t dot = name.rfind('.');
   if (dot == std::string::npos) return false;
-  const std::string extension = LowerAscii(name.substr(dot + 1));
+  const std::string extension = platform::LowerAscii(name.substr(dot + 1));
   return extension == "png" || extension == "jpg" || extension == "bmp" || extension == "svg";
 }
 
@@ -81,7 +81,7 @@ Element Head(const PageInput& input, bool withSlideShow) {
   Element head("head");
   head.AddElement(Element("meta", {{"charset", "UTF-8"}}));
   head.AddElement(Element("meta", {{"name", "viewport"}, {"content", "width=device-width,initial-scale=1.0"}}));
-  head.AddElement(Title(EscapeText(GetFileStem(input.pageName))));
+  head.AddElement(Title(EscapeText(platform::GetFileStem(input.pageName))));
   if (withSlideShow) head.AddElement(SlideShowHead(input.libraryScheme + input.libraryServer));
   head.AddElement(Banner(input));
   head.AddElement(Comment(input.browserAddress));
@@ -117,7 +117,7 @@ PageLists SortListing(const std::vector<std::string>& listing) {
       lists.images.push_back(path);
       continue;
     }
-    const std::string name = LowerAscii(GetFileName(path));
+    const std::string name = platform::LowerAscii(platform::GetFileName(path));
     if (name.ends_with("html"))
       lists.html.push_back(path);
     else if (name.ends_with("htm"))

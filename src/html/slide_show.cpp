@@ -22,7 +22,7 @@ constexpr const char* kStartScript =
     "\t}\t) ;\t\t\r\n";
 
 std::string SlideMarkup(const std::string& path) {
-  const std::string name = GetFileName(path);
+  const std::string name = platform::GetFileName(path);
   const std::string href = EscapeAddress(name);
   const std::string image = name.empty() ? std::string() : Img("slider", href, EscapeText(name)).ToString();
   return A(href, image).ToString();

@@ -153,7 +153,7 @@ class LineWriter {
 bool WritePage(const Element& root, const std::string& path) {
   FILE* file = platform::OpenFileWait(path, "wb", kOpenWaitSeconds);
   if (!file) {
-    DbgLog("Can't open wb  " + path);
+    platform::DbgLog("Can't open wb  " + path);
     return false;
   }
   // A page holds one row or entry per uploaded file: the window is kept
@@ -172,12 +172,14 @@ bool WritePage(const Element& root, const std::string& path) {
   writer.Pass();
   const bool closed = std::fclose(file) == 0;
   if (written && closed) return true;
-  DbgLog("Can't write wb  " + path);
+  platform::DbgLog("Can't write wb  " + path);
   if (platform::FileStatus(path).IsRegularFile()) platform::RemoveFile(path);
   return false;
 }
 
-std::string FallbackPath(const std::string& path) { return AddSeparator(GetTempWorkFolder()) + ToSafeFileName(path); }
+std::string FallbackPath(const std::string& path) {
+  return platform::AddSeparator(platform::GetTempWorkFolder()) + ToSafeFileName(path);
+}
 
 char SafeCharacter(char c) {
   switch (c) {

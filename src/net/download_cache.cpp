@@ -24,10 +24,10 @@ bool StartsWith(const std::string& text, std::string_view start) { return text.r
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
 std::string LastSegmentExtension(const std::string& url) {
-  const std::string name = GetFileName(url);
+  const std::string name = platform::GetFileName(url);
   const size_t dot = name.rfind('.');
   if (name.empty() || name == " " || name.find('?') != std::string::npos || dot == std::string::npos) return "";
-  return LowerAscii(name.substr(dot + 1));
+  return platform::LowerAscii(name.substr(dot + 1));
 }
 
 bool IsKnownExtension(const std::string& extension) {
@@ -45,9 +45,9 @@ std::string WithFileName(const std::string& url) {
 }
 
 std::string SeparatorsForUrlSyntax(std::string path) {
-  path = ReplaceAll(path, "https:", "//");
-  path = ReplaceAll(path, "http:", "//");
-  for (std::string_view mark : {"+", "&", "?", ":"}) path = ReplaceAll(path, mark, "/");
+  path = platform::ReplaceAll(path, "https:", "//");
+  path = platform::ReplaceAll(path, "http:", "//");
+  for (std::string_view mark : {"+", "&", "?", ":"}) path = platform::ReplaceAll(path, mark, "/");
   return path;
 }
 
@@ -70,54 +70,54 @@ std::u16string Head(const std::u16string& text, size_t units) {
 // fits; a hash of the whole path always stands for the cut part, so different
 // addresses never share a copy, even when the name leaves no room for a front.
 std::string ShortenPath(const std::string& path) {
-  const std::u16string whole = Utf8ToUtf16(path);
+  const std::u16string whole = platform::Utf8ToUtf16(path);
   if (whole.size() <= kCachePathLimit) return path;
-  const std::string name = GetFileName(path);
-  const size_t nameUnits = Utf8ToUtf16(name).size();
+  const std::string name = platform::GetFileName(path);
+  const size_t nameUnits = platform::Utf8ToUtf16(name).size();
   const std::string marker = "~" + HashText(path);
   const size_t tail = marker.size() + 1 + nameUnits;  // marker + "/" + name
   const size_t room = tail < kCachePathLimit ? kCachePathLimit - tail : 0;
   const std::u16string front = Head(whole.substr(0, whole.size() - nameUnits - 1), room);
-  return Utf16ToUtf8(front) + marker + "/" + name;
+  return platform::Utf16ToUtf8(front) + marker + "/" + name;
 }
 
 std::string RelativeForm(std::string path) {
-  path = ReplaceAll(path, "=", ".");
-  path = ReplaceAll(path, "%", "/");
-  path = ReplaceAll(path, "..", ".");
+  path = platform::ReplaceAll(path, "=", ".");
+  path = platform::ReplaceAll(path, "%", "/");
+  path = platform::ReplaceAll(path, "..", ".");
   if (!path.empty() && IsSeparator(path.front())) path.erase(0, 1);
-  return NormalizePath("./" + path);
+  return platform::NormalizePath("./" + path);
 }
 
 // Dots in folder names become "_", so no folder can be "." or "..".
 std::string FoldersWithoutDots(const std::string& path) {
-  const std::string folder = ReplaceAll(GetFolderPart(path), ".", "_");
-  return NormalizePath(AddSeparator(folder) + GetFileName(path));
+  const std::string folder = platform::ReplaceAll(platform::GetFolderPart(path), ".", "_");
+  return platform::NormalizePath(platform::AddSeparator(folder) + platform::GetFileName(path));
 }
 
 }  // namespace
 
 std::string UrlTail(const std::string& url) {
-  const std::string rest = ReplaceAll(ReplaceAll(url, "https:", ""), "http:", "");
+  const std::string rest = platform::ReplaceAll(platform::ReplaceAll(url, "https:", ""), "http:", "");
   if (StartsWith(rest, "//")) return rest;
   if (StartsWith(rest, "/")) return "/" + rest;
   return "//" + rest;
 }
 
 std::string CacheFolder() {
-  MakeSubTempFolder(GetTempFolder(), "I_Read");
-  return MakeSubTempFolder(GetTempFolder(), "IR_dump");
+  platform::MakeSubTempFolder(platform::GetTempFolder(), "I_Read");
+  return platform::MakeSubTempFolder(platform::GetTempFolder(), "IR_dump");
 }
 
 std::string CacheRelativePath(const std::string& url) {
-  std::string path = NormalizePath(WithFileName(RemoveSeparator(url)));
-  path = ShortenPath(NormalizePath(SeparatorsForUrlSyntax(path)));
+  std::string path = platform::NormalizePath(WithFileName(platform::RemoveSeparator(url)));
+  path = ShortenPath(platform::NormalizePath(SeparatorsForUrlSyntax(path)));
   return FoldersWithoutDots(RelativeForm(path));
 }
 
 std::string CachePath(const std::string& url) {
-  const std::string path = NormalizePath(AddSeparator(CacheFolder()) + CacheRelativePath(url));
-  platform::CreateFolder(GetFolderPart(path));
+  const std::string path = platform::NormalizePath(platform::AddSeparator(CacheFolder()) + CacheRelativePath(url));
+  platform::CreateFolder(platform::GetFolderPart(path));
   return path;
 }
 

@@ -22,7 +22,7 @@ void Append(platform::Bytes& body, const std::string& text) { body.insert(body.e
 bool AppendWholeFile(platform::Bytes& body, const std::string& path, size_t tailSize) {
   FILE* file = platform::OpenFileWait(path, "rb", kOpenWaitSeconds);
   if (!file) {
-    DbgLog("Can't open rb  " + path);
+    platform::DbgLog("Can't open rb  " + path);
     return false;
   }
   struct stat status {};
@@ -35,12 +35,12 @@ bool AppendWholeFile(platform::Bytes& body, const std::string& path, size_t tail
     complete = std::fread(body.data() + head, 1, size, file) == size && std::fgetc(file) == EOF && !std::ferror(file);
   }
   std::fclose(file);
-  if (!complete) DbgLog("Can't read rb  " + path);
+  if (!complete) platform::DbgLog("Can't read rb  " + path);
   return complete;
 }
 
 void WriteDebugCopy(const std::string& name, const platform::Bytes& body) {
-  platform::WriteFileBytes(GetDatedTempFolder() + name + ".txt", body);
+  platform::WriteFileBytes(platform::GetDatedTempFolder() + name + ".txt", body);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ std::string EscapeFormFileName(const std::string& name) {
 }
 
 platform::Bytes MakeFormData(const std::string& path, const std::string& boundary, bool debugCopy) {
-  const std::string name = GetFileName(path);
+  const std::string name = platform::GetFileName(path);
   const std::string tail = "\r\n--" + boundary + "--\r\n";
   platform::Bytes body;
   Append(body, "--" + boundary + "\r\n");

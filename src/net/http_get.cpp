@@ -33,7 +33,7 @@ class BodySink {
     file_ = platform::OpenFileWait(path_, "wb", kOpenWaitSeconds);
     if (!file_) {
       failed_ = true;
-      DbgLog("Can't open wb  " + path_);
+      platform::DbgLog("Can't open wb  " + path_);
     }
     return file_ != nullptr;
   }

@@ -49,11 +49,12 @@ bool MoveOrCopy(const std::string& from, const std::string& to) {
 }  // namespace
 
 std::string NumberedName(const std::string& path, int counter) {
-  const std::string name = GetFileName(path);
+  const std::string name = platform::GetFileName(path);
   const std::string extension = Extension(name);
   char number[8];
   std::snprintf(number, sizeof number, "%03d", counter);
-  std::string result = AddSeparator(GetFolderPart(path)) + GetFileStem(path) + "." + number;
+  std::string result =
+      platform::AddSeparator(platform::GetFolderPart(path)) + platform::GetFileStem(path) + "." + number;
   if (!extension.empty()) result += "." + extension;
   return result;
 }

@@ -102,7 +102,8 @@ AttemptOutcome SendAttempt(const UploadAttempt& attempt, const std::string& path
                             credentials,
                             &job.observer,
                             job.stop};
-  job.observer.OnTrace(TraceStart(*target) + job.settings.script + "\t" + GetFileName(path), TraceStream::Output);
+  job.observer.OnTrace(TraceStart(*target) + job.settings.script + "\t" + platform::GetFileName(path),
+                       TraceStream::Output);
   return Judged(*target, job.client.Post(request), job);
 }
 

@@ -89,7 +89,7 @@ bool Is32BitOn64BitKernel(const utsname& system) {
 
 AgentParts SystemAgentParts() {
   AgentParts parts;
-  parts.fileName = GetFileName(platform::ProgramPath());
+  parts.fileName = platform::GetFileName(platform::ProgramPath());
   utsname system{};
   parts.wow64 = ::uname(&system) == 0 && Is32BitOn64BitKernel(system);
   parts.userName = platform::UserName();

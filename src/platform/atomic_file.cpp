@@ -12,6 +12,8 @@
 #include "platform/file_io.h"
 #include "platform/file_status.h"
 
+namespace platform {
+
 namespace {
 
 constexpr int kMaxLinks = 40;  // as many as the kernel follows
@@ -33,7 +35,7 @@ std::string TemporaryName(const std::string& target) {
   return target + ".~" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
 }
 
-bool WriteAll(int fd, const platform::Bytes& bytes) {
+bool WriteAll(int fd, const Bytes& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -48,10 +50,10 @@ bool WriteAll(int fd, const platform::Bytes& bytes) {
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::string& path, const platform::Bytes& bytes) {
+bool ReplaceFileAtomically(const std::string& path, const Bytes& bytes) {
   const std::string target = FollowLinks(path);
   // Judged by the mode bits: root may write to any file.
-  if (target.empty() || platform::FileStatus(target).IsReadOnly()) {
+  if (target.empty() || FileStatus(target).IsReadOnly()) {
     DbgLog("Can't open wb  " + path);
     return false;
   }
@@ -69,3 +71,5 @@ bool ReplaceFileAtomically(const std::string& path, const platform::Bytes& bytes
   if (!ok) ::unlink(temporary.c_str());
   return ok;
 }
+
+}  // namespace platform

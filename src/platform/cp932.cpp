@@ -6,6 +6,8 @@
 
 #include "platform/text_case.h"
 
+namespace platform {
+
 namespace {
 
 constexpr const char* kReplacement = "\xEF\xBF\xBD";
@@ -67,3 +69,5 @@ bool Utf8ToCp932(std::string_view text, std::string& out) {
   Converter converter("CP932", "UTF-8");
   return converter.Valid() && converter.Convert(text, out) == 0;
 }
+
+}  // namespace platform

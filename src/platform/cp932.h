@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+
 // Bytes in the iconv encoding `from` as UTF-8; a byte that does not start a
 // valid character becomes U+FFFD. nullopt when no converter can be opened;
 // 7-bit bytes need none.
@@ -15,3 +17,5 @@ std::optional<std::string> Cp932ToUtf8(std::string_view bytes);
 
 // False when any character has no CP932 form (out then holds nothing useful).
 bool Utf8ToCp932(std::string_view text, std::string& out);
+
+}  // namespace platform

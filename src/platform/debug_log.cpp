@@ -10,12 +10,14 @@
 #include "platform/system_places.h"
 #include "platform/utf16le.h"
 
+namespace platform {
+
 namespace {
 
 constexpr int64_t kSecondsPerDay = 86400;
 constexpr int kWaitSeconds = 10;
 
-std::string TimeStamp() { return platform::FormatLocalTime("%Y/%m/%d %H:%M:%S"); }
+std::string TimeStamp() { return FormatLocalTime("%Y/%m/%d %H:%M:%S"); }
 
 std::string LineBreaksToTabs(std::string text) {
   for (char& c : text) {
@@ -24,33 +26,33 @@ std::string LineBreaksToTabs(std::string text) {
   return text;
 }
 
-platform::Bytes HeaderBytes() {
+Bytes HeaderBytes() {
   const std::string fields =
-      platform::UserName() + "\r\n" + GetTempFolder() + "\r\n" + platform::CurrentDirectory() + "\r\n" + platform::ProgramPath() + "\r\n";
-  platform::Bytes bytes{0xFF, 0xFE};
-  const platform::Bytes line = EncodeUtf16Le(TimeStamp() + "\t" + LineBreaksToTabs(fields) + "\r\n");
+      UserName() + "\r\n" + GetTempFolder() + "\r\n" + CurrentDirectory() + "\r\n" + ProgramPath() + "\r\n";
+  Bytes bytes{0xFF, 0xFE};
+  const Bytes line = EncodeUtf16Le(TimeStamp() + "\t" + LineBreaksToTabs(fields) + "\r\n");
   bytes.insert(bytes.end(), line.begin(), line.end());
   return bytes;
 }
 
-bool WriteAll(FILE* file, const platform::Bytes& bytes) {
+bool WriteAll(FILE* file, const Bytes& bytes) {
   return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
 }  // namespace
 
-std::string DbgLogBaseFolder() { return platform::CommonDocumentsFolder() + "/Temp/Temp/DbgDump"; }
+std::string DbgLogBaseFolder() { return CommonDocumentsFolder() + "/Temp/Temp/DbgDump"; }
 
 void DeleteOldLogs(const std::string& folder, int days) {
-  const std::time_t now = platform::CurrentClock().Now();
-  for (const std::string& path : platform::FilterFiles(platform::ListFolder(AddSeparator(folder)), "*.txt")) {
-    const platform::FileStatus status(path);
+  const std::time_t now = CurrentClock().Now();
+  for (const std::string& path : FilterFiles(ListFolder(AddSeparator(folder)), "*.txt")) {
+    const FileStatus status(path);
     if (status.Error() != 0 || status.IsFolder() || status.IsReadOnly()) continue;
-    if (now - status.ModifiedTime() >= days * kSecondsPerDay) platform::RemoveFile(path);
+    if (now - status.ModifiedTime() >= days * kSecondsPerDay) RemoveFile(path);
   }
 }
 
-bool DbgDumper::Dump(const platform::Bytes& bytes) {
+bool DbgDumper::Dump(const Bytes& bytes) {
   // A failure met while logging (a folder that cannot be made) is logged
   // itself; that entry is dropped instead of recursing.
   static thread_local bool busy = false;
@@ -64,31 +66,33 @@ bool DbgDumper::Dump(const platform::Bytes& bytes) {
   return written;
 }
 
-bool DbgDumper::Write(const platform::Bytes& bytes) {
+bool DbgDumper::Write(const Bytes& bytes) {
   const std::string base = DbgLogBaseFolder();
   if (cleanupPending_) DeleteOldLogs(base);
   const std::string folder = base + "/WC";
-  platform::CreateFolder(folder);
+  CreateFolder(folder);
   if (cleanupPending_) DeleteOldLogs(folder);
   cleanupPending_ = false;
 
-  const std::string path = folder + "/" + platform::FormatLocalTime("%m%d_%H") + ".txt";
-  FILE* file = platform::OpenFileWait(path, "ab", kWaitSeconds);
+  const std::string path = folder + "/" + FormatLocalTime("%m%d_%H") + ".txt";
+  FILE* file = OpenFileWait(path, "ab", kWaitSeconds);
   if (!file) {
     givenUp_ = true;
-    platform::ShowNotice("Can't open ab  " + path + "\tno debug log for the rest of this run");
+    ShowNotice("Can't open ab  " + path + "\tno debug log for the rest of this run");
     return false;
   }
-  const bool fresh = platform::FileStatus(path).Size() == 0;
+  const bool fresh = FileStatus(path).Size() == 0;
   const bool written = (!fresh || WriteAll(file, HeaderBytes())) && WriteAll(file, bytes);
   return std::fclose(file) == 0 && written;
 }
 
-bool DbgDump(const platform::Bytes& bytes) {
+bool DbgDump(const Bytes& bytes) {
   static DbgDumper dumper;
   return dumper.Dump(bytes);
 }
 
 void DbgLog(const std::string& message) {
-  DbgDump(EncodeUtf16Le(TimeStamp() + "\t" + GetFileName(platform::ProgramPath()) + "\t" + LineBreaksToTabs(message) + "\r\n"));
+  DbgDump(EncodeUtf16Le(TimeStamp() + "\t" + GetFileName(ProgramPath()) + "\t" + LineBreaksToTabs(message) + "\r\n"));
 }
+
+}  // namespace platform

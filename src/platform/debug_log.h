@@ -8,11 +8,13 @@
 
 #include "platform/file_io.h"
 
+namespace platform {
+
 // Appends one entry; line breaks inside the message become tabs.
 void DbgLog(const std::string& message);
 
 // Appends already encoded bytes to the current hour's file.
-bool DbgDump(const platform::Bytes& bytes);
+bool DbgDump(const Bytes& bytes);
 
 // <common documents>/Temp/Temp/DbgDump, without the "WC" level.
 std::string DbgLogBaseFolder();
@@ -22,16 +24,18 @@ std::string DbgLogBaseFolder();
 void DeleteOldLogs(const std::string& folder, int days = 10);
 
 // Writes to the log; old logs are cleaned up once, before the first write.
-// A log that cannot be opened once is given up (one notice, platform::ShowNotice),
+// A log that cannot be opened once is given up (one notice, ShowNotice),
 // so that later entries do not wait for it again.
 class DbgDumper {
  public:
-  bool Dump(const platform::Bytes& bytes);
+  bool Dump(const Bytes& bytes);
 
  private:
-  bool Write(const platform::Bytes& bytes);
+  bool Write(const Bytes& bytes);
 
   std::mutex mutex_;
   bool cleanupPending_ = true;
   bool givenUp_ = false;
 };
+
+}  // namespace platform

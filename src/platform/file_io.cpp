@@ -39,7 +39,7 @@ FILE* OpenFileWait(const std::string& path, const char* mode, int seconds) {
   for (int attempt = 1;; ++attempt) {
     if (FILE* file = std::fopen(path.c_str(), mode)) return file;
     if (attempt >= attempts) return nullptr;
-    platform::CurrentClock().Sleep(kOpenRetryMs);
+    CurrentClock().Sleep(kOpenRetryMs);
   }
 }
 
@@ -74,7 +74,7 @@ bool WriteFileBytes(const std::string& path, const Bytes& bytes) {
     // A share may report the new file as empty for a moment: write it again.
     if (bytes.empty() || FileStatus(path).Size() != 0) return true;
     if (rewrites > kMaxRewrites) return false;
-    platform::CurrentClock().Sleep(kRewriteWaitMs);
+    CurrentClock().Sleep(kRewriteWaitMs);
   }
 }
 

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <time.h>
 
+namespace platform {
+
 namespace {
 
 constexpr int64_t kNsPerSecond = 1000000000;
@@ -30,3 +32,5 @@ bool IsSettledStamp(const FileStamp& stamp) {
   ::clock_gettime(CLOCK_REALTIME, &now);
   return stamp.modifiedNs < ToNs(now) - kSettleNs;
 }
+
+}  // namespace platform

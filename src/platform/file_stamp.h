@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace platform {
+
 struct FileStamp {
   bool exists = false;
   int64_t size = 0;
@@ -21,3 +23,5 @@ FileStamp GetFileStamp(const std::string& path);
 // trustworthy only when its modification time lies clearly before now: any
 // later write then sets a different time.
 bool IsSettledStamp(const FileStamp& stamp);
+
+}  // namespace platform

@@ -72,7 +72,7 @@ bool MatchesPattern(const std::string& name, const std::string& pattern) {
 }
 
 std::vector<std::string> FilterFiles(const std::vector<std::string>& paths, const std::string& pattern) {
-  platform::TitleProgress progress("Extract files ...", static_cast<unsigned>(paths.size()));
+  TitleProgress progress("Extract files ...", static_cast<unsigned>(paths.size()));
   std::vector<std::string> kept;
   for (const std::string& path : paths) {
     progress.Step();
@@ -84,8 +84,7 @@ std::vector<std::string> FilterFiles(const std::vector<std::string>& paths, cons
 void EnumerateFolders(std::vector<std::string>& list, const std::string& root) {
   size_t next = list.size();
   for (std::string& folder : DirectSubFolders(root)) list.push_back(std::move(folder));
-  platform::TitleProgress progress(ShortForDisplay(root) + " Enumerate folders ...",
-                                   static_cast<unsigned>(list.size()));
+  TitleProgress progress(ShortForDisplay(root) + " Enumerate folders ...", static_cast<unsigned>(list.size()));
   for (; next < list.size(); ++next) {
     for (std::string& folder : DirectSubFolders(list[next])) list.push_back(std::move(folder));
     progress.SetTotal(static_cast<unsigned>(list.size()));

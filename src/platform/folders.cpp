@@ -6,6 +6,8 @@
 #include "platform/file_status.h"
 #include "platform/system_places.h"
 
+namespace platform {
+
 namespace {
 
 constexpr const char* kTempFamily = "z_Suite.tmp";
@@ -16,7 +18,7 @@ bool PointsIntoWindows(const std::string& path) {
 
 std::string FirstSetOf(std::initializer_list<const char*> names) {
   for (const char* name : names) {
-    std::string value = platform::EnvironmentValue(name);
+    std::string value = EnvironmentValue(name);
     if (!value.empty()) return value;
   }
   return "";
@@ -26,9 +28,9 @@ std::string FirstSetOf(std::initializer_list<const char*> names) {
 std::string UserTempFolder() {
   std::string user = FirstSetOf({"USER", "USERNAME"});
   if (user.empty()) user = "___";
-  const std::string base = platform::FolderExists("/tmp") ? "/tmp/" : platform::CurrentDirectory();
+  const std::string base = FolderExists("/tmp") ? "/tmp/" : CurrentDirectory();
   const std::string folder = AddSeparator(base) + user;
-  platform::CreateFolder(folder);
+  CreateFolder(folder);
   return folder;
 }
 
@@ -36,23 +38,23 @@ std::string UserTempFolder() {
 // enter. One that is a link, another user's or open to others may have been
 // planted there: the user's own cache folder stands in then.
 std::string PrivateTempFolder(const std::string& base) {
-  platform::CreateFolder(base);
-  const std::string shared = AddSeparator(base) + GetProgramName() + "-" + std::to_string(platform::UserId());
-  if (platform::MakePrivateFolder(shared)) return shared + "/";
-  const std::string own = platform::UserCacheFolder() + "/" + GetProgramName();
-  platform::CreateFolder(platform::UserCacheFolder());
-  platform::MakePrivateFolder(own);   // below the user's home: used even when the user made it otherwise
+  CreateFolder(base);
+  const std::string shared = AddSeparator(base) + GetProgramName() + "-" + std::to_string(UserId());
+  if (MakePrivateFolder(shared)) return shared + "/";
+  const std::string own = UserCacheFolder() + "/" + GetProgramName();
+  CreateFolder(UserCacheFolder());
+  MakePrivateFolder(own);  // below the user's home: used even when the user made it otherwise
   return own + "/";
 }
 
-std::string CommonTempTemp() { return platform::CommonDocumentsFolder() + "/Temp/Temp"; }
+std::string CommonTempTemp() { return CommonDocumentsFolder() + "/Temp/Temp"; }
 
 }  // namespace
 
 std::string GetProgramName() {
   static const std::string name = [] {
     const std::string original = WXPUB_PROGRAM_NAME;
-    const std::string module = platform::ProgramPath();
+    const std::string module = ProgramPath();
     return GetFileStem(LowerAscii(GetFileName(module)) != LowerAscii(original) ? original : module);
   }();
   return name;
@@ -66,7 +68,7 @@ std::string ResolveTempFolder(const std::string& systemPath) {
   return folder;
 }
 
-std::string GetTempFolder() { return ResolveTempFolder(PrivateTempFolder(platform::SystemTempPath())); }
+std::string GetTempFolder() { return ResolveTempFolder(PrivateTempFolder(SystemTempPath())); }
 
 std::string GetProgramTempFolder() {
   return AddSeparator(GetTempFolder()) + kTempFamily + "/" + GetProgramName() + "/";
@@ -74,28 +76,28 @@ std::string GetProgramTempFolder() {
 
 std::string GetTempWorkFolder() {
   std::string folder = GetProgramTempFolder();
-  if (!platform::CreateFolder(folder)) {
-    folder = CommonTempTemp() + "/" + kTempFamily + "/" + GetFileStem(platform::ProgramPath());
+  if (!CreateFolder(folder)) {
+    folder = CommonTempTemp() + "/" + kTempFamily + "/" + GetFileStem(ProgramPath());
     DbgLog(folder);
-    platform::CreateFolder(folder);
+    CreateFolder(folder);
   }
   return AddSeparator(folder);
 }
 
 std::string GetDatedTempFolder() {
   const std::string work = GetTempWorkFolder();
-  const std::string dated = work + platform::FormatLocalTime("%Y%m%d");
-  return platform::CreateFolder(dated) ? dated + "/" : work;
+  const std::string dated = work + FormatLocalTime("%Y%m%d");
+  return CreateFolder(dated) ? dated + "/" : work;
 }
 
 std::string MakeSubTempFolder(const std::string& base, const std::string& name) {
   const std::string folder = AddSeparator(base) + kTempFamily + "/" + name;
-  platform::CreateFolder(folder);
+  CreateFolder(folder);
   return folder;
 }
 
-std::string GetSuiteFolder() {
-  return NormalizePath(RemoveSeparator(platform::CommonDocumentsFolder()) + "/Temp/z_Suite/");
-}
+std::string GetSuiteFolder() { return NormalizePath(RemoveSeparator(CommonDocumentsFolder()) + "/Temp/z_Suite/"); }
 
 std::string GetSettingsFolder() { return NormalizePath(AddSeparator(GetSuiteFolder()) + "_Setting"); }
+
+}  // namespace platform

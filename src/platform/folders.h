@@ -7,6 +7,8 @@
 
 #include "platform/path_text.h"
 
+namespace platform {
+
 // Program name: stem of the module file, or of the built-in original file
 // name when the program file was copied under another name ("wx_pub").
 std::string GetProgramName();
@@ -35,3 +37,5 @@ std::string GetSuiteFolder();
 
 // <suite>/_Setting, no trailing '/'.
 std::string GetSettingsFolder();
+
+}  // namespace platform

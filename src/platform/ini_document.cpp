@@ -3,6 +3,8 @@
 #include "platform/ini_line.h"
 #include "platform/text_case.h"
 
+namespace platform {
+
 IniDocument IniDocument::Parse(const IniFileLines& file) {
   IniDocument document;
   Entries* current = nullptr;  // null outside a section and in a repeated one
@@ -24,3 +26,5 @@ const std::string* IniDocument::Find(std::string_view section, std::string_view 
   const auto value = entries->second.find(ToLowerText(key));
   return value == entries->second.end() ? nullptr : &value->second;
 }
+
+}  // namespace platform

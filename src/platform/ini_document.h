@@ -7,6 +7,8 @@
 
 #include "platform/ini_lines.h"
 
+namespace platform {
+
 class IniDocument {
  public:
   static IniDocument Parse(const IniFileLines& file);
@@ -19,3 +21,5 @@ class IniDocument {
   using Entries = std::unordered_map<std::string, std::string>;
   std::unordered_map<std::string, Entries> sections_;
 };
+
+}  // namespace platform

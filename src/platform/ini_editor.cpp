@@ -5,6 +5,8 @@
 #include "platform/text_case.h"
 #include "platform/text_encode.h"
 
+namespace platform {
+
 namespace {
 
 constexpr std::string_view kNewLine = "\r\n";
@@ -42,16 +44,16 @@ size_t FindKey(const IniFileLines& file, const SectionRange& range, std::string_
 }
 
 // The file with its bytes [from, to) replaced.
-platform::Bytes Splice(const IniFileLines& file, size_t from, size_t to, const platform::Bytes& with) {
-  platform::Bytes out(file.bytes.begin(), file.bytes.begin() + static_cast<std::ptrdiff_t>(from));
+Bytes Splice(const IniFileLines& file, size_t from, size_t to, const Bytes& with) {
+  Bytes out(file.bytes.begin(), file.bytes.begin() + static_cast<std::ptrdiff_t>(from));
   out.insert(out.end(), with.begin(), with.end());
   out.insert(out.end(), file.bytes.begin() + static_cast<std::ptrdiff_t>(to), file.bytes.end());
   return out;
 }
 
 // The same with text in the file's encoding; nullopt when it has no form there.
-std::optional<platform::Bytes> SpliceText(const IniFileLines& file, size_t from, size_t to, const std::string& text) {
-  const std::optional<platform::Bytes> encoded = EncodeAs(file.code, text);
+std::optional<Bytes> SpliceText(const IniFileLines& file, size_t from, size_t to, const std::string& text) {
+  const std::optional<Bytes> encoded = EncodeAs(file.code, text);
   if (!encoded) return std::nullopt;
   return Splice(file, from, to, *encoded);
 }
@@ -65,7 +67,7 @@ std::string Entry(std::string_view key, std::string_view value) {
 
 }  // namespace
 
-std::optional<platform::Bytes> IniSetValue(const IniFileLines& file, std::string_view section, std::string_view key,
+std::optional<Bytes> IniSetValue(const IniFileLines& file, std::string_view section, std::string_view key,
                                  std::string_view value) {
   const std::vector<IniFileLine>& lines = file.lines;
   const SectionRange range = FindSection(file, section);
@@ -85,3 +87,5 @@ std::optional<platform::Bytes> IniSetValue(const IniFileLines& file, std::string
   while (last > range.header && TrimBlanks(lines[last].text).empty()) --last;
   return SpliceText(file, lines[last].end, lines[last].end, std::string(BreakAfter(lines[last])) + Entry(key, value));
 }
+
+}  // namespace platform

@@ -8,8 +8,12 @@
 #include "platform/file_io.h"
 #include "platform/ini_lines.h"
 
+namespace platform {
+
 // Replaces the value of the key in place, or appends the entry at the end of
 // its section, or appends the section at the end of the file. nullopt when the
 // new text has no form in the file's encoding.
-std::optional<platform::Bytes> IniSetValue(const IniFileLines& file, std::string_view section, std::string_view key,
+std::optional<Bytes> IniSetValue(const IniFileLines& file, std::string_view section, std::string_view key,
                                  std::string_view value);
+
+}  // namespace platform

@@ -16,6 +16,8 @@
 #include "platform/ini_line.h"
 #include "platform/number_text.h"
 
+namespace platform {
+
 namespace {
 
 struct CachedDocument {
@@ -24,11 +26,11 @@ struct CachedDocument {
   std::shared_ptr<const IniDocument> document;
 };
 
-std::mutex gMutex;  // guards gCache and serialises each read-modify-write
-std::unordered_map<std::string, CachedDocument> gCache;
+std::mutex documentMutex;  // guards documentCache and serialises each read-modify-write
+std::unordered_map<std::string, CachedDocument> documentCache;
 
 // False when the file cannot be read; errno tells why.
-bool ReadWholeFile(const std::string& path, platform::Bytes& bytes) {
+bool ReadWholeFile(const std::string& path, Bytes& bytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   unsigned char buffer[65536];
@@ -46,12 +48,12 @@ bool ReadWholeFile(const std::string& path, platform::Bytes& bytes) {
 std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
   const FileStamp stamp = GetFileStamp(path);
   if (!stamp.exists) return nullptr;
-  std::lock_guard lock(gMutex);
-  CachedDocument& entry = gCache[path];
+  std::lock_guard lock(documentMutex);
+  CachedDocument& entry = documentCache[path];
   if (entry.document && entry.settled && entry.stamp == stamp) return entry.document;
-  platform::Bytes bytes;
+  Bytes bytes;
   if (!ReadWholeFile(path, bytes)) {
-    gCache.erase(path);
+    documentCache.erase(path);
     return nullptr;
   }
   const std::optional<IniFileLines> file = SplitIniFile(std::move(bytes));
@@ -75,18 +77,18 @@ bool IsWritableKey(const std::string& key) {
          key.find('=') == std::string::npos;
 }
 
-using FileEdit = std::function<std::optional<platform::Bytes>(const IniFileLines& file)>;
+using FileEdit = std::function<std::optional<Bytes>(const IniFileLines& file)>;
 
 // Nothing is written unless every line of the file could be decoded and the edit found its form.
 bool EditFile(const std::string& path, const FileEdit& edit) {
   if (path.empty()) return false;
-  std::lock_guard lock(gMutex);
-  platform::Bytes original;
+  std::lock_guard lock(documentMutex);
+  Bytes original;
   if (!ReadWholeFile(path, original) && errno != ENOENT) return false;
   const std::optional<IniFileLines> file = SplitIniFile(std::move(original));
-  const std::optional<platform::Bytes> edited = file ? edit(*file) : std::nullopt;
+  const std::optional<Bytes> edited = file ? edit(*file) : std::nullopt;
   if (!edited) return false;
-  gCache.erase(path);
+  documentCache.erase(path);
   return ReplaceFileAtomically(path, *edited);
 }
 
@@ -119,3 +121,5 @@ bool IniWriteString(const std::string& section, const std::string& key, const st
   if (!IsWritableSection(section) || !IsWritableKey(key) || HasLineBreak(value)) return false;
   return EditFile(path, [&](const IniFileLines& file) { return IniSetValue(file, section, key, value); });
 }
+
+}  // namespace platform

@@ -17,6 +17,8 @@
 
 #include "platform/ini_document.h"
 
+namespace platform {
+
 std::string IniReadString(const std::string& section, const std::string& key, const std::string& def,
                           const std::string& path);
 
@@ -41,3 +43,5 @@ std::shared_ptr<const IniDocument> IniLoad(const std::string& path);
 // read-only.
 bool IniWriteString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& path);
+
+}  // namespace platform

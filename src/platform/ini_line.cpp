@@ -1,5 +1,7 @@
 #include "platform/ini_line.h"
 
+namespace platform {
+
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\n'; }
@@ -46,3 +48,5 @@ IniLine ParseIniLine(std::string_view line) {
   result.value = StripQuotes(TrimBlanks(line.substr(start)));
   return result;
 }
+
+}  // namespace platform

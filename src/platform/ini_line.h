@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace platform {
+
 enum class IniLineKind { Other, Comment, Section, Entry };
 
 struct IniLine {
@@ -17,3 +19,5 @@ struct IniLine {
 IniLine ParseIniLine(std::string_view line);
 
 std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace platform

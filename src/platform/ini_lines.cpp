@@ -6,6 +6,8 @@
 #include "platform/text_case.h"
 #include "platform/text_decode.h"
 
+namespace platform {
+
 namespace {
 
 bool IsBigEndian(int code) { return code == kEncodingUtf16Be || code == kEncodingUtf32Be; }
@@ -36,7 +38,7 @@ IniFileLine LineAt(const IniFileLines& file, size_t begin) {
 
 }  // namespace
 
-std::optional<IniFileLines> SplitIniFile(platform::Bytes bytes) {
+std::optional<IniFileLines> SplitIniFile(Bytes bytes) {
   IniFileLines file{std::move(bytes), 0, {}};
   size_t at = 0;
   file.code = DetectEncodingOf(file.bytes, at);
@@ -47,7 +49,7 @@ std::optional<IniFileLines> SplitIniFile(platform::Bytes bytes) {
     IniFileLine line = LineAt(file, at);
     const auto from = file.bytes.begin() + static_cast<std::ptrdiff_t>(line.begin);
     std::optional<std::string> text =
-        DecodeAs(file.code, platform::Bytes(from, from + static_cast<std::ptrdiff_t>(line.contentEnd - line.begin)));
+        DecodeAs(file.code, Bytes(from, from + static_cast<std::ptrdiff_t>(line.contentEnd - line.begin)));
     if (!text) return std::nullopt;
     line.text = std::move(*text);
     at = line.end;
@@ -55,3 +57,5 @@ std::optional<IniFileLines> SplitIniFile(platform::Bytes bytes) {
   }
   return file;
 }
+
+}  // namespace platform

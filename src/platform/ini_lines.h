@@ -8,6 +8,8 @@
 
 #include "platform/file_io.h"
 
+namespace platform {
+
 struct IniFileLine {
   size_t begin = 0;       // offset of the line in the file
   size_t contentEnd = 0;  // offset of its line end
@@ -16,11 +18,13 @@ struct IniFileLine {
 };
 
 struct IniFileLines {
-  platform::Bytes bytes;  // the whole file, byte-order mark included
+  Bytes bytes;   // the whole file, byte-order mark included
   int code = 0;  // the encoding of the file and of new lines (a 7-bit file takes UTF-8)
   std::vector<IniFileLine> lines;
 };
 
 // Lines end in CR LF, LF or CR. nullopt when the file cannot be decoded: its
 // converter is missing, or it ends in part of a code unit.
-std::optional<IniFileLines> SplitIniFile(platform::Bytes bytes);
+std::optional<IniFileLines> SplitIniFile(Bytes bytes);
+
+}  // namespace platform

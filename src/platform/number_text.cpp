@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace platform {
+
 namespace {
 
 std::string_view SkipBlanks(std::string_view text) {
@@ -34,3 +36,5 @@ int LeadingInt(std::string_view text) {
   if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
   return static_cast<int>(value);
 }
+
+}  // namespace platform

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace platform {
+
 // Leading blanks, an optional sign and the leading digits; no digits gives 0.
 // Values beyond the 64-bit range stop at its limits.
 int64_t LeadingInt64(std::string_view text);
@@ -12,3 +14,4 @@ int64_t LeadingInt64(std::string_view text);
 // LeadingInt64 limited to the int range (as _wtoi).
 int LeadingInt(std::string_view text);
 
+}  // namespace platform

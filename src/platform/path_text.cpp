@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace platform {
+
 std::string AddSeparator(const std::string& path) {
   if (path.empty() || path.back() == '/') return path;
   return path + '/';
@@ -53,3 +55,5 @@ std::string LowerAscii(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
   return text;
 }
+
+}  // namespace platform

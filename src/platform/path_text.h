@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace platform {
+
 // Appends '/' unless the path is empty or already ends in '/'.
 std::string AddSeparator(const std::string& path);
 
@@ -29,3 +31,5 @@ std::vector<std::string> SplitAtAny(const std::string& text, const std::string& 
 
 // Only A-Z change: names are compared the way the file system of the tool ignores case.
 std::string LowerAscii(std::string text);
+
+}  // namespace platform

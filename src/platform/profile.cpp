@@ -10,26 +10,28 @@
 #include "platform/text_case.h"
 #include "platform/utf.h"
 
+namespace platform {
+
 namespace {
 
 // The Windows reader's buffer holds 10000 characters with the terminating zero.
 constexpr size_t kMaxValueUnits = 9999;
 
-std::recursive_mutex gLock;  // held by every profile read and write of the program
-// Value texts by lower-case section and key; touched only under gLock.
-std::unordered_map<std::string, std::string> gCache;
+std::recursive_mutex profileLock;  // held by every profile read and write of the program
+// Value texts by lower-case section and key; touched only under profileLock.
+std::unordered_map<std::string, std::string> valueCache;
 
 std::string CacheKey(const std::string& section, const std::string& key) {
   return ToLowerText(section) + '\n' + ToLowerText(key);
 }
 
 const std::string* FindCached(const std::string& section, const std::string& key) {
-  const auto entry = gCache.find(CacheKey(section, key));
-  return entry == gCache.end() ? nullptr : &entry->second;
+  const auto entry = valueCache.find(CacheKey(section, key));
+  return entry == valueCache.end() ? nullptr : &entry->second;
 }
 
 void StoreCached(const std::string& section, const std::string& key, const std::string& value) {
-  gCache[CacheKey(section, key)] = value;
+  valueCache[CacheKey(section, key)] = value;
 }
 
 std::string CutToReaderBuffer(const std::string& value) {
@@ -52,7 +54,7 @@ int Switch(const IniDocument* document, const char* section, const char* key) {
 
 Profile::Profile(const std::string& name) : path_(ResolveProfilePath(name)) {
   {
-    std::lock_guard lock(gLock);
+    std::lock_guard lock(profileLock);
     RewriteProfileAsUtf16(path_);
   }
   const std::shared_ptr<const IniDocument> document = IniLoad(path_);
@@ -103,7 +105,7 @@ int Profile::GetInt(const std::string& section, const std::string& key, int def)
   if (Missing(section, key)) return def;
   int value = def;
   {
-    std::lock_guard lock(gLock);
+    std::lock_guard lock(profileLock);
     value = RawGetInt(section, key, def);
   }
   if (writeBack_) WriteInt(section, key, value);
@@ -114,7 +116,7 @@ std::string Profile::GetStr(const std::string& section, const std::string& key, 
   if (Missing(section, key)) return def;
   std::string value;
   {
-    std::lock_guard lock(gLock);
+    std::lock_guard lock(profileLock);
     value = RawGetStr(section, key, def);
   }
   if (writeBack_) WriteStr(section, key, value);
@@ -123,12 +125,14 @@ std::string Profile::GetStr(const std::string& section, const std::string& key, 
 
 int Profile::WriteInt(const std::string& section, const std::string& key, int value) {
   if (Missing(section, key)) return 0;
-  std::lock_guard lock(gLock);
+  std::lock_guard lock(profileLock);
   return RawWriteInt(section, key, value);
 }
 
 int Profile::WriteStr(const std::string& section, const std::string& key, const std::string& value) {
   if (Missing(section, key)) return 0;
-  std::lock_guard lock(gLock);
+  std::lock_guard lock(profileLock);
   return RawWriteStr(section, key, value);
 }
+
+}  // namespace platform

@@ -8,6 +8,8 @@
 
 #include <string>
 
+namespace platform {
+
 class Profile {
  public:
   // Empty name: the program's default profile. See ResolveProfilePath.
@@ -35,3 +37,5 @@ class Profile {
   int trace_ = 0;          // "Log" in section "Debug": every raw read writes a debug-log line
   bool useCache_ = false;  // "UseProfileCache" in section "Debug\2009_09", default profile only
 };
+
+}  // namespace platform

@@ -7,6 +7,8 @@
 #include "platform/system_places.h"
 #include "platform/text_case.h"
 
+namespace platform {
+
 namespace {
 
 constexpr const char* kSuiteKey = "Software\\z_Suite";
@@ -17,11 +19,11 @@ void WriteHint(RegAccess& key, const std::string& name, const std::string& value
 }
 
 std::string DefaultProfileFolder() {
-  const std::string documents = RemoveSeparator(platform::CommonDocumentsFolder());
+  const std::string documents = RemoveSeparator(CommonDocumentsFolder());
   const std::string shared = documents + "/z_Suite_Setting";
-  if (platform::FolderExists(shared)) return shared;
+  if (FolderExists(shared)) return shared;
   const std::string temporary = documents + "/Temp/z_Suite_Setting";
-  platform::CreateFolder(temporary);
+  CreateFolder(temporary);
   return temporary;
 }
 
@@ -58,3 +60,5 @@ std::string ResolveProfilePath(const std::string& name) {
   if (!HasIniExtension(path)) path += ".ini";
   return path;
 }
+
+}  // namespace platform

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace platform {
+
 // The name of the program's default profile: the family profile.
 constexpr const char* kDefaultProfileName = "z_Suite";
 
@@ -19,3 +21,5 @@ std::string GetProfileFolder();
 // Full path of a profile: a bare name goes into the profile folder, and ".ini"
 // is added unless the name already ends so (in any case). Empty = the default.
 std::string ResolveProfilePath(const std::string& name);
+
+}  // namespace platform

@@ -9,18 +9,20 @@
 #include "platform/text_encode.h"
 #include "platform/utf16le.h"
 
+namespace platform {
+
 namespace {
 
 std::string ConversionNote() {
   const std::string rule = ";" + std::string(69, '-') + "\r\n";
-  return rule + ";\t" + platform::FormatLocalTime("%Y/%m/%d %H:%M:%S") + "\r\n" + rule;
+  return rule + ";\t" + FormatLocalTime("%Y/%m/%d %H:%M:%S") + "\r\n" + rule;
 }
 
-bool IsUtf16(const platform::Bytes& head) {
+bool IsUtf16(const Bytes& head) {
   return head.size() >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
 }
 
-void ReadRest(FILE* file, platform::Bytes& bytes) {
+void ReadRest(FILE* file, Bytes& bytes) {
   unsigned char buffer[65536];
   size_t got = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
@@ -28,7 +30,7 @@ void ReadRest(FILE* file, platform::Bytes& bytes) {
 
 // The text when the encoding is settled and it keeps every byte (no zero, no
 // invalid byte): a rewrite must not lose or garble what it cannot read.
-std::optional<std::string> DecodeWithoutLoss(platform::Bytes bytes) {
+std::optional<std::string> DecodeWithoutLoss(Bytes bytes) {
   size_t markSize = 0;
   const int code = DetectEncodingOf(bytes, markSize);
   bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(markSize));
@@ -42,7 +44,7 @@ std::optional<std::string> DecodeWithoutLoss(platform::Bytes bytes) {
 bool RewriteProfileAsUtf16(const std::string& path) {
   FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return true;
-  platform::Bytes bytes(2);
+  Bytes bytes(2);
   bytes.resize(std::fread(bytes.data(), 1, 2, file));
   const bool done = bytes.empty() || IsUtf16(bytes);
   if (!done) ReadRest(file, bytes);
@@ -51,3 +53,5 @@ bool RewriteProfileAsUtf16(const std::string& path) {
   const std::optional<std::string> text = DecodeWithoutLoss(std::move(bytes));
   return text && ReplaceFileAtomically(path, EncodeUtf16LeWithBom(ConversionNote() + *text));
 }
+
+}  // namespace platform

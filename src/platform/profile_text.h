@@ -5,9 +5,13 @@
 
 #include <string>
 
+namespace platform {
+
 // A profile file that exists, is not empty and does not begin with a UTF-16
 // mark is rewritten as UTF-16 LE, with three comment lines in front that say
 // when. False when it needed rewriting and could not be rewritten: also when
 // its text cannot be read whole and for certain (a zero byte, an invalid
 // byte, an undecided encoding), which leaves it as it is.
 bool RewriteProfileAsUtf16(const std::string& path);
+
+}  // namespace platform

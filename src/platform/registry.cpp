@@ -7,6 +7,8 @@
 #include "platform/ini_file.h"
 #include "platform/text_case.h"
 
+namespace platform {
+
 namespace {
 
 constexpr std::string_view kDwordPrefix = "dword:";
@@ -48,7 +50,7 @@ std::string RegAccess::HiveFilePath() { return ConfigHome() + "/z_Suite/registry
 bool RegAccess::WriteStr(const std::string& name, const std::string& value) {
   const std::string path = HiveFilePath();
   const std::string folder = path.substr(0, path.rfind('/'));
-  return !keyPath_.empty() && platform::CreateFolder(folder) &&
+  return !keyPath_.empty() && CreateFolder(folder) &&
          IniWriteString(keyPath_, EntryName(name), '"' + value + '"', path);
 }
 
@@ -56,3 +58,5 @@ std::string RegAccess::GetStr(const std::string& name, const std::string& def) c
   const std::optional<std::string> stored = IniFindString(keyPath_, EntryName(name), HiveFilePath());
   return stored && !IsDword(*stored) ? *stored : def;
 }
+
+}  // namespace platform

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace platform {
+
 class RegAccess {
  public:
   // The key path below the current user's hive, with backslashes.
@@ -22,3 +24,5 @@ class RegAccess {
  private:
   std::string keyPath_;
 };
+
+}  // namespace platform

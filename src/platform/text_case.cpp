@@ -7,6 +7,8 @@
 
 #include "platform/utf.h"
 
+namespace platform {
+
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -50,3 +52,5 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
   }
   return LowerUnicode(a) == LowerUnicode(b);
 }
+
+}  // namespace platform

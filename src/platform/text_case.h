@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+
 // True when the text holds 7-bit characters only.
 bool IsAscii(std::string_view text);
 
@@ -13,3 +15,5 @@ std::string ToLowerText(std::string_view text);
 
 // True when both texts are equal without regard to case.
 bool EqualNoCase(std::string_view a, std::string_view b);
+
+}  // namespace platform

@@ -7,9 +7,11 @@
 #include "platform/file_status.h"
 #include "platform/utf.h"
 
+namespace platform {
+
 namespace {
 
-unsigned char ByteAt(const platform::Bytes& bytes, size_t i) { return i < bytes.size() ? bytes[i] : 0xFF; }
+unsigned char ByteAt(const Bytes& bytes, size_t i) { return i < bytes.size() ? bytes[i] : 0xFF; }
 
 bool InRange(unsigned char c, unsigned char low, unsigned char high) { return c >= low && c <= high; }
 
@@ -21,7 +23,7 @@ bool IsShiftJisPair(unsigned char h, unsigned char l) {
 
 enum class ShiftJisScan { kSevenBit, kShiftJis, kUndecided };
 
-ShiftJisScan ScanShiftJis(const platform::Bytes& bytes) {
+ShiftJisScan ScanShiftJis(const Bytes& bytes) {
   const size_t n = bytes.size();
   bool eightBit = false;
   size_t i = 0;
@@ -53,7 +55,7 @@ size_t ContinuationCount(unsigned char c) {
   return 0;
 }
 
-int CountUtf8(const platform::Bytes& bytes) {
+int CountUtf8(const Bytes& bytes) {
   size_t valid = 0;
   for (size_t i = 0; i < bytes.size(); ++i) {
     const unsigned char c = bytes[i];
@@ -70,7 +72,7 @@ int CountUtf8(const platform::Bytes& bytes) {
   return valid > 0 ? kEncodingUtf8 : kEncodingNone;
 }
 
-int PatternTest(const platform::Bytes& bytes) {
+int PatternTest(const Bytes& bytes) {
   if (bytes.size() < 2) return kEncoding7Bit;
   switch (ScanShiftJis(bytes)) {
     case ShiftJisScan::kSevenBit: return kEncoding7Bit;
@@ -81,7 +83,7 @@ int PatternTest(const platform::Bytes& bytes) {
 }
 
 // Recognises a byte-order mark and says how many bytes it takes; 0 when there is none.
-int MarkCode(const platform::Bytes& bytes, size_t& markSize) {
+int MarkCode(const Bytes& bytes, size_t& markSize) {
   const unsigned char b0 = ByteAt(bytes, 0), b1 = ByteAt(bytes, 1), b2 = ByteAt(bytes, 2);
   const unsigned char b3 = ByteAt(bytes, 3);
   if (b0 == 0xEF && b1 == 0xBB && b2 == 0xBF) return markSize = 3, kEncodingUtf8;
@@ -94,11 +96,11 @@ int MarkCode(const platform::Bytes& bytes, size_t& markSize) {
   return markSize = 0, 0;
 }
 
-void SwapUnits(platform::Bytes& bytes, size_t unit) {
+void SwapUnits(Bytes& bytes, size_t unit) {
   for (size_t i = 0; i + unit <= bytes.size(); i += unit) std::reverse(bytes.begin() + i, bytes.begin() + i + unit);
 }
 
-std::string FromUtf16Le(const platform::Bytes& bytes) {
+std::string FromUtf16Le(const Bytes& bytes) {
   std::u16string units;
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     const char16_t unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
@@ -109,7 +111,7 @@ std::string FromUtf16Le(const platform::Bytes& bytes) {
 }
 
 // Whole code points; one that is not a Unicode scalar value becomes U+FFFD.
-std::string FromUtf32Le(const platform::Bytes& bytes) {
+std::string FromUtf32Le(const Bytes& bytes) {
   std::u16string units;
   for (size_t i = 0; i + 3 < bytes.size(); i += 4) {
     char32_t cp = bytes[i] | (bytes[i + 1] << 8) | (bytes[i + 2] << 16) | (char32_t{bytes[i + 3]} << 24);
@@ -125,7 +127,7 @@ std::string FromUtf32Le(const platform::Bytes& bytes) {
   return Utf16ToUtf8(units);
 }
 
-std::string_view UpToZero(const platform::Bytes& bytes) {
+std::string_view UpToZero(const Bytes& bytes) {
   const auto zero = std::find(bytes.begin(), bytes.end(), 0);
   return std::string_view(reinterpret_cast<const char*>(bytes.data()), static_cast<size_t>(zero - bytes.begin()));
 }
@@ -142,14 +144,14 @@ size_t UnitSize(int code) {
   }
 }
 
-int DetectEncodingOf(const platform::Bytes& bytes, size_t& markSize) {
+int DetectEncodingOf(const Bytes& bytes, size_t& markSize) {
   const int code = MarkCode(bytes, markSize);
   // A mark completed by the bytes beyond the end ("FE" alone) takes what there is.
   markSize = std::min(markSize, bytes.size());
   return markSize == 0 ? PatternTest(bytes) : code;
 }
 
-int DetectEncoding(platform::Bytes& bytes) {
+int DetectEncoding(Bytes& bytes) {
   size_t markSize = 0;
   const int code = DetectEncodingOf(bytes, markSize);
   bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(markSize));
@@ -157,7 +159,7 @@ int DetectEncoding(platform::Bytes& bytes) {
   return code;
 }
 
-std::optional<std::string> DecodeAs(int code, platform::Bytes bytes) {
+std::optional<std::string> DecodeAs(int code, Bytes bytes) {
   switch (code) {
     case kEncodingUtf16Be: SwapUnits(bytes, 2); return FromUtf16Le(bytes);
     case kEncodingUtf16Le: return FromUtf16Le(bytes);
@@ -168,12 +170,14 @@ std::optional<std::string> DecodeAs(int code, platform::Bytes bytes) {
   }
 }
 
-std::string DecodeText(platform::Bytes bytes) {
+std::string DecodeText(Bytes bytes) {
   const int code = DetectEncoding(bytes);
   return DecodeAs(code, std::move(bytes)).value_or("");
 }
 
 std::string ReadTextFile(const std::string& path) {
-  if (!platform::FileExists(path)) return "";
-  return DecodeText(platform::ReadFileBytes(path));
+  if (!FileExists(path)) return "";
+  return DecodeText(ReadFileBytes(path));
 }
+
+}  // namespace platform

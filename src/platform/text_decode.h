@@ -7,6 +7,8 @@
 
 #include "platform/file_io.h"
 
+namespace platform {
+
 constexpr int kEncodingNone = 0;
 constexpr int kEncodingUtf8 = 8;
 constexpr int kEncodingUtf16Le = 16;
@@ -21,18 +23,20 @@ size_t UnitSize(int code);
 
 // The encoding code of the bytes; markSize gets the size of the byte-order
 // mark in front of them (0 without one).
-int DetectEncodingOf(const platform::Bytes& bytes, size_t& markSize);
+int DetectEncodingOf(const Bytes& bytes, size_t& markSize);
 
 // Returns the encoding code; removes the mark and appends a zero terminator
 // of the code's unit size.
-int DetectEncoding(platform::Bytes& bytes);
+int DetectEncoding(Bytes& bytes);
 
 // Bytes without a mark in the encoding of a code, up to their first zero
 // character, as UTF-8; nullopt when they need a converter that is missing.
-std::optional<std::string> DecodeAs(int code, platform::Bytes bytes);
+std::optional<std::string> DecodeAs(int code, Bytes bytes);
 
 // The text up to its first zero character, as UTF-8 (empty when it cannot be decoded).
-std::string DecodeText(platform::Bytes bytes);
+std::string DecodeText(Bytes bytes);
 
 // Empty when the file does not exist.
 std::string ReadTextFile(const std::string& path);
+
+}  // namespace platform

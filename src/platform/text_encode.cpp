@@ -6,13 +6,15 @@
 #include "platform/text_decode.h"
 #include "platform/utf16le.h"
 
+namespace platform {
+
 namespace {
 
-platform::Bytes AsBytes(std::string_view text) { return platform::Bytes(text.begin(), text.end()); }
+Bytes AsBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
 }  // namespace
 
-std::optional<platform::Bytes> EncodeAs(int code, std::string_view text) {
+std::optional<Bytes> EncodeAs(int code, std::string_view text) {
   std::string cp932;
   switch (code) {
     case kEncodingUtf8: return AsBytes(text);
@@ -23,3 +25,5 @@ std::optional<platform::Bytes> EncodeAs(int code, std::string_view text) {
     default: return std::nullopt;
   }
 }
+
+}  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/text_replace.h"
 
+namespace platform {
+
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
   if (from.empty()) return text;
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -7,3 +9,5 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
   }
   return text;
 }
+
+}  // namespace platform

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace platform {
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -137,3 +139,5 @@ bool LessByUtf16(std::string_view a, std::string_view b) {
   }
   return i == a.size() && j < b.size();
 }
+
+}  // namespace platform

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+
 // Each byte that is not part of well-formed UTF-8 becomes the lone unit
 // U+DC00 + byte (U+DC80..U+DCFF), as file names with such bytes need.
 std::u16string Utf8ToUtf16(std::string_view text);
@@ -17,3 +19,5 @@ std::string SanitizeUtf8(std::string_view text);
 
 // Orders two UTF-8 texts as their UTF-16 code units would order.
 bool LessByUtf16(std::string_view a, std::string_view b);
+
+}  // namespace platform

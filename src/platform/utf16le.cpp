@@ -3,11 +3,13 @@
 
 #include "platform/utf.h"
 
+namespace platform {
+
 namespace {
 
-platform::Bytes Encode(std::string_view text, bool withBom) {
+Bytes Encode(std::string_view text, bool withBom) {
   const std::u16string units = Utf8ToUtf16(text);
-  platform::Bytes bytes;
+  Bytes bytes;
   bytes.reserve(2 + units.size() * 2);
   if (withBom) bytes.insert(bytes.end(), {0xFF, 0xFE});
   for (char16_t unit : units) {
@@ -19,6 +21,8 @@ platform::Bytes Encode(std::string_view text, bool withBom) {
 
 }  // namespace
 
-platform::Bytes EncodeUtf16Le(std::string_view text) { return Encode(text, false); }
+Bytes EncodeUtf16Le(std::string_view text) { return Encode(text, false); }
 
-platform::Bytes EncodeUtf16LeWithBom(std::string_view text) { return Encode(text, true); }
+Bytes EncodeUtf16LeWithBom(std::string_view text) { return Encode(text, true); }
+
+}  // namespace platform

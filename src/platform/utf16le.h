@@ -6,7 +6,11 @@
 
 #include "platform/file_io.h"
 
-platform::Bytes EncodeUtf16Le(std::string_view text);
+namespace platform {
+
+Bytes EncodeUtf16Le(std::string_view text);
 
 // The same preceded by the byte-order mark FF FE.
-platform::Bytes EncodeUtf16LeWithBom(std::string_view text);
+Bytes EncodeUtf16LeWithBom(std::string_view text);
+
+}  // namespace platform

@@ -8,6 +8,8 @@
 #include "platform/folders.h"
 #include "platform/system_places.h"
 
+namespace platform {
+
 namespace {
 
 const std::map<std::string, std::string>& OwnVersionValues() {
@@ -28,7 +30,7 @@ constexpr const char* kNoValue = "_____________________";
 // Only the running program's own file (under any name or link) has values.
 const std::map<std::string, std::string>* VersionValuesOf(const std::string& path) {
   std::error_code error;
-  if (std::filesystem::equivalent(path, platform::ProgramPath(), error)) return &OwnVersionValues();
+  if (std::filesystem::equivalent(path, ProgramPath(), error)) return &OwnVersionValues();
   return nullptr;
 }
 
@@ -56,32 +58,30 @@ std::string SearchPath(const std::string& name) {
 
 }  // namespace
 
-namespace platform {
-
-platform::VersionInfo::VersionInfo(const std::string& path) : status_(kNoValue) {
+VersionInfo::VersionInfo(const std::string& path) : status_(kNoValue) {
   if (path.empty()) {
     status_ = "FileNameIsEmpty";
-  } else if (!platform::FileExists(path)) {
+  } else if (!FileExists(path)) {
     status_ = "FileIsNothing";
   } else {
     values_ = VersionValuesOf(path);
   }
 }
 
-std::optional<std::string> platform::VersionInfo::Find(const std::string& key) const {
+std::optional<std::string> VersionInfo::Find(const std::string& key) const {
   if (!values_) return std::nullopt;
   const auto found = values_->find(key);
   if (found == values_->end()) return std::nullopt;
   return found->second;
 }
 
-std::string platform::VersionInfo::Value(const std::string& key) const { return Find(key).value_or(status_); }
+std::string VersionInfo::Value(const std::string& key) const { return Find(key).value_or(status_); }
 
-}  // namespace platform
-
-std::string get_which(const std::string& name) {
+std::string FindProgram(const std::string& name) {
   const std::string trimmed = TrimBlanks(name);
   if (trimmed.empty()) return "";
-  if (trimmed != GetFileName(trimmed)) return platform::FileExists(trimmed) ? trimmed : "";
+  if (trimmed != GetFileName(trimmed)) return FileExists(trimmed) ? trimmed : "";
   return SearchPath(trimmed);
 }
+
+}  // namespace platform

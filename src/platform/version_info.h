@@ -33,8 +33,8 @@ class VersionInfo {
   const std::map<std::string, std::string>* values_ = nullptr;
 };
 
-}  // namespace platform
-
 // Full path of the program on the search path ($PATH, searched in-process),
 // the name itself when it names an existing file with its folder, else empty.
-std::string get_which(const std::string& name);
+std::string FindProgram(const std::string& name);
+
+}  // namespace platform

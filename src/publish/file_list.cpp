@@ -45,7 +45,7 @@ void InsertThousandsSeparators(std::string& text) {
 
 void AddDroppedFiles(FileList& list, const std::vector<std::string>& dropped) {
   list.insert(list.end(), dropped.begin(), dropped.end());
-  std::sort(list.begin(), list.end(), LessByUtf16);
+  std::sort(list.begin(), list.end(), platform::LessByUtf16);
   list.erase(std::unique(list.begin(), list.end()), list.end());
 }
 
@@ -62,7 +62,7 @@ std::string SizeField(uint64_t size) {
 std::string ListLine(const std::string& path) {
   const platform::FileStatus status(path);
   return platform::FormatLocalTime("%Y/%m/%d %H:%M:%S", static_cast<std::time_t>(status.ModifiedTime())) + " " +
-         SizeField(static_cast<uint64_t>(status.Size())) + "バイト " + GetFileName(path);
+         SizeField(static_cast<uint64_t>(status.Size())) + "バイト " + platform::GetFileName(path);
 }
 
 }  // namespace publish

@@ -18,7 +18,7 @@ std::string NameIn(const std::string& folder, const std::string& path) {
 }  // namespace
 
 bool FileLookup::Exists(const std::string& path) {
-  const std::string folder = GetFolderPart(path);
+  const std::string folder = platform::GetFolderPart(path);
   return NamesIn(folder).count(NameIn(folder, path)) != 0;
 }
 
@@ -32,7 +32,7 @@ int64_t FileLookup::ModifiedTime(const std::string& path) {
 
 void FileLookup::Remove(const std::string& path) {
   platform::RemoveFile(path);
-  const std::string folder = GetFolderPart(path);
+  const std::string folder = platform::GetFolderPart(path);
   NamesIn(folder).erase(NameIn(folder, path));
   statuses_.erase(path);
 }
@@ -62,10 +62,9 @@ FileLookup::Names& FileLookup::NamesIn(const std::string& folder) {
   Names names;
   // The listing falls back to the parent of a missing folder: test first.
   if (!folder.empty() && platform::FolderExists(folder)) {
-    const std::string prefix = AddSeparator(folder);
+    const std::string prefix = platform::AddSeparator(folder);
     for (const auto& entry : platform::ListFolder(folder)) {
-      if (entry.starts_with(prefix))
-        names.insert(RemoveSeparator(entry.substr(prefix.size())));
+      if (entry.starts_with(prefix)) names.insert(platform::RemoveSeparator(entry.substr(prefix.size())));
     }
   }
   return folders_.emplace(folder, std::move(names)).first->second;

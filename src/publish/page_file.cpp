@@ -23,11 +23,11 @@ bool IsExistingFile(const std::string& path) {
 // The markup of "main_lnk.htm" (made when missing), or of the file that
 // "path_link_html" names when it exists; empty when none can be read.
 std::string LinkBlockText(const std::string& chosen) {
-  const std::string defaultFile = AddSeparator(GetSettingsFolder()) + "main_lnk.htm";
+  const std::string defaultFile = platform::AddSeparator(platform::GetSettingsFolder()) + "main_lnk.htm";
   // Without the settings folder the write would only wait out its retries.
-  if (!platform::FileExists(defaultFile) && platform::FolderExists(GetSettingsFolder()))
+  if (!platform::FileExists(defaultFile) && platform::FolderExists(platform::GetSettingsFolder()))
     html::WriteTextFile(defaultFile, html::DefaultLinkBlock());
-  return ReadTextFile(IsExistingFile(chosen) ? chosen : defaultFile);
+  return platform::ReadTextFile(IsExistingFile(chosen) ? chosen : defaultFile);
 }
 
 std::vector<std::string> ListPageFolder(const std::string& folder) {
@@ -38,7 +38,7 @@ std::vector<std::string> ListPageFolder(const std::string& folder) {
 
 // Thumbnail addresses by entry, looked up table by table in the order the page
 // shows the entries (a name such as "xhtml" is shown, and looked up, twice).
-std::map<std::string, std::string> FindThumbnails(const std::vector<std::string>& listing, Profile& profile) {
+std::map<std::string, std::string> FindThumbnails(const std::vector<std::string>& listing, platform::Profile& profile) {
   ThumbSettings settings;
   settings.root = profile.GetStr("FilePath", "htm_out_root", settings.root);
   settings.extension = profile.GetStr("FilePath", "htm_out_thumb_ext", settings.extension);
@@ -65,7 +65,7 @@ std::optional<std::tm> LocalTimeNow() {
 
 html::PageInput ReadPageInput(const std::string& folder, const std::string& pageName,
                               const UploadSettings& settings) {
-  Profile profile;
+  platform::Profile profile;
   html::PageInput input;
   input.pageName = pageName;
   input.listing = ListPageFolder(folder);
@@ -87,7 +87,7 @@ html::PageInput ReadPageInput(const std::string& folder, const std::string& page
 }  // namespace
 
 bool WriteIndexPage(const std::string& folder, const std::string& pageName, const UploadSettings& settings) {
-  const std::string path = AddSeparator(folder) + pageName;
+  const std::string path = platform::AddSeparator(folder) + pageName;
   const html::Element page = html::BuildIndexPage(ReadPageInput(folder, pageName, settings));
   if (platform::FileExists(path)) platform::BackupFile(path, true);
   return html::SavePage(page, path);

@@ -62,7 +62,7 @@ std::vector<std::string> FoldersBelow(const std::string& root) {
 void RegisterDayFolder(const std::string& dayFolder) {
   const std::vector<std::string> folders = FoldersBelow(dayFolder);
   for (const std::string& folder : folders) {
-    const std::string thumbs = AddSeparator(folder) + "Thumbs.db";
+    const std::string thumbs = platform::AddSeparator(folder) + "Thumbs.db";
     if (platform::FileExists(thumbs)) ProgramRemoval().AddAtEnd(thumbs);
   }
   for (const std::string& folder : folders) ProgramRemoval().AddAtEnd(folder);
@@ -77,9 +77,9 @@ void RegisterFolderTree(const std::string& root) {
 
 // The work root and the family's temporary folder above it.
 void RegisterWorkFolders() {
-  const std::string workRoot = GetProgramTempFolder();
+  const std::string workRoot = platform::GetProgramTempFolder();
   RegisterFolderTree(workRoot);
-  RegisterFolderTree(GetFolderPart(RemoveSeparator(workRoot)));
+  RegisterFolderTree(platform::GetFolderPart(platform::RemoveSeparator(workRoot)));
 }
 
 // A failed local copy or write is put down to the disk when it has no room left.
@@ -134,7 +134,7 @@ net::PostSettings ForTransport(const UploadSettings& settings) {
 void RunUploadJob(const FileList& files, const UploadSettings& settings, PublishObserver& observer,
                   const std::atomic<bool>& stop, PublishResult& result) {
   const std::string pageName = UploadPageName();
-  const std::string dayFolder = GetDatedTempFolder();
+  const std::string dayFolder = platform::GetDatedTempFolder();
   RegisterDayFolder(dayFolder);
 
   const std::string stagingFolder = MakeStagingFolder(dayFolder);
@@ -144,7 +144,7 @@ void RunUploadJob(const FileList& files, const UploadSettings& settings, Publish
   }
   StagedFiles staged = StageFiles(files, stagingFolder, settings.nameTo7bit);
   result.failures = StagingFailures(staged.failed, stagingFolder);
-  const std::string pagePath = AddSeparator(stagingFolder) + pageName;
+  const std::string pagePath = platform::AddSeparator(stagingFolder) + pageName;
   if (const std::string adopted = AdoptIndexPage(stagingFolder, pageName); !adopted.empty()) {
     staged.listedOf[pagePath] = ListedOf(staged.listedOf, adopted);
   } else {

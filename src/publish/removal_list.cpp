@@ -14,14 +14,14 @@ namespace {
 // Descending UTF-16 order puts a folder's contents before the folder itself.
 std::vector<std::string> SortedDescendingUnique(std::vector<std::string> paths) {
   std::sort(paths.begin(), paths.end(),
-            [](const std::string& a, const std::string& b) { return LessByUtf16(b, a); });
+            [](const std::string& a, const std::string& b) { return platform::LessByUtf16(b, a); });
   paths.erase(std::unique(paths.begin(), paths.end()), paths.end());
   return paths;
 }
 
 // True when the path is gone afterwards (or was never there).
 bool RemoveEntry(const std::string& entry) {
-  const std::string path = RemoveSeparator(entry);
+  const std::string path = platform::RemoveSeparator(entry);
   if (!platform::FileExists(path)) return true;
   if (platform::FolderExists(path)) return platform::RemoveFolder(path);
   return platform::RemoveFile(path);
@@ -47,10 +47,10 @@ void RemovalList::Add(const std::string& path) { paths_.push_back(path); }
 
 void RemovalList::RemoveNow() {
   std::set<std::string> listed;
-  for (const std::string& entry : paths_) listed.insert(RemoveSeparator(entry));
+  for (const std::string& entry : paths_) listed.insert(platform::RemoveSeparator(entry));
   std::vector<std::string> kept;
   for (const std::string& entry : SortedDescendingUnique(paths_)) {
-    if (ReachedThroughLink(RemoveSeparator(entry), listed) || !RemoveEntry(entry)) kept.push_back(entry);
+    if (ReachedThroughLink(platform::RemoveSeparator(entry), listed) || !RemoveEntry(entry)) kept.push_back(entry);
   }
   paths_ = std::move(kept);
 }

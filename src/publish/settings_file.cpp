@@ -52,7 +52,7 @@ std::string_view Unquote(std::string_view value) {
 }
 
 struct ParsedFile {
-  FileStamp stamp;
+  platform::FileStamp stamp;
   bool settled = false;
   std::shared_ptr<const SettingLines> lines;
 };
@@ -61,15 +61,15 @@ std::shared_ptr<const SettingLines> CurrentLines(const std::string& path) {
   static std::mutex mutex;
   static std::map<std::string, ParsedFile> parsed;
 
-  const FileStamp stamp = GetFileStamp(path);
+  const platform::FileStamp stamp = platform::GetFileStamp(path);
   if (!stamp.exists) return nullptr;
   std::lock_guard<std::mutex> lock(mutex);
   ParsedFile& entry = parsed[path];
   if (entry.lines && entry.settled && entry.stamp == stamp) return entry.lines;
   // Judged before reading: a write during the read then shows as a new stamp.
-  entry.settled = IsSettledStamp(stamp);
+  entry.settled = platform::IsSettledStamp(stamp);
   entry.stamp = stamp;
-  entry.lines = std::make_shared<const SettingLines>(SplitSettingLines(ReadTextFile(path)));
+  entry.lines = std::make_shared<const SettingLines>(SplitSettingLines(platform::ReadTextFile(path)));
   return entry.lines;
 }
 
@@ -117,7 +117,7 @@ bool WriteIfAbsent(const std::string& path, const std::string& section, const st
                    const std::string& value) {
   if (path.empty() || section.empty() || key.empty()) return false;
   if (ReadSettingFromFile(path, section, key, "0") == ReadSettingFromFile(path, section, key, "1")) return true;
-  return IniWriteString(section, key, value, path);
+  return platform::IniWriteString(section, key, value, path);
 }
 
 }  // namespace publish

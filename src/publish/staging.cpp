@@ -46,7 +46,7 @@ class StagedNames {
  public:
   explicit StagedNames(bool sevenBit) : sevenBit_(sevenBit) {}
   std::string For(const std::string& path) {
-    const std::string name = GetFileName(path);
+    const std::string name = platform::GetFileName(path);
     const std::string first = sevenBit_ ? NameTo7bit(name) : name;
     for (int n = 1;; ++n) {
       const std::string staged = n == 1 ? first : NumberedName(first, n);
@@ -63,7 +63,7 @@ class StagedNames {
 }  // namespace
 
 std::string MakeStagingFolder(const std::string& dayFolder) {
-  const std::string base = AddSeparator(dayFolder) + platform::FormatLocalTime("%H%M%S");
+  const std::string base = platform::AddSeparator(dayFolder) + platform::FormatLocalTime("%H%M%S");
   platform::CreateFolder(dayFolder);
   constexpr int kMaxSiblings = 1000;
   for (int n = 1; n <= kMaxSiblings; ++n) {
@@ -79,7 +79,7 @@ StagedFiles StageFiles(const std::vector<std::string>& files, const std::string&
   StagedFiles staged;
   for (const std::string& file : files) {
     if (!platform::FileExists(file) || platform::FolderExists(file)) continue;
-    const std::string destination = AddSeparator(folder) + names.For(file);
+    const std::string destination = platform::AddSeparator(folder) + names.For(file);
     if (platform::CopyFileOver(file, destination)) staged.listedOf[destination] = file;
     else staged.failed.push_back(file);
   }
@@ -87,10 +87,10 @@ StagedFiles StageFiles(const std::vector<std::string>& files, const std::string&
 }
 
 std::string AdoptIndexPage(const std::string& folder, const std::string& pageName) {
-  const std::string target = AddSeparator(folder) + pageName;
+  const std::string target = platform::AddSeparator(folder) + pageName;
   std::string adopted;
   for (const std::string& entry : platform::ListFolder(folder)) {
-    if (IsIndexPageName(GetFileName(entry)) && MoveOver(entry, target)) adopted = entry;
+    if (IsIndexPageName(platform::GetFileName(entry)) && MoveOver(entry, target)) adopted = entry;
   }
   return adopted;
 }

@@ -18,7 +18,7 @@ constexpr std::array<std::string_view, 11> kFolderWords = {
     "dropbox", "skydrive", "onedrive", "google drive", "z_suite.tmp"};
 
 bool IsFolderWord(const std::string& component) {
-  const std::string lower = LowerAscii(component);
+  const std::string lower = platform::LowerAscii(component);
   for (std::string_view word : kFolderWords) {
     if (lower == word) return true;
   }
@@ -37,7 +37,7 @@ std::string ChangeExtension(const std::string& path, const std::string& extensio
 }  // namespace
 
 std::string WebRootOfText(const std::string& path, bool isRegularFile) {
-  std::vector<std::string> parts = SplitAtAny(NormalizePath(path), "/");
+  std::vector<std::string> parts = platform::SplitAtAny(platform::NormalizePath(path), "/");
   if (parts.empty()) return {};
   if (isRegularFile && parts.size() > 1) parts.pop_back();
   // The first component (a drive, or empty before a leading "/") is never
@@ -53,20 +53,20 @@ std::string WebRootOfText(const std::string& path, bool isRegularFile) {
   for (size_t i = 1; i <= last; ++i) root += "/" + parts[i];
   // A root one level below the matched word is not taken: the root ends at
   // the word itself.
-  return root.empty() ? root : NormalizePath(root);
+  return root.empty() ? root : platform::NormalizePath(root);
 }
 
 ThumbFinder::ThumbFinder(ThumbSettings settings) : settings_(std::move(settings)) {}
 
 std::string ThumbFinder::Address(const std::string& entry) {
-  const std::string path = RemoveSeparator(entry);
+  const std::string path = platform::RemoveSeparator(entry);
   const std::string thumbPath = ThumbPath(path);
   RemoveStale(path, thumbPath);
   const std::string target = FindThumb(thumbPath);
   if (target.empty()) return {};
   const std::string root = WebRoot(target);
-  if (target.size() <= root.size()) return NormalizePath(target);
-  return NormalizePath(UpPrefix(path) + target.substr(root.size()));
+  if (target.size() <= root.size()) return platform::NormalizePath(target);
+  return platform::NormalizePath(UpPrefix(path) + target.substr(root.size()));
 }
 
 std::string ThumbFinder::WebRoot(const std::string& path) {
@@ -81,13 +81,14 @@ std::string ThumbFinder::ThumbPath(const std::string& path) {
   // The source's own extension stays in the name: photo.png -> photo.png.jpg.
   std::string thumb = ChangeExtension(path + ".jpg", settings_.extension);
   if (root.empty()) {
-    thumb = AddSeparator(GetFolderPart(thumb)) + "images/" + html::ToSafeFileName(GetFileName(thumb));
+    thumb = platform::AddSeparator(platform::GetFolderPart(thumb)) + "images/" +
+            html::ToSafeFileName(platform::GetFileName(thumb));
   } else {
-    const std::string rootFolder = AddSeparator(root);
+    const std::string rootFolder = platform::AddSeparator(root);
     if (thumb.size() >= rootFolder.size()) thumb = rootFolder + "images/" + thumb.substr(rootFolder.size());
   }
   RemoveOlderForms(thumb);
-  if (!root.empty()) files_.CreateFolderOnce(GetFolderPart(thumb));
+  if (!root.empty()) files_.CreateFolderOnce(platform::GetFolderPart(thumb));
   return thumb;
 }
 
@@ -117,7 +118,7 @@ std::string ThumbFinder::FindThumb(const std::string& thumbPath) {
 // One "../" per piece of the folder's text below its root; that text starts
 // with a separator, so the empty piece before it counts as well.
 std::string ThumbFinder::UpPrefix(const std::string& base) {
-  const std::string folder = files_.IsRegularFile(base) ? GetFolderPart(base) : base;
+  const std::string folder = files_.IsRegularFile(base) ? platform::GetFolderPart(base) : base;
   const std::string root = WebRoot(folder);
   if (folder.size() <= root.size()) return "./";
   std::string prefix = "../";

@@ -69,7 +69,7 @@ std::string ValueOrDefault(const std::string& key, const std::string& def) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return GetSettingsFolder() + "/upfile.ini"; }
+std::string SettingsFilePath() { return platform::GetSettingsFolder() + "/upfile.ini"; }
 
 std::string ReadSettingValue(const std::string& key, const std::string& def) {
   return ReadSettingFromFile(SettingsFilePath(), kSettingsSection, key, def);
@@ -103,7 +103,7 @@ std::string BrowserAddress(const UploadSettings& settings) {
 std::string UploadPageName() { return NameTo7bit(platform::UserName()) + ".htm"; }
 std::string UploadPageAddress(const UploadSettings& settings) { return BrowserAddress(settings) + UploadPageName(); }
 std::string NameTo7bit(const std::string& text) {
-  const std::u16string units = Utf8ToUtf16(text);
+  const std::u16string units = platform::Utf8ToUtf16(text);
   std::string out;
   out.reserve(units.size());
   for (char16_t unit : units) out += SevenBitOf(unit);

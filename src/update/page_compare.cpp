@@ -52,7 +52,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 }
 
 std::string PageForComparison(const std::string& text) {
-  return ReplaceAll(JoinFilledLines(text) + "\r\n", "https:", "http:");
+  return platform::ReplaceAll(JoinFilledLines(text) + "\r\n", "https:", "http:");
 }
 
 // Counts comparisons for the life of the process; the first is number 01.
@@ -64,14 +64,14 @@ int NextComparisonNumber() {
 std::string ComparisonPrefix() {
   char number[16];
   std::snprintf(number, sizeof number, "%02d", NextComparisonNumber());
-  return GetDatedTempFolder() + platform::FormatLocalTime("%H%M_") + number;
+  return platform::GetDatedTempFolder() + platform::FormatLocalTime("%H%M_") + number;
 }
 
 // Goes through a work file and back, as every page text the check keeps.
 void WriteLaidOut(const std::string& path, const std::string& text) {
   const std::string work = path + ".work";
   platform::WriteFileBytes(work, platform::Bytes(text.begin(), text.end()));
-  const std::string laidOut = JoinFilledLines(ReadTextFile(work));
+  const std::string laidOut = JoinFilledLines(platform::ReadTextFile(work));
   platform::WriteFileBytes(path, platform::Bytes(laidOut.begin(), laidOut.end()));
   platform::RemoveFile(work);
 }
@@ -81,7 +81,7 @@ void WriteLaidOut(const std::string& path, const std::string& text) {
 std::string JoinFilledLines(const std::string& text) { return Joined(FilledLines(text)); }
 
 std::string BreakPageLines(std::string text) {
-  for (const auto& [search, replacement] : kLineBreakRules) text = ReplaceAll(text, search, replacement);
+  for (const auto& [search, replacement] : kLineBreakRules) text = platform::ReplaceAll(text, search, replacement);
   return text;
 }
 
@@ -96,7 +96,7 @@ bool SameAfterLayout(const std::string& oldText, const std::string& newText, con
   WriteLaidOut(oldFile, BreakPageLines(oldText));
   WriteLaidOut(newFile, BreakPageLines(newText));
   if (platform::FileExists(oldFile) && platform::FileExists(newFile) &&
-      ReadTextFile(oldFile) == ReadTextFile(newFile)) {
+      platform::ReadTextFile(oldFile) == platform::ReadTextFile(newFile)) {
     trace(net::TraceStream::Error, "no update\n");
     return true;
   }

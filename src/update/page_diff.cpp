@@ -35,7 +35,7 @@ bool RunToFile(const std::vector<std::string>& arguments, const std::string& out
 }  // namespace
 
 bool WritePageDifferences(const std::string& oldFile, const std::string& newFile, const std::string& resultFile) {
-  const std::string diff = get_which("diff");
+  const std::string diff = platform::FindProgram("diff");
   return !diff.empty() && RunToFile({diff, oldFile, newFile}, resultFile);
 }
 

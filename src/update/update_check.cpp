@@ -19,7 +19,7 @@ bool Stopped(const std::atomic<bool>* stop) { return stop && *stop; }
 
 // "_.htm" -> "_.txt" beside it.
 std::string NotePath(const std::string& copyPath) {
-  return AddSeparator(GetFolderPart(copyPath)) + GetFileStem(copyPath) + ".txt";
+  return platform::AddSeparator(platform::GetFolderPart(copyPath)) + platform::GetFileStem(copyPath) + ".txt";
 }
 
 void WriteFailureNote(const std::string& address, const std::string& copyPath, const net::TraceSink& trace) {
@@ -31,10 +31,10 @@ void WriteFailureNote(const std::string& address, const std::string& copyPath, c
 
 // Downloads the page at the address and compares it with the kept copy.
 bool PageChanged(const std::string& address, const net::TraceSink& trace, const std::atomic<bool>* stop) {
-  const std::string oldText = ReadTextFile(net::CachePath(address));
+  const std::string oldText = platform::ReadTextFile(net::CachePath(address));
   const std::string copyPath = net::FetchToCache(address, trace, {.stop = stop});
   if (Stopped(stop)) return false;  // nothing arrived that could be compared
-  const std::string newText = ReadTextFile(copyPath);
+  const std::string newText = platform::ReadTextFile(copyPath);
   if (newText.empty()) WriteFailureNote(address, copyPath, trace);
   if (oldText.empty()) {
     trace(net::TraceStream::Error, "new\n");
@@ -50,10 +50,11 @@ bool PageChanged(const std::string& address, const net::TraceSink& trace, const 
 }  // namespace
 
 std::string UpdatePageAddress() {
-  Profile profile(kProfile);
+  platform::Profile profile(kProfile);
   const std::string server = profile.GetStr(kSection, kServerKey, kDefaultServer);
   const std::string path = profile.GetStr(kSection, kPathKey, kDefaultPath);
-  const std::string address = NormalizePath(RemoveSeparator(server) + "/" + WithoutLeadingSeparator(path));
+  const std::string address =
+      platform::NormalizePath(platform::RemoveSeparator(server) + "/" + WithoutLeadingSeparator(path));
   if (!address.empty() && (address.front() == '/' || address.front() == '\\')) return address;
   return "//" + address;
 }
@@ -63,7 +64,7 @@ CheckResult CheckForUpdate(const net::TraceSink& trace, const std::atomic<bool>*
   const std::string address = UpdatePageAddress();
   result.changed = PageChanged(address, trace, stop);
   if (Stopped(stop)) return result;
-  Profile profile(kProfile);
+  platform::Profile profile(kProfile);
   if (result.changed) profile.WriteInt(kSection, kCountKey, profile.GetInt(kSection, kCountKey, kDefaultCount) + 1);
   if (profile.GetInt(kSection, kCountKey, kDefaultCount) > kCountLimit) {
     result.openAddress = "https:" + address;

@@ -12,9 +12,9 @@ namespace {
 class DialogBrowser : public ::testing::Test {
  protected:
   void SetUp() override {
-    sandbox::MakeDirs(GetSettingsFolder());
-    IniWriteString(publish::kSettingsSection, "server", "127.0.0.1:9", publish::SettingsFilePath());
-    IniWriteString(publish::kSettingsSection, "php_fn", "/my pages/up.php", publish::SettingsFilePath());
+    sandbox::MakeDirs(platform::GetSettingsFolder());
+    platform::IniWriteString(publish::kSettingsSection, "server", "127.0.0.1:9", publish::SettingsFilePath());
+    platform::IniWriteString(publish::kSettingsSection, "php_fn", "/my pages/up.php", publish::SettingsFilePath());
     dialog = gui::OpenDialog();
   }
   void TearDown() override { gui::CloseDialog(dialog); }

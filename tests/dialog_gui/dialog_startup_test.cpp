@@ -16,7 +16,7 @@
 #include "update/update_check.h"
 
 TEST(DialogStartup, WritesTheServerKeysAndShowsTheBrowserAddress) {
-  sandbox::MakeDirs(GetSettingsFolder());
+  sandbox::MakeDirs(platform::GetSettingsFolder());
   app::MainDialog* dialog = gui::OpenDialog();
 
   EXPECT_EQ(publish::ReadSettingValue("php_fn", ""), "/Test/upload/up.php");
@@ -27,9 +27,9 @@ TEST(DialogStartup, WritesTheServerKeysAndShowsTheBrowserAddress) {
 }
 
 TEST(DialogStartup, KeepsAServerThatIsSetAndAnEmptyScheme) {
-  sandbox::MakeDirs(GetSettingsFolder());
-  IniWriteString(publish::kSettingsSection, "server", "files.example.net:8080", publish::SettingsFilePath());
-  IniWriteString(publish::kSettingsSection, "open_http", "", publish::SettingsFilePath());
+  sandbox::MakeDirs(platform::GetSettingsFolder());
+  platform::IniWriteString(publish::kSettingsSection, "server", "files.example.net:8080", publish::SettingsFilePath());
+  platform::IniWriteString(publish::kSettingsSection, "open_http", "", publish::SettingsFilePath());
   app::MainDialog* dialog = gui::OpenDialog();
   EXPECT_EQ(gui::EditText(*dialog), "//files.example.net:8080/Test/upload/data/");
   gui::CloseDialog(dialog);
@@ -47,8 +47,8 @@ TEST(DialogStartup, RunsTheUpdateCheckOnceAndOpensThePage) {
   ScopedEnv noProxy("no_proxy", std::string("*"));
   LocalHttpServer server;
   server.SetResponse(200, "<p>download page</p>");
-  Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
-  Profile(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
+  platform::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
+  platform::Profile(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
   gui::InstallOpener(0);
   app::MainDialog* dialog = gui::OpenDialog();
   ASSERT_TRUE(gui::WaitUntil([] { return platform::FileExists(gui::OpenerRecord()); }));
@@ -61,7 +61,7 @@ TEST(DialogStartup, RunsTheUpdateCheckOnceAndOpensThePage) {
 TEST(DialogStartup, ASilentUpdateServerHoldsNeitherTheWindowNorItsClosing) {
   ScopedEnv noProxy("no_proxy", std::string("*"));
   LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
-  Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, silent.HostPort());
+  platform::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, silent.HostPort());
   const auto opening = std::chrono::steady_clock::now();
   app::MainDialog* dialog = gui::OpenDialog();
   bool answered = false;

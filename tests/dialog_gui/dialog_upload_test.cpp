@@ -29,7 +29,7 @@ class DialogUpload : public ::testing::Test {
     sandbox::MakeDirs(scriptFolder);
     std::filesystem::copy_file(std::string(WXPUB_SOURCE_DIR) + "/server/upload.php", scriptFolder + "/up.php");
     server = std::make_unique<testserver::PhpServer>(www);
-    sandbox::MakeDirs(GetSettingsFolder());
+    sandbox::MakeDirs(platform::GetSettingsFolder());
     Set("server", testserver::LocalServer(server->Port()));
     Set("php_fn", "/Test/upload/up.php");
     Set("open_http", "http");
@@ -40,7 +40,7 @@ class DialogUpload : public ::testing::Test {
   }
 
   static void Set(const std::string& key, const std::string& value) {
-    IniWriteString(publish::kSettingsSection, key, value, publish::SettingsFilePath());
+    platform::IniWriteString(publish::kSettingsSection, key, value, publish::SettingsFilePath());
   }
   std::string Dropped(const std::string& name, const std::string& content) {
     const std::string path = sandbox::Path("drop/" + name);
@@ -123,7 +123,7 @@ TEST_F(DialogUpload, WhileALargeFileGoesOutTheWindowShowsItsShareAndAnswers) {
 }
 
 TEST_F(DialogUpload, ClosingTheWindowMidUploadStopsItAndLeavesNothingStaged) {
-  const std::string dayFolder = GetDatedTempFolder();
+  const std::string dayFolder = platform::GetDatedTempFolder();
   LocalHttpServer server;
   StartSlowUpload(server, 8 << 10);   // takes ten seconds
   ASSERT_TRUE(gui::WaitUntil([this] { return Title().ends_with("%"); }));

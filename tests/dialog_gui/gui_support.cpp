@@ -56,7 +56,7 @@ WxEnvironment* const environment =
 // one that refuses, so no test reaches a server it did not start.
 void KeepUpdateCheckLocal() {
   static LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
-  Profile profile(update::kProfile);
+  platform::Profile profile(update::kProfile);
   if (profile.GetStr(update::kSection, update::kServerKey, "").empty()) {
     profile.WriteStr(update::kSection, update::kServerKey, refusing.HostPort());
   }

@@ -82,7 +82,7 @@ TEST(PageInBrowser, SlideShowImagesAndLinksWork) {
       << sandbox::ReadFile(fetchLog);
 
   const std::string folder = MakeSite(kLibraries);
-  platform::CreateFolder(GetSettingsFolder());  // the link block with the site icon is made there
+  platform::CreateFolder(platform::GetSettingsFolder());  // the link block with the site icon is made there
   const testserver::PhpServer server(sandbox::Path("site"));
   const std::string host = testserver::LocalServer(server.Port());
   page_test::SetPreference("http___2019_10", "http:");

@@ -66,7 +66,7 @@ TEST(SavePage, AFailedSaveLeavesACopyInTheWorkFolder) {
   for (const auto& [path, logged] : std::vector<std::pair<std::string, std::string>>{
            {sandbox::Path("missing folder/page.htm"), "Can't open wb  "}, {"/dev/full", "Can't write wb  "}}) {
     EXPECT_FALSE(SavePage(Div("d"), path));
-    EXPECT_EQ(sandbox::ReadFile(AddSeparator(GetTempWorkFolder()) + ToSafeFileName(path)),
+    EXPECT_EQ(sandbox::ReadFile(platform::AddSeparator(platform::GetTempWorkFolder()) + ToSafeFileName(path)),
               "<!DOCTYPE html>\r\n<div\t>d</div>\r\n");
     EXPECT_NE(DebugLogText().find(logged + path), std::string::npos) << path;
   }

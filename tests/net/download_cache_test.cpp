@@ -32,9 +32,9 @@ TEST(UrlTail, EveryFormBeginsWithTwoSlashes) {
 
 TEST(CachePath, CopiesLieInTheHostsFolderChainBelowIRDump) {
   const std::string path = net::CachePath("https://www.example.com/z_Suite/download");
-  EXPECT_EQ(path, GetTempFolder() + "z_Suite.tmp/IR_dump/_/www_example_com/z_Suite/download/_.htm");
-  EXPECT_TRUE(platform::FolderExists(GetFolderPart(path)));
-  EXPECT_TRUE(platform::FolderExists(GetTempFolder() + "z_Suite.tmp/I_Read"));
+  EXPECT_EQ(path, platform::GetTempFolder() + "z_Suite.tmp/IR_dump/_/www_example_com/z_Suite/download/_.htm");
+  EXPECT_TRUE(platform::FolderExists(platform::GetFolderPart(path)));
+  EXPECT_TRUE(platform::FolderExists(platform::GetTempFolder() + "z_Suite.tmp/I_Read"));
 }
 
 TEST(CachePath, RelativePaths) {

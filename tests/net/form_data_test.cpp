@@ -59,7 +59,7 @@ TEST(FormData, UnreadableFileGivesNoBody) {
 TEST(FormData, DebugSwitchKeepsACopyOfEveryBody) {
   const std::string path = sandbox::Path("form/debugged.txt");
   sandbox::WriteFile(path, "content");
-  const std::string copy = GetDatedTempFolder() + "debugged.txt.txt";
+  const std::string copy = platform::GetDatedTempFolder() + "debugged.txt.txt";
   MakeFormData(path, "B1", false);
   EXPECT_FALSE(platform::FileExists(copy));
 

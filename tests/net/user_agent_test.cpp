@@ -70,7 +70,7 @@ TEST(UserAgent, NumberTexts) {
 
 TEST(UserAgent, RunningProgramNamesItselfAndItsUser) {
   const std::string upload = UploadAgent();
-  const std::string fileName = GetFileName(platform::ProgramPath());
+  const std::string fileName = platform::GetFileName(platform::ProgramPath());
   EXPECT_EQ(upload.rfind(std::string(WXPUB_PROGRAM_NAME) + " Linux ", 0), 0u) << upload;
   EXPECT_NE(upload.find(" (" + fileName + ")  Ver."), std::string::npos) << upload;
   EXPECT_EQ(upload.substr(upload.size() - platform::UserName().size()), platform::UserName());

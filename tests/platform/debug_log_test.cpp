@@ -38,20 +38,21 @@ class DebugLog : public ::testing::Test {
 }  // namespace
 
 TEST_F(DebugLog, EachHourStartsAFileWithMarkAndHeaderAndLineBreaksBecomeTabs) {
-  DbgLog("first");
-  DbgLog("second\na\r\nb\nc 日本");
+  platform::DbgLog("first");
+  platform::DbgLog("second\na\r\nb\nc 日本");
   EXPECT_EQ(sandbox::ReadFile(LogFolder() + "/0912_16.txt").substr(0, 2), "\xFF\xFE");
   const std::string stamp = "2022/09/12 16:26:40\t";
-  EXPECT_EQ(ReadTextFile(LogFolder() + "/0912_16.txt"),
-            stamp + platform::UserName() + "\t\t" + GetTempFolder() + "\t\t" + platform::CurrentDirectory() + "\t\t" +
-                platform::ProgramPath() + "\t\t\r\n" + stamp + "test_platform\tfirst\r\n" + stamp +
+  EXPECT_EQ(platform::ReadTextFile(LogFolder() + "/0912_16.txt"),
+            stamp + platform::UserName() + "\t\t" + platform::GetTempFolder() + "\t\t" + platform::CurrentDirectory() +
+                "\t\t" + platform::ProgramPath() + "\t\t\r\n" + stamp + "test_platform\tfirst\r\n" + stamp +
                 "test_platform\tsecond\ta\t\tb\tc 日本\r\n");
   const std::string before = sandbox::ReadFile(LogFolder() + "/0912_16.txt");
   clock_.SetNow(kSeptember12At16 + 3600);
-  DbgLog("at five");
+  platform::DbgLog("at five");
   EXPECT_EQ(sandbox::ReadFile(LogFolder() + "/0912_16.txt"), before);
-  EXPECT_NE(ReadTextFile(LogFolder() + "/0912_17.txt").find("\r\n2022/09/12 17:26:40\ttest_platform\tat five\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      platform::ReadTextFile(LogFolder() + "/0912_17.txt").find("\r\n2022/09/12 17:26:40\ttest_platform\tat five\r\n"),
+      std::string::npos);
 }
 
 TEST_F(DebugLog, CleanUpOnceSparesReadOnlyAndRecentFiles) {
@@ -66,7 +67,7 @@ TEST_F(DebugLog, CleanUpOnceSparesReadOnlyAndRecentFiles) {
   SetModified(recent, kSeptember12At16 - 9 * kDay);
   ::chmod(locked.c_str(), 0444);
 
-  DbgDumper dumper;
+  platform::DbgDumper dumper;
   EXPECT_TRUE(dumper.Dump({'a', 0}));
   EXPECT_FALSE(platform::FileExists(old));
   EXPECT_FALSE(platform::FileExists(oldInBase));
@@ -91,7 +92,7 @@ TEST_F(DebugLog, ALogThatCannotBeOpenedIsGivenUpForTheRunWithOneLine) {
     std::vector<std::string> notices;
   } ui;
   platform::InstallUserInterface(&ui);
-  DbgDumper dumper;
+  platform::DbgDumper dumper;
   EXPECT_FALSE(dumper.Dump({'a', 0}));
   EXPECT_FALSE(dumper.Dump({'b', 0}));
   platform::InstallUserInterface(nullptr);

@@ -11,7 +11,7 @@ TEST(FileBackup, NumberedCopiesTakeTheFirstFreeNumberBelowThePrivateTemporaryFol
   const std::string page = sandbox::Path("site/index.htm");
   sandbox::WriteFile(page, "one");
   const std::string folder = platform::GetRescueFolder(page, true);
-  EXPECT_EQ(folder.rfind(GetTempFolder() + "Rescue/", 0), 0u);
+  EXPECT_EQ(folder.rfind(platform::GetTempFolder() + "Rescue/", 0), 0u);
   std::filesystem::create_symlink(sandbox::Path("stolen"), folder + "/index.000.htm");  // planted, dangling
   EXPECT_EQ(platform::BackupFile(page, true), folder + "/index.000.htm");
   EXPECT_FALSE(std::filesystem::exists(sandbox::Path("stolen")));

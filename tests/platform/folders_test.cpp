@@ -20,10 +20,10 @@ std::string PrivateName() { return "wx_pub-" + std::to_string(::geteuid()); }
 }  // namespace
 
 TEST(Folders, TemporaryFolderIsPrivateAndAvoidsTheWindowsFolder) {
-  EXPECT_EQ(GetTempFolder(), sandbox::Path("tmp/" + PrivateName() + "/"));
-  EXPECT_EQ(fs::status(GetTempFolder()).permissions(), fs::perms::owner_all);
+  EXPECT_EQ(platform::GetTempFolder(), sandbox::Path("tmp/" + PrivateName() + "/"));
+  EXPECT_EQ(fs::status(platform::GetTempFolder()).permissions(), fs::perms::owner_all);
   ScopedEnv lower("TMPDIR", sandbox::Path("c/windows/temp/"));
-  EXPECT_EQ(GetProgramTempFolder(), sandbox::Path("documents/Temp/Temp/z_Suite.tmp/wx_pub/"));
+  EXPECT_EQ(platform::GetProgramTempFolder(), sandbox::Path("documents/Temp/Temp/z_Suite.tmp/wx_pub/"));
 }
 
 // What another user could have planted or can enter gives way to the user's own cache folder.
@@ -46,7 +46,7 @@ TEST(Folders, ATemporaryFolderThatIsNotPrivateIsRefused) {
     sandbox::MakeDirs(shared);
     plants[row](shared + "/" + PrivateName());
     ScopedEnv tmpdir("TMPDIR", shared);
-    EXPECT_EQ(GetTempWorkFolder(), sandbox::Path("home/.cache/wx_pub/z_Suite.tmp/wx_pub/")) << shared;
+    EXPECT_EQ(platform::GetTempWorkFolder(), sandbox::Path("home/.cache/wx_pub/z_Suite.tmp/wx_pub/")) << shared;
   }
   EXPECT_TRUE(fs::is_empty(outside));
   EXPECT_EQ(fs::status(sandbox::Path("home/.cache/wx_pub")).permissions(), fs::perms::owner_all);
@@ -56,8 +56,9 @@ TEST(Folders, WorkFolderFallsBackBelowCommonDocumentsWhenItCannotBeCreated) {
   sandbox::WriteFile(sandbox::Path("blocked"), "a file where a folder should go");
   ScopedEnv tmpdir("TMPDIR", sandbox::Path("blocked/"));
   ScopedEnv home("HOME", sandbox::Path("blocked"));
-  const std::string work = GetTempWorkFolder();
-  EXPECT_EQ(work, sandbox::Path("documents/Temp/Temp/z_Suite.tmp/") + GetFileStem(platform::ProgramPath()) + "/");
+  const std::string work = platform::GetTempWorkFolder();
+  EXPECT_EQ(work,
+            sandbox::Path("documents/Temp/Temp/z_Suite.tmp/") + platform::GetFileStem(platform::ProgramPath()) + "/");
   EXPECT_TRUE(platform::FolderExists(work));
 }
 
@@ -66,8 +67,8 @@ TEST(Folders, DatedFolderCarriesTheLocalDateInEightDigits) {
   ManualClock clock;
   ScopedEnv tz("TZ", "UTC0");
   clock.SetNow(1663000000);  // 2022-09-12 16:26:40 UTC
-  const std::string dated = GetDatedTempFolder();
-  EXPECT_EQ(dated, GetTempFolder() + "z_Suite.tmp/wx_pub/20220912/");
+  const std::string dated = platform::GetDatedTempFolder();
+  EXPECT_EQ(dated, platform::GetTempFolder() + "z_Suite.tmp/wx_pub/20220912/");
   EXPECT_TRUE(platform::FolderExists(dated));
 }
 

@@ -47,7 +47,7 @@ std::string WithCrLf(const std::string& text) {
 
 std::string Utf16LeWithBom(const std::string& text) {
   std::string bytes = "\xFF\xFE";
-  for (char16_t unit : Utf8ToUtf16(text)) {
+  for (char16_t unit : platform::Utf8ToUtf16(text)) {
     bytes += static_cast<char>(unit & 0xFF);
     bytes += static_cast<char>(unit >> 8);
   }
@@ -66,23 +66,23 @@ std::string ShiftJis(const std::string& text) {
 }
 
 void ExpectHandWrittenValues(const std::string& path) {
-  EXPECT_EQ(IniReadString("preference", "KEY ONE", "-", path), "value with spaces");
-  EXPECT_EQ(IniReadString("Preference", "quoted", "-", path), "  padded ");
-  EXPECT_EQ(IniReadString("Preference", "single", "-", path), "x");
-  EXPECT_EQ(IniReadString("Preference", "mixed", "-", path), "\"a'");
-  EXPECT_EQ(IniReadString("Preference", "commented", "-", path), "-");
-  EXPECT_EQ(IniReadString("Preference", "name", "-", path), "日本語");
-  EXPECT_EQ(IniReadString("Preference", "empty", "-", path), "");
-  EXPECT_EQ(IniReadString("Preference", "tabbed", "-", path), "x");
-  EXPECT_EQ(IniReadString("Preference", "later", "-", path), "-");  // the repeated section is not read
-  EXPECT_EQ(IniReadString("OTHER", "Key One", "-", path), "other");
-  EXPECT_EQ(IniReadString("Missing", "Key One", "-", path), "-");
-  EXPECT_EQ(IniReadString("other", "ωMEGA", "-", path), "1");
-  EXPECT_EQ(IniReadInt("Preference", "number", 5, path), 12);
-  EXPECT_EQ(IniReadInt("Preference", "negative", 5, path), -7);
-  EXPECT_EQ(IniReadInt("Preference", "trailing", 5, path), 12);
-  EXPECT_EQ(IniReadInt("Preference", "letters", 5, path), 0);
-  EXPECT_EQ(IniReadInt("Preference", "empty", 5, path), 5);
+  EXPECT_EQ(platform::IniReadString("preference", "KEY ONE", "-", path), "value with spaces");
+  EXPECT_EQ(platform::IniReadString("Preference", "quoted", "-", path), "  padded ");
+  EXPECT_EQ(platform::IniReadString("Preference", "single", "-", path), "x");
+  EXPECT_EQ(platform::IniReadString("Preference", "mixed", "-", path), "\"a'");
+  EXPECT_EQ(platform::IniReadString("Preference", "commented", "-", path), "-");
+  EXPECT_EQ(platform::IniReadString("Preference", "name", "-", path), "日本語");
+  EXPECT_EQ(platform::IniReadString("Preference", "empty", "-", path), "");
+  EXPECT_EQ(platform::IniReadString("Preference", "tabbed", "-", path), "x");
+  EXPECT_EQ(platform::IniReadString("Preference", "later", "-", path), "-");  // the repeated section is not read
+  EXPECT_EQ(platform::IniReadString("OTHER", "Key One", "-", path), "other");
+  EXPECT_EQ(platform::IniReadString("Missing", "Key One", "-", path), "-");
+  EXPECT_EQ(platform::IniReadString("other", "ωMEGA", "-", path), "1");
+  EXPECT_EQ(platform::IniReadInt("Preference", "number", 5, path), 12);
+  EXPECT_EQ(platform::IniReadInt("Preference", "negative", 5, path), -7);
+  EXPECT_EQ(platform::IniReadInt("Preference", "trailing", 5, path), 12);
+  EXPECT_EQ(platform::IniReadInt("Preference", "letters", 5, path), 0);
+  EXPECT_EQ(platform::IniReadInt("Preference", "empty", 5, path), 5);
 }
 
 TEST(IniFileRead, FilesAsPeopleAndWindowsWriteThem) {
@@ -110,15 +110,15 @@ TEST(IniFileRead, SeesEveryChangeOfTheFile) {
   // Last modified long ago: the parsed copy is kept and trusted.
   const timespec old[2] = {{1600000000, 0}, {1600000000, 0}};
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
-  EXPECT_EQ(IniReadString("s", "k", "", path), "1");
+  EXPECT_EQ(platform::IniReadString("s", "k", "", path), "1");
 
   // Same size and the same modification time: the change must still be seen.
   sandbox::WriteFile(path, "[s]\r\nk=2\r\n");
   ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
-  EXPECT_EQ(IniReadString("s", "k", "", path), "2");
+  EXPECT_EQ(platform::IniReadString("s", "k", "", path), "2");
 
   std::filesystem::remove(path);
-  EXPECT_EQ(IniReadInt("s", "k", 42, path), 42);
+  EXPECT_EQ(platform::IniReadInt("s", "k", 42, path), 42);
 }
 
 // A write changes one line and keeps every other line's bytes, whatever the file holds, or changes nothing.
@@ -162,11 +162,11 @@ TEST(IniFileWrite, ChangesOneLineKeepingTheOthersByteForByteOrRefuses) {
       sandbox::WriteFile(path, row.before);
       ASSERT_EQ(::chmod(path.c_str(), row.setup == kReadOnly ? 0444 : 0644), 0);
     }
-    EXPECT_EQ(IniWriteString("P", row.key, row.value, path), !row.after.empty());
+    EXPECT_EQ(platform::IniWriteString("P", row.key, row.value, path), !row.after.empty());
     EXPECT_EQ(sandbox::ReadFile(path), row.after.empty() ? row.before : row.after);
     EXPECT_EQ(std::filesystem::is_symlink(path), row.setup == kDanglingLink);
     if (!row.after.empty()) {
-      EXPECT_EQ(IniReadString("P", row.key, "-", path), row.value);
+      EXPECT_EQ(platform::IniReadString("P", row.key, "-", path), row.value);
     }
   }
 }
@@ -178,14 +178,14 @@ TEST(IniFileWrite, ReplacesTheFileWholeKeepingItsModeButMakesNoFolder) {
   ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
   struct stat before {}, after {};
   ASSERT_EQ(::stat(path.c_str(), &before), 0);
-  ASSERT_TRUE(IniWriteString("s", "k", "2", path));
+  ASSERT_TRUE(platform::IniWriteString("s", "k", "2", path));
   ASSERT_EQ(::stat(path.c_str(), &after), 0);
   EXPECT_NE(before.st_ino, after.st_ino);  // a new file renamed over the old one
   EXPECT_EQ(after.st_mode & 0777, 0640u);
-  EXPECT_FALSE(IniWriteString("s]x", "k", "v", path));  // a section name the file could not hold
+  EXPECT_FALSE(platform::IniWriteString("s]x", "k", "v", path));  // a section name the file could not hold
   EXPECT_EQ(sandbox::ReadFile(path), "[s]\r\nk=2\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);  // no temporary file left
-  EXPECT_FALSE(IniWriteString("s", "k", "v", folder + "/missing/new.ini"));
+  EXPECT_FALSE(platform::IniWriteString("s", "k", "v", folder + "/missing/new.ini"));
   EXPECT_FALSE(std::filesystem::exists(folder + "/missing"));
 }
 
@@ -195,8 +195,8 @@ TEST(IniFile, ReadsAndWritesWithStandardInputClosed) {
   sandbox::WriteFile(path, "[s]\r\nk=1\r\n");
   const int saved = ::dup(0);
   ::close(0);
-  const std::string read = IniReadString("s", "k", "-", path);
-  const bool written = IniWriteString("s", "n", "2", path);
+  const std::string read = platform::IniReadString("s", "k", "-", path);
+  const bool written = platform::IniWriteString("s", "n", "2", path);
   ::dup2(saved, 0);
   ::close(saved);
   EXPECT_EQ(read, "1");

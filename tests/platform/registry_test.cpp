@@ -13,7 +13,7 @@ TEST(RegAccess, ReadsWhatAPersonWroteAndKeepsTextAsWritten) {
   sandbox::WriteFile(sandbox::Path("home/.config/z_Suite/registry.ini"),
                      "[Software\\z_Suite\\z_Suite]\n"
                      "IniFullBase = /srv/settings\n");
-  RegAccess key("Software\\z_Suite\\z_Suite");
+  platform::RegAccess key("Software\\z_Suite\\z_Suite");
   EXPECT_EQ(key.GetStr("inifullbase", ""), "/srv/settings");
   ASSERT_TRUE(key.WriteStr("IniFullBase は", "  /srv/共有 \"x\" "));
   EXPECT_EQ(key.GetStr("IniFullBase は", ""), "  /srv/共有 \"x\" ");

@@ -13,7 +13,7 @@ platform::Bytes B(const std::string& text) { return platform::Bytes(text.begin()
 // Detection result together with the rewritten buffer.
 std::pair<int, std::string> Detect(const std::string& text) {
   platform::Bytes bytes = B(text);
-  const int code = DetectEncoding(bytes);
+  const int code = platform::DetectEncoding(bytes);
   return {code, std::string(bytes.begin(), bytes.end())};
 }
 
@@ -78,30 +78,33 @@ TEST(DecodeText, EveryEncodingZeroEndAndInvalidByte) {
       {"\xEF\xBB\xBF" "a\xFF" "b", "a\xEF\xBF\xBD" "b"},
       {"\xFF\xFE\x00\xD8" "a\0"s, "\xEF\xBF\xBD" "a"},
   };
-  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeText(B(bytes)), text) << bytes;
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(platform::DecodeText(B(bytes)), text) << bytes;
   // A partial last unit is not read.
-  EXPECT_EQ(DecodeAs(kEncodingUtf16Le, B("A\0B"s)), "A");
-  EXPECT_EQ(DecodeAs(kEncodingUtf32Le, B("A\0\0\0B\0\0"s)), "A");
+  EXPECT_EQ(platform::DecodeAs(platform::kEncodingUtf16Le, B("A\0B"s)), "A");
+  EXPECT_EQ(platform::DecodeAs(platform::kEncodingUtf32Le, B("A\0\0\0B\0\0"s)), "A");
 }
 
 TEST(ReadTextFile, AMissingFileIsEmptyWithoutWaiting) {
   ManualClock clock;
-  EXPECT_EQ(ReadTextFile(sandbox::Path("missing.txt")), "");
+  EXPECT_EQ(platform::ReadTextFile(sandbox::Path("missing.txt")), "");
   EXPECT_TRUE(clock.Sleeps().empty());
   sandbox::WriteFile(sandbox::Path("sjis.ini"), "[s]\r\nk=" + kSjisNihongo + "\r\n");
-  EXPECT_EQ(ReadTextFile(sandbox::Path("sjis.ini")), "[s]\r\nk=日本語\r\n");
+  EXPECT_EQ(platform::ReadTextFile(sandbox::Path("sjis.ini")), "[s]\r\nk=日本語\r\n");
 }
 
 TEST(Cp932, ConvertsBothWaysAndNeverFailsOnContent) {
-  EXPECT_EQ(Cp932ToUtf8(kSjisNihongo), "日本語");
-  EXPECT_EQ(Cp932ToUtf8("a\x80" "b\x82"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
-  EXPECT_EQ(Cp932ToUtf8("\x87\x40\xED\x40"), "①纊");
+  EXPECT_EQ(platform::Cp932ToUtf8(kSjisNihongo), "日本語");
+  EXPECT_EQ(platform::Cp932ToUtf8("a\x80"
+                                  "b\x82"),
+            "a\xEF\xBF\xBD"
+            "b\xEF\xBF\xBD");
+  EXPECT_EQ(platform::Cp932ToUtf8("\x87\x40\xED\x40"), "①纊");
   // 7-bit text needs no converter; other text fails without one.
-  EXPECT_EQ(ConvertToUtf8("[s]\r\nk=v", "NO-SUCH-CODE"), "[s]\r\nk=v");
-  EXPECT_EQ(ConvertToUtf8(kSjisNihongo, "NO-SUCH-CODE"), std::nullopt);
+  EXPECT_EQ(platform::ConvertToUtf8("[s]\r\nk=v", "NO-SUCH-CODE"), "[s]\r\nk=v");
+  EXPECT_EQ(platform::ConvertToUtf8(kSjisNihongo, "NO-SUCH-CODE"), std::nullopt);
   std::string out;
-  EXPECT_TRUE(Utf8ToCp932("x日本語ｱ", out));
+  EXPECT_TRUE(platform::Utf8ToCp932("x日本語ｱ", out));
   EXPECT_EQ(out, "x" + kSjisNihongo + "\xB1");
-  EXPECT_FALSE(Utf8ToCp932("é", out));
-  EXPECT_FALSE(Utf8ToCp932("\xF0\x9F\x98\x80", out));
+  EXPECT_FALSE(platform::Utf8ToCp932("é", out));
+  EXPECT_FALSE(platform::Utf8ToCp932("\xF0\x9F\x98\x80", out));
 }

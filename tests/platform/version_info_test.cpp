@@ -51,12 +51,12 @@ TEST(VersionInfo, WhichSearchesThePath) {
   const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
   ::setenv("PATH", (sandbox::Path("which/empty") + ":" + folder + ":" + savedPath).c_str(), 1);
 
-  EXPECT_EQ(get_which("  wx_tool "), program);
-  EXPECT_EQ(get_which("not_runnable"), "");
-  EXPECT_EQ(get_which("no_such_program_here"), "");
-  EXPECT_EQ(get_which("   "), "");
-  EXPECT_EQ(get_which(folder + "/not_runnable"), folder + "/not_runnable");
-  EXPECT_EQ(get_which(folder + "/missing"), "");
+  EXPECT_EQ(platform::FindProgram("  wx_tool "), program);
+  EXPECT_EQ(platform::FindProgram("not_runnable"), "");
+  EXPECT_EQ(platform::FindProgram("no_such_program_here"), "");
+  EXPECT_EQ(platform::FindProgram("   "), "");
+  EXPECT_EQ(platform::FindProgram(folder + "/not_runnable"), folder + "/not_runnable");
+  EXPECT_EQ(platform::FindProgram(folder + "/missing"), "");
   ::setenv("PATH", savedPath.c_str(), 1);
 }
 

@@ -40,7 +40,7 @@ class CliUploadTest : public ::testing::Test {
 
   void SetUp() override {
     WriteSettings(site_->HostAndPort());
-    Profile profile;
+    platform::Profile profile;
     profile.WriteStr("Preference", "http___2019_10", "http:");
     profile.WriteStr("Preference", "server_2019_10", "//" + site_->HostAndPort());
   }
@@ -186,7 +186,8 @@ TEST_F(CliUploadTest, NothingHalfWrittenLeaves) {
       if (name == PageName()) EXPECT_TRUE(content.ends_with("</html>\r\n")) << limit;
       else EXPECT_EQ(content, good.at(name)) << name;
     }
-    for (const std::string& file : FilesBelow(sandbox::Path("tmp_full"))) EXPECT_NE(GetFileName(file), "big.bin");
+    for (const std::string& file : FilesBelow(sandbox::Path("tmp_full")))
+      EXPECT_NE(platform::GetFileName(file), "big.bin");
   }
 }
 

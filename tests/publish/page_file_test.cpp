@@ -22,7 +22,7 @@ namespace {
 class PageFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::CreateFolder(GetSettingsFolder());
+    platform::CreateFolder(platform::GetSettingsFolder());
     folder_ = page_test::MakeStagingFolder();
   }
 
@@ -39,7 +39,7 @@ class PageFile : public ::testing::Test {
 }  // namespace
 
 TEST_F(PageFile, AMissingLinkFileIsMadeAgain) {
-  const std::string linkFile = GetSettingsFolder() + "/main_lnk.htm";
+  const std::string linkFile = platform::GetSettingsFolder() + "/main_lnk.htm";
   platform::RemoveFile(linkFile);
   const std::string page = MakePage({});
   EXPECT_EQ(sandbox::ReadFile(linkFile), html::DefaultLinkBlock());
@@ -48,7 +48,7 @@ TEST_F(PageFile, AMissingLinkFileIsMadeAgain) {
 }
 
 TEST_F(PageFile, TheChosenLinkFileIsShownWhileItExists) {
-  MakeFile(GetSettingsFolder() + "/main_lnk.htm", "<nav id=\"site\">&copy; mine</nav>");
+  MakeFile(platform::GetSettingsFolder() + "/main_lnk.htm", "<nav id=\"site\">&copy; mine</nav>");
   EXPECT_TRUE(InOrder(MakePage({}), {"<div\t><nav id=\"site\">&copy; mine</nav></div>"}));
 
   const std::string chosen = sandbox::Path("links/other.htm");

@@ -62,7 +62,7 @@ class UploadJobTest : public ::testing::Test {
   // Pins the clock so the staging folder's name is known: the job's own time.
   std::string PinClockAndGetStagingFolder(std::time_t when) {
     clock_.emplace().SetNow(when);
-    return GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
+    return platform::GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
   }
 
   static UploadSite* site_;

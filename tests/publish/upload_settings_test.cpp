@@ -23,7 +23,7 @@ class UploadSettingsFile : public ::testing::Test {
  protected:
   void SetUp() override { std::filesystem::remove_all(sandbox::Path("documents/Temp")); }
 
-  static void MakeSettingsFolder() { sandbox::MakeDirs(GetSettingsFolder()); }
+  static void MakeSettingsFolder() { sandbox::MakeDirs(platform::GetSettingsFolder()); }
 
   static void WriteSettings(const std::string& body) {
     sandbox::WriteFile(SettingsFilePath(), "[Preference_202206]\r\n" + body);
@@ -36,7 +36,7 @@ class UploadSettingsFile : public ::testing::Test {
 };
 
 TEST_F(UploadSettingsFile, FileLiesInTheSettingsFolderOfTheCommonDocuments) {
-  EXPECT_EQ(SettingsFilePath(), GetSettingsFolder() + "/upfile.ini");
+  EXPECT_EQ(SettingsFilePath(), platform::GetSettingsFolder() + "/upfile.ini");
   EXPECT_EQ(SettingsFilePath(), sandbox::Path("documents/Temp/z_Suite/_Setting/upfile.ini"));
 }
 
@@ -154,7 +154,7 @@ TEST_F(UploadSettingsFile, FirstStartWithSettingsFolderWritesBothServerKeys) {
 
 TEST_F(UploadSettingsFile, FirstStartWithoutSettingsFolderWritesNothing) {
   WriteServerDefaults();
-  EXPECT_FALSE(fs::exists(GetSettingsFolder()));
+  EXPECT_FALSE(fs::exists(platform::GetSettingsFolder()));
   EXPECT_FALSE(WriteIfAbsent(SettingsFilePath(), kSettingsSection, "server", "x"));
   EXPECT_EQ(ReadUploadSettings().scriptPath, "/z_Suite/upload/share/upload.php");
 }
@@ -259,7 +259,7 @@ TEST(NameTo7bit, ResultHoldsOnlySafeCharactersForAnyCodeUnit) {
   for (unsigned unit = 1; unit < 0x10000; ++unit) {
     if (unit < 0xD800 || unit > 0xDFFF) all += static_cast<char16_t>(unit);
   }
-  const std::string result = NameTo7bit(Utf16ToUtf8(all));
+  const std::string result = NameTo7bit(platform::Utf16ToUtf8(all));
   EXPECT_EQ(result.size(), all.size());
   for (char c : result) {
     const bool safe = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.' ||

@@ -7,9 +7,9 @@
 #include "platform/text_decode.h"
 
 std::string DebugLogText() {
-  std::vector<std::string> files = platform::ListFolder(DbgLogBaseFolder() + "/WC/");
+  std::vector<std::string> files = platform::ListFolder(platform::DbgLogBaseFolder() + "/WC/");
   std::sort(files.begin(), files.end());
   std::string text;
-  for (const std::string& file : files) text += ReadTextFile(file);
+  for (const std::string& file : files) text += platform::ReadTextFile(file);
   return text;
 }

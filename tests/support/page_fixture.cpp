@@ -11,12 +11,12 @@
 namespace page_test {
 
 void SetPreference(const std::string& key, const std::string& value) {
-  Profile profile;
+  platform::Profile profile;
   ASSERT_EQ(profile.WriteStr("Preference", key, value), 1) << key;
 }
 
 void SetFilePath(const std::string& key, const std::string& value) {
-  Profile profile;
+  platform::Profile profile;
   ASSERT_EQ(profile.WriteStr("FilePath", key, value), 1) << key;
 }
 
@@ -32,7 +32,7 @@ void SetModifiedTime(const std::string& path, int64_t seconds) {
 }
 
 std::string MakeStagingFolder() {
-  const std::string folder = GetProgramTempFolder() + "20261206/194905";
+  const std::string folder = platform::GetProgramTempFolder() + "20261206/194905";
   EXPECT_TRUE(platform::CreateFolder(folder));
   return folder;
 }

@@ -17,7 +17,7 @@ using namespace update;
 
 // The comparison files written so far, by their end ("o.htm", "n.htm", "_.txt").
 std::vector<std::string> ComparisonFiles(const std::string& end) {
-  return platform::FilterFiles(platform::ListFolder(GetDatedTempFolder()), "*" + end);
+  return platform::FilterFiles(platform::ListFolder(platform::GetDatedTempFolder()), "*" + end);
 }
 
 TEST(SamePage, SchemeOfLinksAndEmptyLinesDoNotCount) {
@@ -68,7 +68,7 @@ TEST(SameAfterLayout, DifferencesAreShownAndKeptWhateverTheFolderIsNamed) {
     auto results = ComparisonFiles("_.txt");
     std::sort(results.begin(), results.end());
     ASSERT_EQ(results.size(), std::stoul(version));
-    EXPECT_EQ(GetFileName(results.back()).substr(4), "_0" + version + "_.txt");
+    EXPECT_EQ(platform::GetFileName(results.back()).substr(4), "_0" + version + "_.txt");
     EXPECT_NE(trace.output.find("> <p>version " + version), std::string::npos) << trace.output;
     EXPECT_EQ(sandbox::ReadFile(results.back()), trace.output);
   }

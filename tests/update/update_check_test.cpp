@@ -23,11 +23,11 @@ constexpr int kAbsent = -1;
 class UpdateCheck : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::RemoveFile(ResolveProfilePath(kProfile));
+    platform::RemoveFile(platform::ResolveProfilePath(kProfile));
     Settings().WriteStr(kSection, kServerKey, server_.HostPort());
   }
 
-  static Profile Settings() { return Profile(kProfile); }
+  static platform::Profile Settings() { return platform::Profile(kProfile); }
   static int Count() { return Settings().GetInt(kSection, kCountKey, kAbsent); }
   std::string Address() const { return "//" + server_.HostPort() + "/z_Suite/download"; }
 
@@ -47,7 +47,7 @@ TEST_F(UpdateCheck, AddressFromServerAndPath) {
   Settings().WriteStr(kSection, kServerKey, "example.com/");
   Settings().WriteStr(kSection, kPathKey, "/tools/dl/");
   EXPECT_EQ(UpdatePageAddress(), "//example.com/tools/dl");
-  platform::RemoveFile(ResolveProfilePath(kProfile));
+  platform::RemoveFile(platform::ResolveProfilePath(kProfile));
   EXPECT_EQ(UpdatePageAddress(), "//localhost/z_Suite/download");
 }
 
@@ -55,7 +55,7 @@ TEST_F(UpdateCheck, AddressFromServerAndPath) {
 // previous start kept; the count starts at three and opens the page past five.
 TEST_F(UpdateCheck, StartAfterStart) {
   const std::string copy = net::CachePath(Address());
-  const std::string notePath = GetFolderPart(copy) + "/_.txt";
+  const std::string notePath = platform::GetFolderPart(copy) + "/_.txt";
   const std::string note = Address() + "\r\n" + net::CacheRelativePath(Address()) + "\r\n" + notePath + "\r\n";
   const struct {
     const char* page;  // none: the server hangs up
