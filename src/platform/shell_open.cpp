@@ -1,14 +1,12 @@
 #include "platform/shell_open.h"
 
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <cerrno>
 #include <vector>
 
 #include "platform/clock.h"
-
-extern char** environ;
+#include "platform/process.h"
 
 namespace platform {
 namespace {
@@ -46,10 +44,8 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 ShellResult ShellOpen(const std::string& target) {
   ReapFinishedChildren();
-  // Started without a shell: the target stays one argument, whatever it holds.
-  char* argv[] = {const_cast<char*>(kOpener), const_cast<char*>(target.c_str()), nullptr};
   pid_t pid = 0;
-  const int error = ::posix_spawnp(&pid, kOpener, nullptr, nullptr, argv, environ);
+  const int error = StartProgram({kOpener, target}, pid);
   if (error == ENOENT) return ShellResult::NoHandler;
   if (error != 0) return ShellResult::Failed;
   const uint64_t start = CurrentClock().Ticks();

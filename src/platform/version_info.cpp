@@ -1,11 +1,8 @@
 #include "platform/version_info.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "platform/file_status.h"
-#include "platform/folders.h"
 #include "platform/system_places.h"
 
 namespace platform {
@@ -34,28 +31,6 @@ const std::map<std::string, std::string>* VersionValuesOf(const std::string& pat
   return nullptr;
 }
 
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool IsProgramFile(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
-}
-
-std::string SearchPath(const std::string& name) {
-  const char* searchPath = std::getenv("PATH");
-  if (!searchPath) return "";
-  for (const std::string& folder : SplitAtAny(searchPath, ":")) {
-    // An empty entry stands for the current folder, as for the shell.
-    const std::filesystem::path candidate = std::filesystem::absolute(folder.empty() ? "." : folder) / name;
-    if (IsProgramFile(candidate)) return candidate.lexically_normal().string();
-  }
-  return "";
-}
-
 }  // namespace
 
 VersionInfo::VersionInfo(const std::string& path) : status_(kNoValue) {
@@ -76,12 +51,5 @@ std::optional<std::string> VersionInfo::Find(const std::string& key) const {
 }
 
 std::string VersionInfo::Value(const std::string& key) const { return Find(key).value_or(status_); }
-
-std::string FindProgram(const std::string& name) {
-  const std::string trimmed = TrimBlanks(name);
-  if (trimmed.empty()) return "";
-  if (trimmed != GetFileName(trimmed)) return FileExists(trimmed) ? trimmed : "";
-  return SearchPath(trimmed);
-}
 
 }  // namespace platform

@@ -33,8 +33,4 @@ class VersionInfo {
   const std::map<std::string, std::string>* values_ = nullptr;
 };
 
-// Full path of the program on the search path ($PATH, searched in-process),
-// the name itself when it names an existing file with its folder, else empty.
-std::string FindProgram(const std::string& name);
-
 }  // namespace platform

@@ -1,10 +1,8 @@
-// Version values of the program's own file and of other files; program lookup.
+// Version values of the program's own file and of other files.
 #include "platform/version_info.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/system_places.h"
@@ -40,24 +38,6 @@ TEST(VersionInfo, FileWithoutValues) {
 
   EXPECT_EQ(platform::VersionInfo(sandbox::Path("version/none.exe")).OriginalFilename(), "FileIsNothing");
   EXPECT_EQ(platform::VersionInfo("").Value("ProductVersion"), "FileNameIsEmpty");
-}
-
-TEST(VersionInfo, WhichSearchesThePath) {
-  const std::string folder = sandbox::Path("which/bin");
-  const std::string program = folder + "/wx_tool";
-  sandbox::WriteFile(program, "#!/bin/sh\n");
-  sandbox::WriteFile(folder + "/not_runnable", "");
-  ::chmod(program.c_str(), 0755);
-  const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-  ::setenv("PATH", (sandbox::Path("which/empty") + ":" + folder + ":" + savedPath).c_str(), 1);
-
-  EXPECT_EQ(platform::FindProgram("  wx_tool "), program);
-  EXPECT_EQ(platform::FindProgram("not_runnable"), "");
-  EXPECT_EQ(platform::FindProgram("no_such_program_here"), "");
-  EXPECT_EQ(platform::FindProgram("   "), "");
-  EXPECT_EQ(platform::FindProgram(folder + "/not_runnable"), folder + "/not_runnable");
-  EXPECT_EQ(platform::FindProgram(folder + "/missing"), "");
-  ::setenv("PATH", savedPath.c_str(), 1);
 }
 
 }  // namespace

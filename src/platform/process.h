@@ -1,0 +1,24 @@
+// Other programs: found on the search path and started without a shell, so
+// that every argument stays one argument whatever it holds.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Full path of the program on the search path ($PATH, searched in-process),
+// the name itself when it names an existing file with its folder, else empty.
+std::string FindProgram(const std::string& name);
+
+// Starts arguments[0], searched on $PATH when it has no '/'. Standard output
+// goes to outputFile (created or emptied) when one is given. 0 with the
+// child's id in child, else the error number of the failed start.
+int StartProgram(const std::vector<std::string>& arguments, pid_t& child, const std::string& outputFile = "");
+
+// StartProgram, then waits for the program to end; false when it could not be started.
+bool RunProgram(const std::vector<std::string>& arguments, const std::string& outputFile);
+
+}  // namespace platform
