@@ -1,8 +1,11 @@
-#include <string>
+#include "publish/cause_text.h"
 
-#include "publish/publish.h"
+#include <cstdint>
 
 namespace publish {
+
+using net::FailureCause;
+
 namespace {
 
 constexpr int64_t kMiB = 1048576;

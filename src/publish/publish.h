@@ -10,6 +10,7 @@
 
 #include "net/failure_cause.h"
 #include "net/upload_observer.h"
+#include "publish/cause_text.h"
 
 namespace publish {
 
@@ -62,11 +63,6 @@ std::string PrepareSettings();
 // The page the FOLDER's files make, written there as pageName; false when it
 // could not be written.
 bool WritePage(const std::string& folder, const std::string& pageName);
-
-enum class Language { English, Japanese };
-
-// The short cause of a failure for a person: "the server answered 500".
-std::string CauseText(const FailureCause& cause, Language language);
 
 // Program end: removes what the jobs left for later (staged copies, empty
 // work folders). main() calls it once.
