@@ -1,12 +1,10 @@
 #include "platform/registry.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <optional>
 
 #include "platform/file_operations.h"
 #include "platform/ini_file.h"
-#include "platform/number_text.h"
 #include "platform/text_case.h"
 
 namespace platform {
@@ -42,18 +40,6 @@ bool IsDword(std::string_view stored) {
   return stored.size() >= kDwordPrefix.size() && EqualNoCase(stored.substr(0, kDwordPrefix.size()), kDwordPrefix);
 }
 
-bool IsDecimal(std::string_view text) {
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-std::optional<uint32_t> ParseDword(std::string_view hex) {
-  if (hex.empty() || hex.size() > 8 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos) {
-    return std::nullopt;
-  }
-  return static_cast<uint32_t>(std::strtoul(std::string(hex).c_str(), nullptr, 16));
-}
-
 }  // namespace
 
 RegAccess::RegAccess(const std::string& keyPath) : keyPath_(CanonicalKeyPath(keyPath)) {}
@@ -66,16 +52,6 @@ bool RegAccess::WriteStr(const std::string& name, const std::string& value) {
   const std::string folder = path.substr(0, path.rfind('/'));
   return !keyPath_.empty() && CreateFolder(folder) &&
          IniWriteString(keyPath_, EntryName(name), '"' + value + '"', path);
-}
-
-int RegAccess::GetInt(const std::string& name, int def) const {
-  const std::optional<std::string> stored = IniFindString(keyPath_, EntryName(name), HiveFilePath());
-  if (!stored) return def;
-  if (IsDword(*stored)) {
-    const std::optional<uint32_t> value = ParseDword(std::string_view(*stored).substr(kDwordPrefix.size()));
-    return value ? static_cast<int>(*value) : def;
-  }
-  return IsDecimal(*stored) ? LeadingInt(*stored) : def;
 }
 
 std::string RegAccess::GetStr(const std::string& name, const std::string& def) const {

@@ -15,8 +15,6 @@ class RegAccess {
 
   // An empty name is the unnamed value. False when the value could not be written.
   bool WriteStr(const std::string& name, const std::string& value);
-  // Stored 32-bit numbers and plain decimal text count as numbers.
-  int GetInt(const std::string& name, int def) const;
   // Numbers are not text: they give the default.
   std::string GetStr(const std::string& name, const std::string& def) const;
 
