@@ -34,7 +34,6 @@ void UploadRelay::OnProgressText(const std::string& text) {
   if (!sending_) ShowTitle(text);
 }
 
-void UploadRelay::OnWaiting(const std::string& notice) { ShowTitle(notice); }
 
 void UploadRelay::ShowTitle(const std::string& title) {
   // The transport reports bytes far more often than the title changes.

@@ -27,8 +27,6 @@ class UserInterface {
   virtual Answer ShowMessageBox(const std::string& text, BoxStyle style) = 0;
   // Progress shown in the window title; an empty title restores the window's own.
   virtual void ShowProgressTitle(const std::string& title) = 0;
-  // The waiting notice for a file held by another program; in the title unless told otherwise.
-  virtual void ShowWaitingNotice(const std::string& notice) { ShowProgressTitle(notice); }
   // Lets the system deliver pending messages without removing input.
   virtual void PumpMessages() = 0;
   // A line for the person running the program that asks nothing; both front ends print it to standard error.
@@ -72,9 +70,9 @@ class ProgressCounter {
  protected:
   // One display refresh; draws nothing here.
   virtual void Draw();
-  // Puts the text (a waiting notice, or progress) into the window title and
+  // Puts the text (progress) into the window title and
   // lets pending messages through.
-  void ShowInTitle(const std::string& text, bool waitingNotice = false);
+  void ShowInTitle(const std::string& text);
 
  private:
   std::string title_;
@@ -89,15 +87,6 @@ uint64_t ProgressStepCount();
 // Window-title progress: title, two spaces, the overall step count and a
 // 25-character bar of '*' and '.'.
 class TitleProgress : public ProgressCounter {
- public:
-  using ProgressCounter::ProgressCounter;
-
- protected:
-  void Draw() override;
-};
-
-// Waiting notice: "%s  (%d/%d)  " of title, position and total.
-class WaitingNotice : public ProgressCounter {
  public:
   using ProgressCounter::ProgressCounter;
 

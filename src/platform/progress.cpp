@@ -59,11 +59,10 @@ const std::string& ProgressCounter::GetTitle() const { return title_; }
 
 void ProgressCounter::Draw() {}
 
-void ProgressCounter::ShowInTitle(const std::string& text, bool waitingNotice) {
+void ProgressCounter::ShowInTitle(const std::string& text) {
   UserInterface* ui = InstalledUserInterface();
   if (!ui) return;
-  if (waitingNotice) ui->ShowWaitingNotice(text);
-  else ui->ShowProgressTitle(text);
+  ui->ShowProgressTitle(text);
   ui->PumpMessages();
   shown_ = true;
 }
@@ -75,10 +74,6 @@ void TitleProgress::Draw() {
   const unsigned stars = total == 0 ? 0 : static_cast<unsigned>(uint64_t{GetPosition()} * kBarLength / total);
   const std::string bar = std::string(stars, '*') + std::string(kBarLength - stars, '.');
   ShowInTitle(GetTitle() + "  " + std::to_string(ProgressStepCount()) + "  " + bar);
-}
-
-void WaitingNotice::Draw() {
-  ShowInTitle(GetTitle() + "  (" + std::to_string(GetPosition()) + "/" + std::to_string(GetTotal()) + ")  ", true);
 }
 
 }  // namespace platform

@@ -35,7 +35,6 @@ class ProgressRoute : private platform::UserInterface {
     return platform::DefaultAnswer(style);
   }
   void ShowProgressTitle(const std::string& title) override { observer_.OnProgressText(title); }
-  void ShowWaitingNotice(const std::string& notice) override { observer_.OnWaiting(notice); }
   void PumpMessages() override {}
   // Notices are not the job's: they go where they went before it.
   void ShowNotice(const std::string& notice) override {

@@ -44,8 +44,6 @@ class PublishObserver : public net::UploadObserver {
   // A long step's progress as the window title shows it ("post_files ...  12
   // *****...."); empty when the step ends.
   virtual void OnProgressText(const std::string& /*text*/) {}
-  // A settings file is held by another program: "title  (try/tries)  ".
-  virtual void OnWaiting(const std::string& /*notice*/) {}
 };
 
 // Writes the server defaults where the settings lack them, stages the files
