@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config libgtest-dev
   libcurl4-openssl-dev libwxgtk3.2-dev
   php-cli openssl curl tree bsdutils
-  xvfb xauth fonts-ipafont-gothic adwaita-icon-theme
+  xvfb xauth x11-utils fonts-ipafont-gothic adwaita-icon-theme
   chromium nginx-light php-fpm
   nodejs npm
   dpkg-dev file

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder, installs it (replacing an
-# installed copy) and publishes one file with the installed /usr/bin/wx_pub
-# through the upload script the package ships, served on 127.0.0.1. Settings
-# and working folders stay below build/package-check.
+# installed copy), publishes one file with the installed /usr/bin/wx_pub
+# through the upload script the package ships, served on 127.0.0.1, and opens
+# the window on the same file on a virtual display. Settings and working
+# folders stay below build/package-check.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${WXPUB_BUILD_DIR:-$here/build}"
@@ -39,4 +40,18 @@ echo "sent by the installed wx_pub at $(date -Ins)" >"$file"
 address="$(tail -n 1 "$sandbox/upload.out")"
 cmp -s "$file" "$www$(dirname "$script_path")/data/package_check.txt" || fail "the file did not arrive"
 curl -sf -o /dev/null "$address" || fail "no page at $address"
-echo "Package check: $(basename "${deb[0]}") installed; $version published $address"
+
+# wx_pub FILE becomes the installed window program, which shows the dialog.
+mkdir -p "$sandbox/home"
+window="$(HOME="$sandbox/home" xvfb-run -a -s "-nolisten tcp" bash -c '
+  /usr/bin/wx_pub "$1" &
+  for _ in $(seq 100); do
+    xwininfo -root -tree | grep -q "\"html などのアップロード\"" && break
+    sleep 0.1
+  done
+  readlink "/proc/$!/exe"
+  xwininfo -root -tree | grep -c "\"html などのアップロード\""
+  kill "$!"' window-check "$file" 2>>"$log")" || true
+[ "$window" = "$(printf '/usr/libexec/wx_pub/wx_pub\n1')" ] || fail "no window from 'wx_pub FILE': $window"
+
+echo "Package check: $(basename "${deb[0]}") installed; $version published $address and opened the window"

@@ -9,7 +9,7 @@
 #   tools/run.sh --serve-only   sets up the sandbox and serves it until
 #                               stopped: no install, no build, no window.
 # Either way <sandbox>/env.sh holds the settings that publish into the sandbox:
-#   . build/run-sandbox/env.sh && build/src/app/wx_pub --upload FILE...
+#   . build/run-sandbox/env.sh && build/bin/wx_pub --upload FILE...
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${WXPUB_BUILD_DIR:-$here/build}"
@@ -65,5 +65,5 @@ echo "Pages land in: $www$(dirname "$script_path")/data/"
 if $serve_only; then
   wait "$upload_server"
 else
-  "$build/src/app/wx_pub" "$@"
+  "$build/bin/wx_pub" "$@"
 fi
