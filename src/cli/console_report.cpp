@@ -8,7 +8,7 @@
 namespace cli {
 
 ConsoleReport::ConsoleReport(bool errIsTerminal, bool outIsTerminal)
-    : meter_(errIsTerminal), holdLines_(errIsTerminal && outIsTerminal) {}
+    : meter_(errIsTerminal), holdLines_(errIsTerminal && outIsTerminal), flushOut_(outIsTerminal) {}
 
 ConsoleReport::~ConsoleReport() {
   Erase();
@@ -54,7 +54,8 @@ void ConsoleReport::StartNewLine() {
 
 void ConsoleReport::WriteOut(const std::string& text) {
   if (text.empty()) return;
-  std::cout << text << std::flush;
+  std::cout << text;
+  if (flushOut_) std::cout.flush();
   atLineStart_ = text.back() == '\n';
 }
 

@@ -31,6 +31,10 @@ class ConsoleReport : public publish::PublishObserver {
 
   bool meter_;        // standard error is a terminal
   bool holdLines_;    // standard output shares it: only whole lines go out between meters
+  // Standard output is a terminal. Otherwise it is written in blocks: a write
+  // per fragment costs more than the upload of a small file when it goes to a
+  // file. std::cerr, tied to std::cout, still gets both streams' text in order.
+  bool flushOut_;
   bool atLineStart_ = true;
   std::string heldOut_;
   std::string shown_;  // the meter on the screen; empty when none
