@@ -61,7 +61,10 @@ std::vector<std::string> ListFolder(const std::string& path) {
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     const std::string full = prefix + name;
-    entries.push_back(FolderExists(full) ? full + "/" : full);
+    // The entry's own type saves a look at each of hundreds of files; a link
+    // (or a file system that does not tell) is looked at, as it may lead to a folder.
+    const bool folder = entry->d_type == DT_DIR || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) && FolderExists(full));
+    entries.push_back(folder ? full + "/" : full);
   }
   ::closedir(dir);
   return entries;

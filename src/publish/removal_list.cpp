@@ -1,6 +1,7 @@
 #include "publish/removal_list.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "platform/file_operations.h"
@@ -22,19 +23,25 @@ std::vector<std::string> SortedDescendingUnique(std::vector<std::string> paths) 
 // True when the path is gone afterwards (or was never there).
 bool RemoveEntry(const std::string& entry) {
   const std::string path = platform::RemoveSeparator(entry);
-  if (!platform::FileExists(path)) return true;
-  if (platform::FolderExists(path)) return platform::RemoveFolder(path);
+  const platform::FileStatus status(path);
+  if (status.Error() != 0) return true;
+  if (status.IsFolder()) return platform::RemoveFolder(path);
   return platform::RemoveFile(path);
 }
 
 // A link met on the way down from the outermost listed folder leads out of the
-// tool's folders: nothing behind it is removed.
-bool ReachedThroughLink(const std::string& path, const std::set<std::string>& listedFolders) {
+// tool's folders: nothing behind it is removed. Each folder is looked at once
+// per removal, not once per file in it.
+bool ReachedThroughLink(const std::string& path, const std::set<std::string>& listedFolders,
+                        std::map<std::string, bool>& isLink) {
   bool inside = false;
   for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
     const std::string folder = path.substr(0, slash);
     inside = inside || listedFolders.count(folder) > 0;
-    if (inside && platform::IsSymbolicLink(folder)) return true;
+    if (!inside) continue;
+    const auto [known, isNew] = isLink.try_emplace(folder, false);
+    if (isNew) known->second = platform::IsSymbolicLink(folder);
+    if (known->second) return true;
   }
   return false;
 }
@@ -48,9 +55,11 @@ void RemovalList::Add(const std::string& path) { paths_.push_back(path); }
 void RemovalList::RemoveNow() {
   std::set<std::string> listed;
   for (const std::string& entry : paths_) listed.insert(platform::RemoveSeparator(entry));
+  std::map<std::string, bool> isLink;
   std::vector<std::string> kept;
   for (const std::string& entry : SortedDescendingUnique(paths_)) {
-    if (ReachedThroughLink(platform::RemoveSeparator(entry), listed) || !RemoveEntry(entry)) kept.push_back(entry);
+    if (ReachedThroughLink(platform::RemoveSeparator(entry), listed, isLink) || !RemoveEntry(entry))
+      kept.push_back(entry);
   }
   paths_ = std::move(kept);
 }
