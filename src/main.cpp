@@ -27,11 +27,13 @@ int main(int argc, char** argv) {
   // A write past the file-size limit must fail (EFBIG), so that the writer can
   // drop its cut file, instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
+  // This thread's notices reach standard error.
   cli::ConsoleInterface console;
   platform::InstallUserInterface(&console);
   const std::optional<int> cliStatus = cli::RunCommandLine(argc, argv);
   const int status = cliStatus ? *cliStatus : RunWindow(argv);
-  // The job ran in this process, so its deferred removal runs here.
+  // A job run here leaves its removal to this process; the window program
+  // does the same for its own.
   publish::RemoveDeferredAtExit();
   platform::InstallUserInterface(nullptr);
   return status;

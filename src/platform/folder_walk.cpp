@@ -63,7 +63,8 @@ std::vector<std::string> ListFolder(const std::string& path) {
     const std::string full = prefix + name;
     // The entry's own type saves a look at each of hundreds of files; a link
     // (or a file system that does not tell) is looked at, as it may lead to a folder.
-    const bool folder = entry->d_type == DT_DIR || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) && FolderExists(full));
+    const bool mayLead = entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN;
+    const bool folder = entry->d_type == DT_DIR || (mayLead && FolderExists(full));
     entries.push_back(folder ? full + "/" : full);
   }
   ::closedir(dir);
