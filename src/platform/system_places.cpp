@@ -84,6 +84,7 @@ std::string ProgramPath() {
     argumentsChecked = true;
     if (!HasArgumentList()) ShowNotice("::get_arv() ... empty");
   }
+  if (const char* startedAs = std::getenv(kStartedAsVariable); startedAs && *startedAs) return startedAs;
   std::vector<char> buffer(4096);
   const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
   return length > 0 ? std::string(buffer.data(), static_cast<size_t>(length)) : "";

@@ -24,7 +24,11 @@ bool MakePrivateFolder(const std::string& path);
 // Id of the effective user.
 unsigned UserId();
 
-// Full path of the running program file; empty when unknown. The first call
+// Set for the window program: the path of the program the person started.
+inline constexpr const char* kStartedAsVariable = "WXPUB_STARTED_AS";
+
+// Full path of the program the person started (the running file unless
+// kStartedAsVariable names another); empty when unknown. The first call
 // gives the notice "::get_arv() ... empty" when the process has no argument list.
 std::string ProgramPath();
 

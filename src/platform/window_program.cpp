@@ -1,5 +1,7 @@
 #include "platform/window_program.h"
 
+#include "platform/system_places.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -26,6 +28,8 @@ std::vector<std::string> WindowProgramPlaces() {
 
 std::string ExecWindowProgram(char** argv) {
   const std::vector<std::string> places = WindowProgramPlaces();
+  // Pages, agent strings and the debug log name the program the person started.
+  ::setenv(kStartedAsVariable, ProgramPath().c_str(), 1);
   for (const std::string& place : places) {
     if (::access(place.c_str(), X_OK) != 0) continue;
     ::execv(place.c_str(), argv);
