@@ -3,13 +3,11 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <map>
 #include <regex>
 #include <set>
 
 #include "platform/folders.h"
 #include "platform/profile.h"
-#include "platform/system_places.h"
 #include "program_run.h"
 #include "publish/upload_settings.h"
 #include "support/sandbox.h"
@@ -23,66 +21,53 @@ const char* const kLibraryFiles[] = {"/_lib/js/jquery/jquery/1.9.1/jquery.min.js
                                      "/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.min.js",
                                      "/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.css"};
 
-class CliUploadTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    const std::string www = sandbox::Path("cli_www");
-    site_ = new UploadSite(www);
-    // What a site around the upload script serves: its root, icon and script libraries.
-    sandbox::WriteFile(www + "/index.html", "<p>site</p>");
-    sandbox::WriteFile(www + "/favicon.ico", "icon");
-    for (const char* file : kLibraryFiles) sandbox::WriteFile(www + file, "/* library */");
-  }
-  static void TearDownTestSuite() {
-    delete site_;
-    site_ = nullptr;
-  }
-
-  void SetUp() override {
-    WriteSettings(site_->HostAndPort());
-    platform::Profile profile;
-    profile.WriteStr("Preference", "http___2019_10", "http:");
-    profile.WriteStr("Preference", "server_2019_10", "//" + site_->HostAndPort());
-  }
-
-  static void WriteSettings(const std::string& server) {
-    sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + server +
-                                               "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
-  }
-  // A temporary folder of the run's own, so that only its leftovers are seen;
-  // prefix goes before its absolute path.
-  static EnvironmentChanges OwnTempFolder(const std::string& name, const std::string& prefix = "") {
-    const std::string tmp = sandbox::Path(name);
-    sandbox::MakeDirs(tmp);
-    return {{"TMPDIR", prefix + tmp + "/"}};
-  }
-  static std::string DataFolder() { return site_->DataFolder(); }
-  static std::string PageName() { return publish::NameTo7bit(platform::UserName()) + ".htm"; }
-  static std::string Source(const std::string& name, const std::string& content) {
-    const std::string path = sandbox::Path("cli_src/" + name);
-    sandbox::WriteFile(path, content);
-    return path;
-  }
-
-  static UploadSite* site_;
-};
-
-UploadSite* CliUploadTest::site_ = nullptr;
-
-// Name and content of every file the server holds.
-std::map<std::string, std::string> Received(const std::string& dataFolder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(dataFolder)) {
-    files[entry.path().filename().string()] = sandbox::ReadFile(entry.path().string());
-  }
-  return files;
+// What a site around the upload script serves: its root, icon, script libraries
+// and a script that answers 500 to anything but a page.
+std::string SiteFolder() {
+  const std::string www = sandbox::Path("cli_www");
+  sandbox::WriteFile(www + "/index.html", "<p>site</p>");
+  sandbox::WriteFile(www + "/favicon.ico", "icon");
+  for (const char* file : kLibraryFiles) sandbox::WriteFile(www + file, "/* library */");
+  sandbox::WriteFile(www + "/up/picky.php",
+                     "<?php if (!str_ends_with($_FILES['file_img']['name'], '.htm')) http_response_code(500);");
+  return www;
 }
+
+const UploadSite& Site() {
+  static const UploadSite site(SiteFolder());
+  return site;
+}
+
+// settings: lines before the site's own; the first line of a key wins.
+void UseSite(const std::string& settings = "") {
+  const std::string server = Site().HostAndPort();
+  sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\n" + settings + "server=" + server +
+                                                      "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
+  Profile profile;
+  profile.WriteStr("Preference", "http___2019_10", "http:");
+  profile.WriteStr("Preference", "server_2019_10", "//" + server);
+}
+
+// A temporary folder of the run's own, so that only its leftovers are seen.
+std::string OwnTempFolder(const std::string& name) {
+  sandbox::MakeDirs(sandbox::Path(name));
+  return sandbox::Path(name) + "/";
+}
+
+// A name ending in "/" is made as a folder.
+std::string Source(const std::string& name, const std::string& content) {
+  const std::string path = sandbox::Path("cli_src/" + name);
+  if (name.ends_with('/')) sandbox::MakeDirs(path);
+  else sandbox::WriteFile(path, content);
+  return path;
+}
+
+std::string PageAddress() { return publish::UploadPageAddress(publish::ReadUploadSettings()); }
 
 std::vector<std::string> FilesBelow(const std::string& folder) {
   std::vector<std::string> files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+  for (const auto& entry : fs::recursive_directory_iterator(folder))
     if (!entry.is_directory()) files.push_back(entry.path().string());
-  }
   return files;
 }
 
@@ -102,88 +87,101 @@ std::set<std::string> LinksOf(const std::string& page, const std::string& pageAd
   return links;
 }
 
-TEST_F(CliUploadTest, UploadsEveryFileAndThePageAndPrintsAnAddressWhoseLinksAllAnswer) {
-  const std::vector<std::string> files = {Source("photo.png", "png bytes"), Source("notes.txt", "notes"),
-                                          Source("other page.html", "<p>other</p>"), Source("empty.dat", "")};
-  std::vector<std::string> arguments = {"--upload"};
-  arguments.insert(arguments.end(), files.begin(), files.end());
-  const ProgramRun run = RunWxPub(arguments, OwnTempFolder("tmp_upload"));
+TEST(CliUpload, UploadsEveryFileAndThePageAndPrintsAnAddressWhoseLinksAllAnswer) {
+  UseSite();
+  const ProgramRun run = RunWxPub({"--upload", Source("photo.png", "png bytes"), Source("notes.txt", "notes"),
+                                   Source("other page.html", "<p>other</p>"), Source("empty.dat", "")},
+                                  OwnTempFolder("tmp_upload"));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");   // no meter where standard error is no terminal
-
-  const std::string address = publish::BrowserAddress(publish::ReadUploadSettings()) + PageName();
   ASSERT_FALSE(Lines(run.out).empty());
-  EXPECT_EQ(Lines(run.out).back(), address);
-  for (const char* name : {"photo.png", "notes.txt", "other_page.html", "empty.dat"}) {
-    EXPECT_TRUE(fs::exists(DataFolder() + "/" + name)) << name;
-  }
-  EXPECT_EQ(sandbox::ReadFile(DataFolder() + "/notes.txt"), "notes");
+  EXPECT_EQ(Lines(run.out).back(), PageAddress());
+  const std::map<std::string, std::string> received = Site().Received();
+  for (const char* name : {"photo.png", "notes.txt", "other_page.html", "empty.dat"}) EXPECT_TRUE(received.count(name)) << name;
+  EXPECT_EQ(received.at("notes.txt"), "notes");
 
-  ASSERT_EQ(HttpGetStatus(address), 200);
-  const std::set<std::string> links = LinksOf(sandbox::ReadFile(DataFolder() + "/" + PageName()), address);
+  ASSERT_EQ(HttpStatus(PageAddress()), "200");
+  const std::set<std::string> links = LinksOf(received.at(publish::UploadPageName()), PageAddress());
   EXPECT_TRUE(links.count(publish::BrowserAddress(publish::ReadUploadSettings()) + "photo.png"));
-  EXPECT_TRUE(links.count("http://" + site_->HostAndPort() + kLibraryFiles[0]));
-  for (const std::string& link : links) EXPECT_EQ(HttpGetStatus(link), 200) << link;
-
-  EXPECT_TRUE(FilesBelow(sandbox::Path("tmp_upload")).empty());
-  EXPECT_FALSE(fs::exists(sandbox::Path("tmp_upload/wx_pub-" + std::to_string(::geteuid()) + "/z_Suite.tmp")));
+  EXPECT_TRUE(links.count("http://" + Site().HostAndPort() + kLibraryFiles[0]));
+  for (const std::string& link : links) EXPECT_EQ(HttpStatus(link), "200") << link;
+  for (const auto& entry : fs::recursive_directory_iterator(sandbox::Path("tmp_upload")))
+    EXPECT_EQ(entry.path().filename(), "wx_pub-" + std::to_string(::geteuid()));
 }
 
-TEST_F(CliUploadTest, WithTheServerGoneTheRunFailsNamingTheFirstFile) {
-  WriteSettings(DeadServer());
-  const ProgramRun run = RunWxPub({"--upload", Source("lonely.txt", "x")}, OwnTempFolder("tmp_gone"));
-  EXPECT_EQ(run.status, 1);
-  // The transport traces each attempt as host, port, script and file name.
-  const std::vector<std::string> lines = Lines(run.out);
-  ASSERT_FALSE(lines.empty());
-  const std::string firstFile = lines.front().substr(lines.front().rfind('\t') + 1);
-  EXPECT_TRUE(firstFile == "lonely.txt" || firstFile == PageName()) << firstFile;
-  EXPECT_NE(run.err.find("/" + firstFile + ": the server could not be reached ("), std::string::npos) << run.err;
-  EXPECT_EQ(lines.back(), publish::BrowserAddress(publish::ReadUploadSettings()) + PageName());
-}
+const std::string kJapaneseWithBlank = "\xE3\x81\x82\xE3\x81\x84 \xE3\x81\x86.txt";   // "あい う.txt"
+// Two full-width full stops: their 7-bit form is "..", which no file can be copied to.
+const std::string kDots = "\xEF\xBC\x8E\xEF\xBC\x8E";
+const std::pair<const std::string, std::string> kPage = {"*", "<!DOCTYPE html>"};
 
-TEST_F(CliUploadTest, OddNamesSurvive) {
+// What the server holds after a run (name and first line; "*" is the page),
+// what standard error says about a failure, and whether the staged copies
+// stay for a look.
+TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
   const struct {
-    std::vector<std::string> names;
-    std::string tmpPrefix;
+    std::vector<std::pair<std::string, std::string>> sources;
+    std::map<std::string, std::string> received;
+    std::string settings{}, err{};
+    bool kept = false;
+    std::string tmpPrefix{};
   } cases[] = {
-      {{"one/a\\b.txt", "two/b.txt"}, ""},   // '\' is part of a name
-      {{"\xFF.txt", "\xFE.txt"}, ""},       // not UTF-8
-      {{"plain.txt"}, "/"},                 // TMPDIR begins with "//"
+      {{{"one/a\\b.txt", "1"}, {"two/b.txt", "2"}}, {{"acb.txt", "1"}, {"b.txt", "2"}, kPage}},   // '\' is in a name
+      {{{"\xFF.txt", "ff"}, {"\xFE.txt", "fe"}}, {{"e.txt", "fe"}, {"e_2.txt", "ff"}, kPage}},   // not UTF-8
+      {{{"plain.txt", "p"}}, {{"plain.txt", "p"}, kPage}, "", "", false, "/"},   // TMPDIR begins with "//"
+      {{{kJapaneseWithBlank, "kana"}}, {{"BD_F.txt", "kana"}, kPage}},
+      {{{kJapaneseWithBlank, "kana"}}, {{kJapaneseWithBlank, "kana"}, kPage}, "name_to_7bit=0\n"},
+      {{{kJapaneseWithBlank, "kana"}}, {{kJapaneseWithBlank, "kana"}, kPage}, "name_to_7bit=\n"},
+      {{{"one/same.txt", "first"}, {"two/same.txt", "second"}}, {{"same.txt", "second"}, kPage}},
+      {{{"dropped_folder/", ""}}, {kPage}},
+      // Only an exactly named index page stands in for the generated one.
+      {{{"mine/index.html", "<p>mine</p>"}}, {{"*", "<p>mine</p>"}}},
+      {{{"capital/Index.htm", "<p>capital</p>"}}, {{"Index.htm", "<p>capital</p>"}, kPage}},
+      {{{kDots, "dots"}, {"fine.txt", "fine"}}, {{"fine.txt", "fine"}, kPage}, "",
+       kDots + ": the file could not be read or written (Can't copy "},
+      {{{"写真 2026.jpg", "x"}}, {}, "php_fn=/up/picky.php\n", "/写真 2026.jpg: the server answered 500 (http://" + Site().HostAndPort() + "/up/picky.php: HTTP status 500)", true},
+      {{{"大きい.bin", std::string(1048577, 'x')}}, {kPage}, "up_max_file_size=1\n",
+       "/大きい.bin: the file is larger than the limit of 1 MiB (", true},
+      {{{"index.html", "<p>x</p>"}}, {}, "server=" + DeadServer() + "\n",
+       "/index.html: the server could not be reached (http://127.0.0.1:", true},
   };
   int row = 0;
-  for (const auto& [names, tmpPrefix] : cases) {
-    site_->ClearData();
+  for (const auto& c : cases) {
+    UseSite(c.settings);
+    Site().ClearData();
+    const std::string folder = "row" + std::to_string(++row) + "/";
     std::vector<std::string> arguments = {"--upload"};
-    std::set<std::string> contents;
-    for (const std::string& name : names) arguments.push_back(Source(name, name)), contents.insert(name);
-    const std::string tmp = "tmp_odd" + std::to_string(++row);
-    ASSERT_EQ(RunWxPub(arguments, OwnTempFolder(tmp, tmpPrefix)).status, 0) << names[0];
+    for (const auto& [name, content] : c.sources) arguments.push_back(Source(folder + name, content));
+    const std::string tmp = "tmp_" + std::to_string(row);
+    const ProgramRun run = RunWxPub(arguments, c.tmpPrefix + OwnTempFolder(tmp));
 
-    std::map<std::string, std::string> received = Received(DataFolder());
-    EXPECT_EQ(received.erase(PageName()), 1u) << names[0];
-    std::set<std::string> arrived;
-    for (const auto& [name, content] : received) arrived.insert(content);
-    EXPECT_EQ(arrived, contents) << names[0];
-    EXPECT_TRUE(FilesBelow(sandbox::Path(tmp)).empty()) << names[0];
+    EXPECT_EQ(run.status, c.err.empty() ? 0 : 1) << row << run.err;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    ASSERT_FALSE(Lines(run.out).empty()) << row;
+    EXPECT_EQ(Lines(run.out).back(), PageAddress());
+    std::map<std::string, std::string> received;
+    for (const auto& [name, content] : Site().Received())
+      received[name == publish::UploadPageName() ? "*" : name] = content.substr(0, content.find("\r\n"));
+    EXPECT_EQ(received, c.received) << row;
+    EXPECT_EQ(!FilesBelow(sandbox::Path(tmp)).empty(), c.kept) << row;
+    for (const std::string& source : std::vector(arguments.begin() + 1, arguments.end())) EXPECT_TRUE(fs::exists(source));
   }
 }
 
 // One file may grow only up to the limit: a file or page that cannot be
 // staged whole must not replace the server's good copy.
-TEST_F(CliUploadTest, NothingHalfWrittenLeaves) {
-  site_->ClearData();
+TEST(CliUpload, NothingHalfWrittenLeaves) {
+  UseSite();
   const std::vector<std::string> arguments = {"--upload", Source("big.bin", std::string(200000, 'b')),
                                               Source("small.txt", "small")};
   ASSERT_EQ(RunWxPub(arguments, OwnTempFolder("tmp_full")).status, 0);
-  const std::map<std::string, std::string> good = Received(DataFolder());
+  const std::map<std::string, std::string> good = Site().Received();
 
-  for (rlim_t limit : {1000, 100000}) {   // below the page's size, then above it
-    const ProgramRun run = RunWxPub(arguments, OwnTempFolder("tmp_full"), limit);
-    EXPECT_EQ(run.status, 1) << limit;
+  for (int blocks : {2, 195}) {   // below the page's size, then above it
+    const ProgramRun run = RunWxPub(arguments, OwnTempFolder("tmp_full"), blocks);
+    EXPECT_EQ(run.status, 1) << blocks;
     EXPECT_NE(run.err.find(arguments[1]), std::string::npos) << run.err;
-    for (const auto& [name, content] : Received(DataFolder())) {
-      if (name == PageName()) EXPECT_TRUE(content.ends_with("</html>\r\n")) << limit;
+    for (const auto& [name, content] : Site().Received()) {
+      if (name == publish::UploadPageName()) EXPECT_TRUE(content.ends_with("</html>\r\n")) << blocks;
       else EXPECT_EQ(content, good.at(name)) << name;
     }
     for (const std::string& file : FilesBelow(sandbox::Path("tmp_full")))
@@ -191,13 +189,14 @@ TEST_F(CliUploadTest, NothingHalfWrittenLeaves) {
   }
 }
 
-TEST_F(CliUploadTest, OnATerminalStandardErrorShowsTheMeterAndStandardOutputStaysAsItIs) {
+TEST(CliUpload, OnATerminalStandardErrorShowsTheMeterAndStandardOutputStaysAsItIs) {
+  UseSite();
   const std::string out = sandbox::Path("meter.out");
   const std::string screen = sandbox::Path("meter.screen");
   const std::string command = std::string("'") + WXPUB_APP + "' --upload '" + Source("meter.txt", "m") + "' >'" + out + "'";
   ASSERT_EQ(testserver::RunCommand({"script", "-qec", command, "/dev/null"}, screen), 0) << sandbox::ReadFile(screen);
   EXPECT_NE(sandbox::ReadFile(screen).find("\r0/2 files"), std::string::npos) << sandbox::ReadFile(screen);
-  EXPECT_EQ(Lines(sandbox::ReadFile(out)).back(), publish::BrowserAddress(publish::ReadUploadSettings()) + PageName());
+  EXPECT_EQ(Lines(sandbox::ReadFile(out)).back(), PageAddress());
   EXPECT_EQ(sandbox::ReadFile(out).find(" files"), std::string::npos);
 }
 

@@ -6,77 +6,43 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/folders.h"
-#include "platform/system_places.h"
 #include "program_run.h"
 #include "publish/upload_settings.h"
 #include "support/sandbox.h"
-#include "support/upload_servers.h"
 #include "upload_site.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-class PasswordUpload : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    const fs::path script = fs::path(Docroot()) / fs::path(kUploadScript).relative_path();
-    fs::create_directories(script.parent_path());
-    fs::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", script, fs::copy_options::overwrite_existing);
-    sandbox::MakeDirs(sandbox::Path("password_site"));
-    site_ = new testserver::PasswordSite(sandbox::Path("password_site"), Docroot(), "uploader", "s3cret");
-  }
-  static void TearDownTestSuite() {
-    delete site_;
-    site_ = nullptr;
-  }
-
-  static std::string Docroot() { return sandbox::Path("password_www"); }
-  static std::string Stored(const std::string& name) { return Docroot() + "/up/data/" + name; }
-
-  static void WriteNetrc(const std::string& text) {
-    const std::string netrc = std::string(std::getenv("HOME")) + "/.netrc";
-    sandbox::WriteFile(netrc, text);
+TEST(PasswordUpload, OnlyTheHostsOwnNetrcEntryOverPlainHttpOpensTheSite) {
+  sandbox::MakeDirs(sandbox::Path("password_site"));
+  const std::string docroot = WithUploadScript(sandbox::Path("password_www"));
+  const testserver::PasswordSite site(sandbox::Path("password_site"), docroot, "uploader", "s3cret");
+  const std::string files[] = {sandbox::Path("password_src/a.txt"), sandbox::Path("password_src/b.txt")};
+  for (const std::string& file : files) sandbox::WriteFile(file, "ab");
+  const std::string netrc = std::string(std::getenv("HOME")) + "/.netrc";
+  const struct {
+    const char *netrc, *scheme;
+    int status;
+  } cases[] = {
+      {"machine 127.0.0.1 login uploader password s3cret\n", "http", 0},
+      // The right password is written for another name of the host.
+      {"machine localhost login uploader password s3cret\nmachine 127.0.0.1 login uploader password wr0ng\n", "http", 1},
+      // The plain retry after a failed TLS connection goes without the password.
+      {"machine 127.0.0.1 login uploader password s3cret\n", "https", 1},
+  };
+  for (const auto& c : cases) {
+    sandbox::WriteFile(netrc, c.netrc);
     ::chmod(netrc.c_str(), 0600);
+    sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + testserver::LocalServer(site.Port()) +
+                                                        "\nphp_fn=" + kUploadScript + "\nopen_http=" + c.scheme + "\n");
+    std::filesystem::remove_all(docroot + "/up/data");
+    const ProgramRun run = RunWxPub({"--upload", files[0], files[1]});
+    EXPECT_EQ(run.status, c.status) << c.netrc << c.scheme << run.err;
+    EXPECT_EQ((run.out + run.err).find("wr0ng"), std::string::npos);
+    EXPECT_EQ(run.err.find("HTTP status 401") != std::string::npos, c.status != 0) << run.err;
+    for (const std::string& name : {std::string("a.txt"), std::string("b.txt"), publish::UploadPageName()})
+      EXPECT_EQ(std::filesystem::exists(docroot + "/up/data/" + name), c.status == 0) << name;
   }
-
-  // Two files and the page, with the scheme given.
-  static ProgramRun Upload(const std::string& scheme) {
-    sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + testserver::LocalServer(site_->Port()) +
-                                               "\nphp_fn=" + kUploadScript + "\nopen_http=" + scheme + "\n");
-    sandbox::WriteFile(sandbox::Path("password_src/a.txt"), "a");
-    sandbox::WriteFile(sandbox::Path("password_src/b.txt"), "b");
-    return RunWxPub({"--upload", sandbox::Path("password_src/a.txt"), sandbox::Path("password_src/b.txt")});
-  }
-
-  static testserver::PasswordSite* site_;
-};
-
-testserver::PasswordSite* PasswordUpload::site_ = nullptr;
-
-TEST_F(PasswordUpload, TheHostsNetrcEntryOpensTheSite) {
-  WriteNetrc("machine 127.0.0.1 login uploader password s3cret\n");
-  const ProgramRun run = Upload("http");
-  ASSERT_EQ(run.status, 0) << run.err;
-  for (const std::string& name : {std::string("a.txt"), std::string("b.txt"), publish::NameTo7bit(platform::UserName()) + ".htm"})
-    EXPECT_TRUE(fs::exists(Stored(name))) << name;
-}
-
-TEST_F(PasswordUpload, WithoutTheHostsPasswordTheRunFailsWith401) {
-  // The right password is written for another name of the host.
-  WriteNetrc("machine localhost login uploader password s3cret\nmachine 127.0.0.1 login uploader password wr0ng\n");
-  const ProgramRun run = Upload("http");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("HTTP status 401"), std::string::npos) << run.err;
-  EXPECT_EQ((run.out + run.err).find("wr0ng"), std::string::npos);
-}
-
-TEST_F(PasswordUpload, PlainRetryAfterAFailedTlsConnectionGoesWithoutThePassword) {
-  WriteNetrc("machine 127.0.0.1 login uploader password s3cret\n");
-  const ProgramRun run = Upload("https");
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("HTTP status 401"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -3,14 +3,6 @@
 #include <gtest/gtest.h>
 
 namespace publish {
-namespace {
-
-std::optional<std::string> Find(std::string_view text, std::string_view key,
-                                std::string_view section = "Preference_202206") {
-  return FindSettingValue(SplitSettingLines(text), section, key);
-}
-
-}  // namespace
 
 TEST(SettingsText, SplitsOnAnyLineEndAndTrimsEachLine) {
   const SettingLines lines = SplitSettingLines(" a = 1 \r\n\tb\n\nc\rd\xE3\x80\x80\r\n");
@@ -18,58 +10,43 @@ TEST(SettingsText, SplitsOnAnyLineEndAndTrimsEachLine) {
   EXPECT_TRUE(SplitSettingLines("").empty());
 }
 
-TEST(SettingsText, FindsTheValueInTheNamedSectionOnly) {
-  const char* text =
-      "server=outside\r\n"
-      "[Other]\r\nserver=other\r\n"
-      "[Preference_202206]\r\n; server=commented\r\n\r\n  server  =  my.host  \r\nphp_fn=/a/b.php\r\n"
-      "[Later]\r\nopen_http=http\r\n";
-  EXPECT_EQ(Find(text, "server"), "my.host");
-  EXPECT_EQ(Find(text, "php_fn"), "/a/b.php");
-  EXPECT_EQ(Find(text, "open_http"), std::nullopt);  // belongs to the next section
-  EXPECT_EQ(Find(text, "server", "Missing"), std::nullopt);
-  EXPECT_EQ(Find(text, "server", "Later"), std::nullopt);
-}
-
-TEST(SettingsText, NamesMatchWithoutRegardToCase) {
-  const char* text = "[PREFERENCE_202206]\nSERVER=up.example\n";
-  EXPECT_EQ(Find(text, "server"), "up.example");
-  EXPECT_EQ(Find("[preference_202206]\nDebug=1\n", "Debug"), "1");
-}
-
-TEST(SettingsText, KeyMatchesAsThePrefixOfALine) {
-  EXPECT_EQ(Find("[Preference_202206]\nserverX=wrong\nserver=right\n", "server"), "wrong");
-  EXPECT_EQ(Find("[Preference_202206]\nserver_backup = b\nserver = a\n", "server"), "b");
-  // A line that begins with the key but has no "=" behind it is passed over.
-  EXPECT_EQ(Find("[Preference_202206]\nserver\nserver=a\n", "server"), "a");
-  // The "=" must stand behind the whole key.
-  EXPECT_EQ(Find("[Preference_202206]\nup_max=1\nup_max_file_size=5\n", "up_max_file_size"), "5");
-}
-
-TEST(SettingsText, PresentEmptyValueDiffersFromMissingKey) {
-  EXPECT_EQ(Find("[Preference_202206]\nopen_http=\n", "open_http"), "");
-  EXPECT_EQ(Find("[Preference_202206]\nopen_http =   \n", "open_http"), "");
-  EXPECT_EQ(Find("[Preference_202206]\n", "open_http"), std::nullopt);
-}
-
-TEST(SettingsText, ValueKeepsLaterEqualsAndLosesOneMatchingQuotePair) {
-  EXPECT_EQ(Find("[Preference_202206]\nphp_fn=/up.php?User=a=b\n", "php_fn"), "/up.php?User=a=b");
-  EXPECT_EQ(Find("[Preference_202206]\nk=\"a b\"\n", "k"), "a b");
-  EXPECT_EQ(Find("[Preference_202206]\nk='x'\n", "k"), "x");
-  EXPECT_EQ(Find("[Preference_202206]\nk=\"\"\n", "k"), "");
-  EXPECT_EQ(Find("[Preference_202206]\nk=\"\n", "k"), "\"");
-  EXPECT_EQ(Find("[Preference_202206]\nk=\"a'\n", "k"), "\"a'");
-  EXPECT_EQ(Find("[Preference_202206]\nk=\"\"a\"\"\n", "k"), "\"a\"");
-}
-
-TEST(SettingsText, SectionHeaderMayCarryTextBehindItAndSectionsEndAtTheNextHeader) {
-  EXPECT_EQ(Find("[Preference_202206] ; main\nk=1\n", "k"), "1");
-  EXPECT_EQ(Find("[Preference_2022067]\nk=1\n", "k"), std::nullopt);
-  // A line that begins with "[" but is no header does not end the section.
-  EXPECT_EQ(Find("[Preference_202206]\n[not a header\nk=1\n", "k"), "1");
-  EXPECT_EQ(Find("[Preference_202206]\n[x]\nk=1\n", "k"), std::nullopt);
-  // The first section of that name is the one read.
-  EXPECT_EQ(Find("[Preference_202206]\na=1\n[Preference_202206]\nk=2\n", "k"), std::nullopt);
+// The value of a key in section [Preference_202206] of a text.
+TEST(SettingsText, FindsTheValue) {
+  const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
+      {"server=outside\n[Other]\nserver=other\n[Preference_202206]\n; server=commented\n\n  server  =  my.host  \n",
+       "server", "my.host"},
+      {"[Preference_202206]\nphp_fn=/a/b.php\n[Later]\nopen_http=http\n", "open_http", std::nullopt},
+      {"[Other]\nk=1\n", "k", std::nullopt},
+      // Names match without regard to case.
+      {"[PREFERENCE_202206]\nSERVER=up.example\n", "server", "up.example"},
+      {"[preference_202206]\nDebug=1\n", "Debug", "1"},
+      // A key matches as the prefix of a line with a "=" behind the whole key.
+      {"[Preference_202206]\nserverX=wrong\nserver=right\n", "server", "wrong"},
+      {"[Preference_202206]\nserver_backup = b\nserver = a\n", "server", "b"},
+      {"[Preference_202206]\nserver\nserver=a\n", "server", "a"},
+      {"[Preference_202206]\nup_max=1\nup_max_file_size=5\n", "up_max_file_size", "5"},
+      // A present empty value differs from a missing key.
+      {"[Preference_202206]\nopen_http=\n", "open_http", ""},
+      {"[Preference_202206]\nopen_http =   \n", "open_http", ""},
+      {"[Preference_202206]\n", "open_http", std::nullopt},
+      // Later "=" stay; one matching pair of quotes goes.
+      {"[Preference_202206]\nphp_fn=/up.php?User=a=b\n", "php_fn", "/up.php?User=a=b"},
+      {"[Preference_202206]\nk=\"a b\"\n", "k", "a b"},
+      {"[Preference_202206]\nk='x'\n", "k", "x"},
+      {"[Preference_202206]\nk=\"\"\n", "k", ""},
+      {"[Preference_202206]\nk=\"\n", "k", "\""},
+      {"[Preference_202206]\nk=\"a'\n", "k", "\"a'"},
+      {"[Preference_202206]\nk=\"\"a\"\"\n", "k", "\"a\""},
+      // A header may carry text behind it; a section ends at the next header.
+      {"[Preference_202206] ; main\nk=1\n", "k", "1"},
+      {"[Preference_2022067]\nk=1\n", "k", std::nullopt},
+      {"[Preference_202206]\n[not a header\nk=1\n", "k", "1"},
+      {"[Preference_202206]\n[x]\nk=1\n", "k", std::nullopt},
+      // The first section of that name is the one read.
+      {"[Preference_202206]\na=1\n[Preference_202206]\nk=2\n", "k", std::nullopt},
+  };
+  for (const auto& [text, key, value] : cases)
+    EXPECT_EQ(FindSettingValue(SplitSettingLines(text), "Preference_202206", key), value) << text;
 }
 
 }  // namespace publish

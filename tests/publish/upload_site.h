@@ -2,22 +2,27 @@
 // kUploadScript, for the life of the object.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "support/upload_servers.h"
 
 constexpr const char* kUploadScript = "/up/upload.php";
 
+// Copies the reference script to kUploadScript below docroot; gives docroot.
+std::string WithUploadScript(const std::string& docroot);
+
 class UploadSite {
  public:
-  explicit UploadSite(const std::string& docroot);
+  explicit UploadSite(const std::string& docroot) : docroot_(WithUploadScript(docroot)), server_(docroot_) {}
   std::string HostAndPort() const { return testserver::LocalServer(server_.Port()); }
   // Where the script stores what it receives.
   std::string DataFolder() const { return docroot_ + "/up/data"; }
   void ClearData() const;
+  // Name and content of every file it holds.
+  std::map<std::string, std::string> Received() const;
 
  private:
-  static std::string Prepared(const std::string& docroot);
   std::string docroot_;
   testserver::PhpServer server_;
 };
@@ -25,5 +30,5 @@ class UploadSite {
 // A server address at which nothing listens.
 std::string DeadServer();
 
-// Status code of a GET request, 0 when no answer came.
-long HttpGetStatus(const std::string& url);
+// Status code of a GET request, "000" when no answer came.
+std::string HttpStatus(const std::string& url);
