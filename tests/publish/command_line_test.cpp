@@ -21,17 +21,13 @@ TEST(CommandLine, LeavesPlainFilesAndNoArgumentsToTheDialog) {
   EXPECT_EQ(RunInProcess({"a.txt", "-", "b.png"}), std::nullopt);
 }
 
-// What the program answers without a display: status, and a text each of its
-// standard output and standard error hold.
+// What the program answers without a display: status, standard output (for
+// "--help" a part of it) and a part of standard error.
 TEST(CommandLine, AnswersWithoutADisplay) {
   const std::string folder = sandbox::Path("preview");
   sandbox::WriteFile(folder + "/a.png", "png");
-  const struct {
-    std::vector<std::string> arguments;
-    int status;
-    std::string out, err;
-  } cases[] = {
-      {{"--uplaod", "a.txt"}, 2, "", "'--uplaod'"},
+  const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
+      {{"--uplaod", "a.txt"}, 2, "", "'--uplaod'\nTry 'wx_pub --help'"},
       {{"a.txt", "-x"}, 2, "", "wx_pub --help"},
       {{"--upload", "--verbose", "a.txt"}, 2, "", "wx_pub --help"},
       {{"--page"}, 2, "", "wx_pub --help"},
@@ -44,28 +40,22 @@ TEST(CommandLine, AnswersWithoutADisplay) {
       {{"--page", folder, "preview.html"}, 0, folder + "/preview.html\n", ""},
       {{"--page", sandbox::Path("no_such_folder")}, 1, "", "no_such_folder"},
   };
-  for (const auto& c : cases) {
-    const ProgramRun run = RunWxPub(c.arguments);
-    EXPECT_EQ(run.status, c.status) << c.arguments[0] << run.err;
-    if (c.status == 0 && c.arguments[0] != "--help") EXPECT_EQ(run.out, c.out);
-    else if (c.status == 0) EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
-    else EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+  for (const auto& [arguments, status, out, err] : cases) {
+    const ProgramRun run = RunWxPub(arguments);
+    EXPECT_EQ(run.status, status) << arguments[0] << run.err;
+    EXPECT_EQ(arguments[0] == "--help" ? out : run.out, out);
+    EXPECT_NE(run.out.find(out), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find(err), std::string::npos) << run.err;
   }
   EXPECT_NE(sandbox::ReadFile(folder + "/index.htm").find("a.png"), std::string::npos);
   EXPECT_NE(sandbox::ReadFile(folder + "/preview.html").find("a.png"), std::string::npos);
 }
 
 TEST(CommandLine, TheMeterShowsFilesDoneAndTheBytesOfTheCurrentFileInTheUnitOfItsTotal) {
-  struct Case {
-    size_t done, all;
-    uint64_t sent, total;
-    const char* line;
-  };
-  for (const Case& c : {Case{0, 3, 0, 0, "0/3 files"}, Case{1, 3, 512, 1000, "1/3 files  512 of 1000 B"},
-                        Case{2, 5, 1536, 4096, "2/5 files  1.5 of 4.0 KiB"},
-                        Case{9, 10, 2621440, 10485760, "9/10 files  2.5 of 10.0 MiB"}})
-    EXPECT_EQ(cli::MeterLine(c.done, c.all, c.sent, c.total), c.line);
+  EXPECT_EQ(cli::MeterLine(0, 3, 0, 0), "0/3 files");
+  EXPECT_EQ(cli::MeterLine(1, 3, 512, 1000), "1/3 files  512 of 1000 B");
+  EXPECT_EQ(cli::MeterLine(2, 5, 1536, 4096), "2/5 files  1.5 of 4.0 KiB");
+  EXPECT_EQ(cli::MeterLine(9, 10, 2621440, 10485760), "9/10 files  2.5 of 10.0 MiB");
 }
 
 }  // namespace

@@ -4,12 +4,6 @@
 
 namespace publish {
 
-TEST(SettingsText, SplitsOnAnyLineEndAndTrimsEachLine) {
-  const SettingLines lines = SplitSettingLines(" a = 1 \r\n\tb\n\nc\rd\xE3\x80\x80\r\n");
-  EXPECT_EQ(lines, (SettingLines{"a = 1", "b", "", "c", "d"}));
-  EXPECT_TRUE(SplitSettingLines("").empty());
-}
-
 // The value of a key in section [Preference_202206] of a text.
 TEST(SettingsText, FindsTheValue) {
   const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
@@ -18,16 +12,15 @@ TEST(SettingsText, FindsTheValue) {
       {"[Preference_202206]\nphp_fn=/a/b.php\n[Later]\nopen_http=http\n", "open_http", std::nullopt},
       {"[Other]\nk=1\n", "k", std::nullopt},
       // Names match without regard to case.
-      {"[PREFERENCE_202206]\nSERVER=up.example\n", "server", "up.example"},
+      {"[PREFERENCE_202206]\rSERVER=up.example\r", "server", "up.example"},
       {"[preference_202206]\nDebug=1\n", "Debug", "1"},
       // A key matches as the prefix of a line with a "=" behind the whole key.
       {"[Preference_202206]\nserverX=wrong\nserver=right\n", "server", "wrong"},
-      {"[Preference_202206]\nserver_backup = b\nserver = a\n", "server", "b"},
       {"[Preference_202206]\nserver\nserver=a\n", "server", "a"},
       {"[Preference_202206]\nup_max=1\nup_max_file_size=5\n", "up_max_file_size", "5"},
       // A present empty value differs from a missing key.
       {"[Preference_202206]\nopen_http=\n", "open_http", ""},
-      {"[Preference_202206]\nopen_http =   \n", "open_http", ""},
+      {"[Preference_202206]\r\n\topen_http =  \xE3\x80\x80\r\n", "open_http", ""},   // blanks of any kind go
       {"[Preference_202206]\n", "open_http", std::nullopt},
       // Later "=" stay; one matching pair of quotes goes.
       {"[Preference_202206]\nphp_fn=/up.php?User=a=b\n", "php_fn", "/up.php?User=a=b"},
