@@ -139,8 +139,7 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
 
     EXPECT_EQ(run.status, c.err.empty() ? 0 : 1) << row << run.err;
     EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
-    ASSERT_FALSE(Lines(run.out).empty()) << row;
-    EXPECT_EQ(Lines(run.out).back(), PageAddress());
+    EXPECT_EQ(LastLine(run.out), PageAddress()) << row;
     std::map<std::string, std::string> received;
     for (const auto& [name, content] : Site().Received())
       received[name == publish::UploadPageName() ? "*" : name] = content.substr(0, content.find("\r\n"));
@@ -188,7 +187,7 @@ TEST(CliUpload, OnATerminalStandardErrorShowsTheMeterAndStandardOutputStaysAsItI
   const std::string command = std::string("'") + WXPUB_APP + "' --upload '" + Source("meter.txt", "m") + "' >'" + out + "'";
   ASSERT_EQ(testserver::RunCommand({"script", "-qec", command, "/dev/null"}, screen), 0) << sandbox::ReadFile(screen);
   EXPECT_NE(sandbox::ReadFile(screen).find("\r0/2 files"), std::string::npos) << sandbox::ReadFile(screen);
-  EXPECT_EQ(Lines(sandbox::ReadFile(out)).back(), PageAddress());
+  EXPECT_EQ(LastLine(sandbox::ReadFile(out)), PageAddress());
   EXPECT_EQ(sandbox::ReadFile(out).find(" files"), std::string::npos);
 }
 

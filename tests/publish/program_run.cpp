@@ -1,7 +1,6 @@
 #include "program_run.h"
 
 #include <cstdlib>
-#include <sstream>
 
 #include "support/sandbox.h"
 #include "support/upload_servers.h"
@@ -22,12 +21,7 @@ ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string
   return run;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+std::string LastLine(const std::string& text) {
+  const std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
+  return trimmed.substr(trimmed.rfind('\n') + 1);
 }

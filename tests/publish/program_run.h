@@ -14,5 +14,5 @@ struct ProgramRun {
 // the program may write, in 512-byte blocks ("unlimited" when 0).
 ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir = "", int fileBlocks = 0);
 
-// The lines of a text, without their line ends.
-std::vector<std::string> Lines(const std::string& text);
+// The last line of a text, without its line end.
+std::string LastLine(const std::string& text);
