@@ -18,17 +18,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kLibraryFiles[] = {"/_lib/js/jquery/jquery/1.9.1/jquery.min.js",
-                                     "/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.min.js",
-                                     "/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.css"};
+const char* const kLibrary = "/_lib/js/jquery/jquery/1.9.1/jquery.min.js";
 
 // What a site around the upload script serves: its root, icon, script libraries
 // and a script that answers 500 to anything but a page.
 std::string SiteFolder() {
   const std::string www = sandbox::Path("cli_www");
-  sandbox::WriteFile(www + "/index.html", "<p>site</p>");
-  sandbox::WriteFile(www + "/favicon.ico", "icon");
-  for (const char* file : kLibraryFiles) sandbox::WriteFile(www + file, "/* library */");
+  for (const char* file : {"/index.html", "/favicon.ico", kLibrary, "/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.min.js",
+                           "/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.css"})
+    sandbox::WriteFile(www + file, "x");
   sandbox::WriteFile(www + "/up/picky.php",
                      "<?php if (!str_ends_with($_FILES['file_img']['name'], '.htm')) http_response_code(500);");
   return www;
@@ -47,12 +45,6 @@ void UseSite(const std::string& settings = "") {
   Profile profile;
   profile.WriteStr("Preference", "http___2019_10", "http:");
   profile.WriteStr("Preference", "server_2019_10", "//" + server);
-}
-
-// A temporary folder of the run's own, so that only its leftovers are seen.
-std::string OwnTempFolder(const std::string& name) {
-  sandbox::MakeDirs(sandbox::Path(name));
-  return sandbox::Path(name) + "/";
 }
 
 // A name ending in "/" is made as a folder.
@@ -120,22 +112,20 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
       {{{"capital/Index.htm", "<p>capital</p>"}}, {{"Index.htm", "<p>capital</p>"}, kPage}},
       {{{kDots, "dots"}, {"fine.txt", "fine"}}, {{"fine.txt", "fine"}, kPage}, "",
        kDots + ": the file could not be read or written (Can't copy "},
-      {{{"写真 2026.jpg", "x"}}, {}, "php_fn=/up/picky.php\n", 
+      {{{"写真 2026.jpg", "x"}}, {}, "php_fn=/up/picky.php\n",
        "/写真 2026.jpg: the server answered 500 (http://" + Site().HostAndPort() + "/up/picky.php: HTTP status 500)", true},
       {{{"大きい.bin", std::string(1048577, 'x')}}, {kPage}, "up_max_file_size=1\n",
        "/大きい.bin: the file is larger than the limit of 1 MiB (", true},
       {{{"index.html", "<p>x</p>"}}, {}, "server=" + DeadServer() + "\n",
        "/index.html: the server could not be reached (http://127.0.0.1:", true},
   };
-  int row = 0;
-  for (const auto& c : cases) {
+  for (int row = 1; const auto& c : cases) {
     UseSite(c.settings);
     Site().ClearData();
-    const std::string folder = "row" + std::to_string(++row) + "/";
+    const std::string tmp = "tmp_" + std::to_string(row++);   // the run's own, so that only its leftovers are seen
     std::vector<std::string> arguments = {"--upload"};
-    for (const auto& [name, content] : c.sources) arguments.push_back(Source(folder + name, content));
-    const std::string tmp = "tmp_" + std::to_string(row);
-    const ProgramRun run = RunWxPub(arguments, c.tmpPrefix + OwnTempFolder(tmp));
+    for (const auto& [name, content] : c.sources) arguments.push_back(Source(tmp + "/" + name, content));
+    const ProgramRun run = RunWxPub(arguments, c.tmpPrefix + sandbox::Path(tmp) + "/");
 
     EXPECT_EQ(run.status, c.err.empty() ? 0 : 1) << row << run.err;
     EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
@@ -150,7 +140,7 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
     EXPECT_EQ(run.err, "");   // no meter where standard error is no terminal
     std::set<std::string> links = LinksOf(Site().Received().at(publish::UploadPageName()), PageAddress());
     // The slide show's library comes with a picture; each received file is linked.
-    EXPECT_EQ(links.count("http://" + Site().HostAndPort() + kLibraryFiles[0]), received.count("photo.png"));
+    EXPECT_EQ(links.count("http://" + Site().HostAndPort() + kLibrary), received.count("photo.png"));
     const std::string pages = publish::BrowserAddress(publish::ReadUploadSettings());
     EXPECT_EQ(std::ranges::count_if(links, [&](const std::string& link) { return link.starts_with(pages); }),
               received.size() - 1) << row;
@@ -165,11 +155,11 @@ TEST(CliUpload, NothingHalfWrittenLeaves) {
   UseSite();
   const std::vector<std::string> arguments = {"--upload", Source("big.bin", std::string(200000, 'b')),
                                               Source("small.txt", "small")};
-  ASSERT_EQ(RunWxPub(arguments, OwnTempFolder("tmp_full")).status, 0);
+  ASSERT_EQ(RunWxPub(arguments, sandbox::Path("tmp_full/")).status, 0);
   const std::map<std::string, std::string> good = Site().Received();
 
   for (int blocks : {2, 195}) {   // below the page's size, then above it
-    const ProgramRun run = RunWxPub(arguments, OwnTempFolder("tmp_full"), blocks);
+    const ProgramRun run = RunWxPub(arguments, sandbox::Path("tmp_full/"), blocks);
     EXPECT_EQ(run.status, 1) << blocks;
     EXPECT_NE(run.err.find(arguments[1]), std::string::npos) << run.err;
     for (const auto& [name, content] : Site().Received()) {

@@ -3,9 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "platform/clock.h"
+#include "platform/folders.h"
 #include "program_run.h"
+#include "publish/upload_settings.h"
+#include "support/manual_clock.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
+#include "upload_site.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -49,6 +58,25 @@ TEST(CommandLine, AnswersWithoutADisplay) {
     EXPECT_NE(run.err.find(err), std::string::npos) << run.err;
   }
   EXPECT_NE(sandbox::ReadFile(folder + "/preview.html").find("/preview/images/a_b.png.jpg\""), std::string::npos);
+}
+
+// Two jobs of one process in one second: the second takes a fresh folder and
+// clears the first one's copies.
+TEST(CommandLine, TwoUploadsInOneSecondUseTwoFoldersAndTheSecondClearsTheFirst) {
+  const UploadSite site(sandbox::Path("www"));
+  sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + site.HostAndPort() +
+                                                      "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
+  ManualClock clock;
+  clock.SetNow(1781000000);
+  const std::string first = GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
+  sandbox::WriteFile(sandbox::Path("first.txt"), "1");
+  EXPECT_EQ(RunInProcess({"--upload", sandbox::Path("first.txt")}), 0);
+  EXPECT_TRUE(fs::exists(first + "/first.txt"));
+  sandbox::WriteFile(first + "_2", "a file, not a folder");
+  sandbox::WriteFile(sandbox::Path("second.txt"), "2");
+  EXPECT_EQ(RunInProcess({"--upload", sandbox::Path("second.txt")}), 0);
+  EXPECT_FALSE(fs::exists(first));
+  EXPECT_TRUE(fs::exists(first + "_3/second.txt"));
 }
 
 TEST(CommandLine, TheMeterShowsFilesDoneAndTheBytesOfTheCurrentFileInTheUnitOfItsTotal) {

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 #include "program_run.h"
 #include "publish/upload_settings.h"
@@ -20,28 +21,25 @@ TEST(PasswordUpload, OnlyTheHostsOwnNetrcEntryOverPlainHttpOpensTheSite) {
   const std::string files[] = {sandbox::Path("password_src/a.txt"), sandbox::Path("password_src/b.txt")};
   for (const std::string& file : files) sandbox::WriteFile(file, "ab");
   const std::string netrc = std::string(std::getenv("HOME")) + "/.netrc";
-  const struct {
-    const char *netrc, *scheme;
-    int status;
-  } cases[] = {
+  const std::tuple<const char*, const char*, int> cases[] = {
       {"machine 127.0.0.1 login uploader password s3cret\n", "http", 0},
       // The right password is written for another name of the host.
       {"machine localhost login uploader password s3cret\nmachine 127.0.0.1 login uploader password wr0ng\n", "http", 1},
       // The plain retry after a failed TLS connection goes without the password.
       {"machine 127.0.0.1 login uploader password s3cret\n", "https", 1},
   };
-  for (const auto& c : cases) {
-    sandbox::WriteFile(netrc, c.netrc);
+  for (const auto& [entries, scheme, status] : cases) {
+    sandbox::WriteFile(netrc, entries);
     ::chmod(netrc.c_str(), 0600);
     sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + testserver::LocalServer(site.Port()) +
-                                                        "\nphp_fn=" + kUploadScript + "\nopen_http=" + c.scheme + "\n");
+                                                        "\nphp_fn=" + kUploadScript + "\nopen_http=" + scheme + "\n");
     std::filesystem::remove_all(docroot + "/up/data");
     const ProgramRun run = RunWxPub({"--upload", files[0], files[1]});
-    EXPECT_EQ(run.status, c.status) << c.netrc << c.scheme << run.err;
+    EXPECT_EQ(run.status, status) << entries << scheme << run.err;
     EXPECT_EQ((run.out + run.err).find("wr0ng"), std::string::npos);
-    EXPECT_EQ(run.err.find("HTTP status 401") != std::string::npos, c.status != 0) << run.err;
+    EXPECT_EQ(run.err.find("HTTP status 401") != std::string::npos, status != 0) << run.err;
     for (const std::string& name : {std::string("a.txt"), std::string("b.txt"), publish::UploadPageName()})
-      EXPECT_EQ(std::filesystem::exists(docroot + "/up/data/" + name), c.status == 0) << name;
+      EXPECT_EQ(std::filesystem::exists(docroot + "/up/data/" + name), status == 0) << name;
   }
 }
 

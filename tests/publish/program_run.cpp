@@ -9,6 +9,7 @@ ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string
   static int runs = 0;
   const std::string base = sandbox::Path("run" + std::to_string(++runs));
   const std::string limit = fileBlocks == 0 ? "unlimited" : std::to_string(fileBlocks);
+  if (!tmpDir.empty()) sandbox::MakeDirs(tmpDir);
   std::vector<std::string> argv = {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
                                    "TMPDIR=" + (tmpDir.empty() ? std::string(std::getenv("TMPDIR")) : tmpDir),
                                    "sh", "-c", "ulimit -f " + limit + " && exec \"$0\" \"$@\" >'" + base + ".out' 2>'" + base + ".err'",

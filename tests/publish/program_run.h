@@ -10,7 +10,7 @@ struct ProgramRun {
   std::string err;
 };
 
-// tmpDir: the run's TMPDIR ("" keeps the test's); fileBlocks: the largest file
+// tmpDir: the run's TMPDIR, made when missing ("" keeps the test's); fileBlocks: the largest file
 // the program may write, in 512-byte blocks ("unlimited" when 0).
 ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir = "", int fileBlocks = 0);
 

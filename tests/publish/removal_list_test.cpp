@@ -28,16 +28,16 @@ TEST(RemovalList, KeepsAFolderThatStillHoldsFilesForALaterCall) {
 
 // What a walk through a link planted in the day folder would list.
 TEST(RemovalList, NeverRemovesAnythingReachedThroughALink) {
-  const std::string day = sandbox::Path("day");
-  sandbox::WriteFile(sandbox::Path("outside/sub/Thumbs.db"), "x");
-  sandbox::MakeDirs(sandbox::Path("outside/empty"));
+  const std::string day = sandbox::Path("day"), outside = sandbox::Path("outside");
+  sandbox::WriteFile(outside + "/sub/Thumbs.db", "x");
+  sandbox::MakeDirs(outside + "/empty");
   sandbox::MakeDirs(day);
-  fs::create_directory_symlink(sandbox::Path("outside"), day + "/link");
+  fs::create_directory_symlink(outside, day + "/link");
   RemovalList list;
   for (const char* entry : {"/link/sub/Thumbs.db", "/link/sub/", "/link/empty/", "/link/", "/"}) list.Add(day + entry);
   list.RemoveNow();
-  EXPECT_TRUE(fs::exists(sandbox::Path("outside/sub/Thumbs.db")));
-  EXPECT_TRUE(fs::exists(sandbox::Path("outside/empty")));
+  EXPECT_TRUE(fs::exists(outside + "/sub/Thumbs.db"));
+  EXPECT_TRUE(fs::exists(outside + "/empty"));
 }
 
 }  // namespace publish
