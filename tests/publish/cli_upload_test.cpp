@@ -42,7 +42,7 @@ void UseSite(const std::string& settings = "") {
   const std::string server = Site().HostAndPort();
   sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\n" + settings + "server=" + server +
                                                       "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
-  Profile profile;
+  platform::Profile profile;
   profile.WriteStr("Preference", "http___2019_10", "http:");
   profile.WriteStr("Preference", "server_2019_10", "//" + server);
 }
@@ -166,7 +166,7 @@ TEST(CliUpload, NothingHalfWrittenLeaves) {
       if (name == publish::UploadPageName()) EXPECT_TRUE(content.ends_with("</html>\r\n")) << blocks;
       else EXPECT_EQ(content, good.at(name)) << name;
     }
-    for (const std::string& file : Leftovers("tmp_full")) EXPECT_NE(GetFileName(file), "big.bin");
+    for (const std::string& file : Leftovers("tmp_full")) EXPECT_NE(platform::GetFileName(file), "big.bin");
   }
 }
 

@@ -68,7 +68,7 @@ TEST(CommandLine, TwoUploadsInOneSecondUseTwoFoldersAndTheSecondClearsTheFirst) 
                                                       "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
   ManualClock clock;
   clock.SetNow(1781000000);
-  const std::string first = GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
+  const std::string first = platform::GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
   sandbox::WriteFile(sandbox::Path("first.txt"), "1");
   EXPECT_EQ(RunInProcess({"--upload", sandbox::Path("first.txt")}), 0);
   EXPECT_TRUE(fs::exists(first + "/first.txt"));

@@ -26,14 +26,14 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
   };
   // An earlier page is backed up before it is replaced.
   MakeFile(folder + "/index.htm", "earlier page");
-  sandbox::MakeDirs(GetSettingsFolder());
+  sandbox::MakeDirs(platform::GetSettingsFolder());
   EXPECT_TRUE(InOrder(makePage(), {"<body\t>\r\n\t\t<div\t><div\tstyle=\"text-align : center ;\tfont-size : 300% ;\""}));
   const auto copies = platform::ListFolder(platform::GetRescueFolder(folder + "/index.htm", false));
   ASSERT_EQ(copies.size(), 1u);
   EXPECT_EQ(sandbox::ReadFile(copies[0]), "earlier page");
 
   // The missing link file was made; the chosen one is shown while it exists.
-  const std::string linkFile = GetSettingsFolder() + "/main_lnk.htm";
+  const std::string linkFile = platform::GetSettingsFolder() + "/main_lnk.htm";
   EXPECT_EQ(sandbox::ReadFile(linkFile), html::DefaultLinkBlock());
   MakeFile(linkFile, "<nav id=\"site\">&copy; mine</nav>");
   EXPECT_TRUE(InOrder(makePage(), {"<div\t><nav id=\"site\">&copy; mine</nav></div>"}));
