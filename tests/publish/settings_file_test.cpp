@@ -12,13 +12,14 @@ TEST(SettingsText, FindsTheValue) {
       {"[Preference_202206]\nphp_fn=/a/b.php\n[Later]\nopen_http=http\n", "open_http", std::nullopt},
       // Names match without regard to case.
       {"[PREFERENCE_202206]\rSERVER=up.example\r", "server", "up.example"},
+      {"[Preference_202206]\nazAZ=1\n", "AZaz", "1"},
       // A key matches as the prefix of a line with a "=" behind the whole key.
       {"[Preference_202206]\nserverX=wrong\nserver=right\n", "server", "wrong"},
       {"[Preference_202206]\nserver\nserver=a\n", "server", "a"},
       {"[Preference_202206]\nup_max=1\nup_max_file_size=5\n", "up_max_file_size", "5"},
       // A present empty value differs from a missing key.
       {"[Preference_202206]\nopen_http=\n", "open_http", ""},
-      {"[Preference_202206]\r\n\topen_http =  \xE3\x80\x80\r\n", "open_http", ""},   // blanks of any kind go
+      {"[Preference_202206]\r\n\tk = \xE3\x80\x80 x \xE3\x80\x80 \r\n", "k", "x"},   // blanks of any kind go
       {"[Preference_202206]\n", "open_http", std::nullopt},
       // Later "=" stay; one matching pair of quotes goes.
       {"[Preference_202206]\nphp_fn=/up.php?User=a=b\n", "php_fn", "/up.php?User=a=b"},
