@@ -28,9 +28,9 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
   MakeFile(folder + "/index.htm", "earlier page");
   sandbox::MakeDirs(platform::GetSettingsFolder());
   EXPECT_TRUE(InOrder(makePage(), {"<body\t>\r\n\t\t<div\t><div\tstyle=\"text-align : center ;\tfont-size : 300% ;\""}));
-  const auto copies = platform::ListFolder(platform::GetRescueFolder(folder + "/index.htm", false));
-  ASSERT_EQ(copies.size(), 1u);
-  EXPECT_EQ(sandbox::ReadFile(copies[0]), "earlier page");
+  const std::string rescue = platform::GetRescueFolder(folder + "/index.htm", false);
+  EXPECT_EQ(platform::ListFolder(rescue), std::vector<std::string>{rescue + "/index.000.htm"});
+  EXPECT_EQ(sandbox::ReadFile(rescue + "/index.000.htm"), "earlier page");
 
   // The missing link file was made; the chosen one is shown while it exists.
   const std::string linkFile = platform::GetSettingsFolder() + "/main_lnk.htm";
