@@ -66,7 +66,7 @@ TEST(UploadSettings, SizeLimitInMiBFromTheLow16BitsOfAnUnsigned32BitNumber) {
       {"10M", 10}, {"10K", 10}, {" \t\r7", 7}, {"", 1}, {"0", 1}, {"abc", 1}, {"0x10", 1},   // base 10: stops at 'x'
       {"32", 32}, {"33", 32}, {"100", 32}, {"65536", 1}, {"65539", 3}, {"+5", 5},
       {"-5", 32},                         // wraps to 0xFFFFFFFB
-      {"4294967301", 32},                 // saturates at 0xFFFFFFFF
+      {"4294967301", 32}, {"-4294967301", 32},   // saturates at 0xFFFFFFFF, whatever the sign
   };
   for (const auto& [text, mib] : cases) EXPECT_EQ(SizeLimitFromText(text), mib * 1048576) << '"' << text << '"';
 }
