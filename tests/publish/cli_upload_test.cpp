@@ -127,14 +127,14 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
     for (const auto& [name, content] : c.sources) arguments.push_back(Source(tmp + "/" + name, content));
     const ProgramRun run = RunWxPub(arguments, c.tmpPrefix + sandbox::Path(tmp) + "/");
 
-    EXPECT_EQ(run.status, c.err.empty() ? 0 : 1) << row << run.err;
+    EXPECT_EQ(run.status, c.err.empty() ? 0 : 1) << tmp << run.err;
     EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
-    EXPECT_EQ(LastLine(run.out), PageAddress()) << row;
+    EXPECT_EQ(LastLine(run.out), PageAddress()) << tmp;
     std::map<std::string, std::string> received;
     for (const auto& [name, content] : Site().Received())
       received[name == publish::UploadPageName() ? "*" : name] = content.substr(0, content.find("\r\n"));
-    EXPECT_EQ(received, c.received) << row;
-    EXPECT_EQ(!Leftovers(tmp).empty(), c.kept) << row;
+    EXPECT_EQ(received, c.received) << tmp;
+    EXPECT_EQ(!Leftovers(tmp).empty(), c.kept) << tmp;
     for (const std::string& source : std::vector(arguments.begin() + 1, arguments.end())) EXPECT_TRUE(fs::exists(source));
     if (!c.err.empty() || received["*"] != kPage.second) continue;
     EXPECT_EQ(run.err, "");   // no meter where standard error is no terminal
@@ -143,7 +143,7 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
     EXPECT_EQ(links.count("http://" + Site().HostAndPort() + kLibrary), received.count("photo.png"));
     const std::string pages = publish::BrowserAddress(publish::ReadUploadSettings());
     EXPECT_EQ(std::ranges::count_if(links, [&](const std::string& link) { return link.starts_with(pages); }),
-              received.size() - 1) << row;
+              received.size() - 1) << tmp;
     links.insert(PageAddress());
     for (const std::string& link : links) EXPECT_EQ(HttpStatus(link), "200") << link;
   }

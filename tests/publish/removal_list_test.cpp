@@ -12,7 +12,10 @@ namespace publish {
 
 // The upload runs show that contents go before their folder.
 TEST(RemovalList, KeepsAFolderThatStillHoldsFilesForALaterCall) {
-  const std::string root = sandbox::Path("removal");
+  // Reached through a link above the listed folders, as a temporary folder may be.
+  sandbox::MakeDirs(sandbox::Path("real"));
+  fs::create_directory_symlink(sandbox::Path("real"), sandbox::Path("via"));
+  const std::string root = sandbox::Path("via/removal");
   sandbox::WriteFile(root + "/listed.txt", "x");
   sandbox::WriteFile(root + "/unlisted.txt", "y");
   {

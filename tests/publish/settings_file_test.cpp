@@ -23,7 +23,6 @@ TEST(SettingsText, FindsTheValue) {
       {"[Preference_202206]\n", "open_http", std::nullopt},
       // Later "=" stay; one matching pair of quotes goes.
       {"[Preference_202206]\nphp_fn=/up.php?User=a=b\n", "php_fn", "/up.php?User=a=b"},
-      {"[Preference_202206]\nk=\"a b\"\n", "k", "a b"},
       {"[Preference_202206]\nk='x'\n", "k", "x"},
       {"[Preference_202206]\nk=\"\"\n", "k", ""},
       {"[Preference_202206]\nk=\"\n", "k", "\""},

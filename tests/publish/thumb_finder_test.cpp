@@ -48,12 +48,11 @@ TEST(ThumbFinder, FindsTheThumbnailBelowTheWebRootAndClearsOldAndStaleOnes) {
       {{{"www/stale.txt", 0}, {"www/images/stale.txt.jpg", 4}}, {}, "", {"-www/images/stale.txt.jpg"}},
       {{{"www/fresh.txt", 0}, {"www/images/fresh.txt.jpg", 3}}, {}, ".//images/fresh.txt.jpg"},
   };
-  int row = 0;
-  for (auto c : cases) {
-    const std::string base = sandbox::Path("thumbs" + std::to_string(++row) + "/");
+  for (int row = 1; auto c : cases) {
+    const std::string base = sandbox::Path("thumbs" + std::to_string(row++) + "/");
     for (const auto& [name, seconds] : c.files) MakeFile(base + name, "x", kTime + seconds);
     if (!c.settings.root.empty()) c.settings.root = base + c.settings.root;
-    EXPECT_EQ(ThumbFinder(c.settings).Address(base + c.files[0].first), c.address) << row;
+    EXPECT_EQ(ThumbFinder(c.settings).Address(base + c.files[0].first), c.address) << base;
     for (const std::string& entry : c.after)
       EXPECT_EQ(platform::FileExists(base + entry.substr(1)), entry[0] == '+') << entry;
   }
