@@ -7,7 +7,7 @@ packages=(
   libcurl4-openssl-dev libwxgtk3.2-dev
   php-cli openssl curl tree bsdutils
   xvfb xauth x11-utils fonts-ipafont-gothic adwaita-icon-theme
-  chromium nginx-light php-fpm
+  chromium nginx-light
   nodejs npm
   dpkg-dev file
 )

@@ -1,5 +1,5 @@
 // The program against a site behind a password as it is deployed: nginx
-// asking for it (auth_basic) in front of PHP-FPM, the password in ~/.netrc.
+// asking for it (auth_basic) in front of PHP, the password in ~/.netrc.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 

@@ -23,6 +23,12 @@ bool WaitReadable(int fd, int timeoutMs) {
   return ::poll(&entry, 1, timeoutMs) > 0;
 }
 
+// Up to size bytes into buffer; 0 when the peer is gone or silent too long.
+size_t Receive(int connection, char* buffer, size_t size) {
+  const ssize_t got = WaitReadable(connection, kReadTimeoutMs) ? ::recv(connection, buffer, size, 0) : 0;
+  return got > 0 ? static_cast<size_t>(got) : 0;
+}
+
 // The request head with the first body bytes after it, or empty when the peer
 // sends something other than a GET or POST (a TLS handshake, for example) or
 // nothing at all.
@@ -30,11 +36,9 @@ std::string ReadRequestStart(int connection) {
   std::string start;
   char buffer[1024];
   while (start.find("\r\n\r\n") == std::string::npos) {
-    if (!WaitReadable(connection, kReadTimeoutMs)) return "";
-    const ssize_t got = ::recv(connection, buffer, sizeof buffer, 0);
-    if (got <= 0) return "";
-    start.append(buffer, static_cast<size_t>(got));
-    if (start.size() >= 4 && !start.starts_with("GET ") && !start.starts_with("POST")) return "";
+    const size_t got = Receive(connection, buffer, sizeof buffer);
+    start.append(buffer, got);
+    if (got == 0 || (start.size() >= 4 && !start.starts_with("GET ") && !start.starts_with("POST"))) return "";
   }
   return start;
 }
@@ -49,10 +53,9 @@ size_t ContentLength(const std::string& head) {
 bool ReadBody(int connection, size_t left, size_t step, int pauseMs, const std::atomic<bool>& stop) {
   std::vector<char> buffer(step > 0 ? step : 1 << 16);
   while (left > 0 && !stop) {
-    if (!WaitReadable(connection, kReadTimeoutMs)) return false;
-    const ssize_t got = ::recv(connection, buffer.data(), std::min(left, buffer.size()), 0);
-    if (got <= 0) return false;
-    left -= static_cast<size_t>(got);
+    const size_t got = Receive(connection, buffer.data(), std::min(left, buffer.size()));
+    if (got == 0) return false;
+    left -= got;
     std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
   }
   return left == 0;
@@ -69,7 +72,7 @@ bool SendAll(int connection, const std::string& bytes) {
 
 }  // namespace
 
-LocalHttpServer::LocalHttpServer(Mode mode) : mode_(mode) {
+LocalHttpServer::LocalHttpServer(Mode mode) {
   socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address{};
   address.sin_family = AF_INET;
@@ -80,42 +83,38 @@ LocalHttpServer::LocalHttpServer(Mode mode) : mode_(mode) {
     throw std::runtime_error("no local port");
   }
   port_ = ntohs(address.sin_port);
-  // A bound socket that does not listen makes the system refuse every connection.
-  if (mode_ == Mode::kRefuse) return;
+  // A bound socket that does not listen makes the system refuse every
+  // connection; one that listens but never accepts leaves them unanswered.
+  if (mode == Mode::kRefuse) return;
   ::listen(socket_, 16);
-  thread_ = std::thread(&LocalHttpServer::Serve, this);
+  if (mode == Mode::kAnswer) thread_ = std::thread(&LocalHttpServer::Serve, this);
 }
 
 LocalHttpServer::~LocalHttpServer() {
   stop_ = true;
   if (thread_.joinable()) thread_.join();
-  for (int connection : held_) ::close(connection);
   ::close(socket_);
 }
 
 std::string LocalHttpServer::HostPort() const { return "127.0.0.1:" + std::to_string(port_); }
 
-void LocalHttpServer::SetResponse(int status, const std::string& body) {
+void LocalHttpServer::SetResponse(int status, const std::string& body, const std::string& headers) {
   std::lock_guard lock(mutex_);
-  status_ = status;
-  body_ = body;
+  script_.status = status;
+  script_.head = headers;
+  script_.body = body;
 }
 
 void LocalHttpServer::SetEndlessBody(const std::string& piece, int pauseMs) {
   std::lock_guard lock(mutex_);
-  endlessPiece_ = piece;
-  pauseMs_ = pauseMs;
-}
-
-void LocalHttpServer::SetHangUp(bool hangUp) {
-  std::lock_guard lock(mutex_);
-  hangUp_ = hangUp;
+  script_.endlessPiece = piece;
+  script_.pauseMs = pauseMs;
 }
 
 void LocalHttpServer::SetReadPace(size_t bytes, int pauseMs) {
   std::lock_guard lock(mutex_);
-  paceBytes_ = bytes;
-  pacePauseMs_ = pauseMs;
+  script_.paceBytes = bytes;
+  script_.pacePauseMs = pauseMs;
 }
 
 std::vector<std::string> LocalHttpServer::Requests() const {
@@ -128,10 +127,6 @@ void LocalHttpServer::Serve() {
     if (!WaitReadable(socket_, kPollMs)) continue;
     const int connection = ::accept(socket_, nullptr, nullptr);
     if (connection < 0) continue;
-    if (mode_ == Mode::kSilent) {
-      held_.push_back(connection);
-      continue;
-    }
     Answer(connection);
     ::close(connection);
   }
@@ -142,28 +137,22 @@ void LocalHttpServer::Answer(int connection) {
   if (start.empty()) return;
   const size_t bodyStart = start.find("\r\n\r\n") + 4;
   const std::string head = start.substr(0, bodyStart - 4);
-  std::string response;
-  std::string piece;
-  int pauseMs = 0;
-  size_t paceBytes = 0;
-  int pacePauseMs = 0;
+  Script script;
   {
     std::lock_guard lock(mutex_);
-    if (hangUp_) return;
+    if (script_.status == 0) return;
     requests_.push_back(head);
-    paceBytes = paceBytes_;
-    pacePauseMs = pacePauseMs_;
-    response = "HTTP/1.1 " + std::to_string(status_) + " Status\r\nContent-Type: text/html\r\n";
-    if (endlessPiece_.empty()) response += "Content-Length: " + std::to_string(body_.size()) + "\r\n";
-    response += "Connection: close\r\n\r\n" + (endlessPiece_.empty() ? body_ : "");
-    piece = endlessPiece_;
-    pauseMs = pauseMs_;
+    script = script_;
   }
+  const bool endless = !script.endlessPiece.empty();
+  std::string response = "HTTP/1.1 " + std::to_string(script.status) + " Status\r\nContent-Type: text/html\r\n" + script.head;
+  if (!endless) response += "Content-Length: " + std::to_string(script.body.size()) + "\r\n";
+  response += "Connection: close\r\n\r\n" + (endless ? "" : script.body);
   const size_t length = ContentLength(head);
   const size_t left = length - std::min(length, start.size() - bodyStart);
-  if (!ReadBody(connection, left, paceBytes, pacePauseMs, stop_) || !SendAll(connection, response)) return;
+  if (!ReadBody(connection, left, script.paceBytes, script.pacePauseMs, stop_) || !SendAll(connection, response)) return;
   const auto end = std::chrono::steady_clock::now() + kStreamCap;
-  while (!piece.empty() && !stop_ && std::chrono::steady_clock::now() < end && SendAll(connection, piece)) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+  while (endless && !stop_ && std::chrono::steady_clock::now() < end && SendAll(connection, script.endlessPiece)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(script.pauseMs));
   }
 }

@@ -1,7 +1,7 @@
-// A tiny HTTP server on 127.0.0.1 for tests and benchmarks: it answers every
-// GET and POST with one fixed response, or streams a body without end, or
-// reads request bodies slowly, or refuses connections, or accepts them and
-// never answers, or hangs up. The port is chosen by the system, so parallel
+// A scripted HTTP server on 127.0.0.1 for tests and benchmarks: it answers
+// every GET and POST with the response set last, or streams a body without
+// end, or reads request bodies slowly, or hangs up; or it refuses connections,
+// or takes them and never answers. The system chooses the port, so parallel
 // runs never meet.
 #pragma once
 
@@ -24,12 +24,12 @@ class LocalHttpServer {
   // "127.0.0.1:<port>"
   std::string HostPort() const;
 
-  void SetResponse(int status, const std::string& body);
+  // Status 0: every connection is closed without an answer. headers: further
+  // "Name: value\r\n" lines of the answer.
+  void SetResponse(int status, const std::string& body, const std::string& headers = "");
   // While set (not empty), the answer has no length and repeats the piece,
   // pausing between pieces, until the client hangs up (at most 5 s).
   void SetEndlessBody(const std::string& piece, int pauseMs);
-  // While set, every connection is closed without an answer.
-  void SetHangUp(bool hangUp);
   // While set (bytes > 0), a request body is read at most this many bytes at
   // a time, pausing between reads, before the answer.
   void SetReadPace(size_t bytes, int pauseMs);
@@ -37,22 +37,21 @@ class LocalHttpServer {
   std::vector<std::string> Requests() const;
 
  private:
+  struct Script {
+    int status = 200;
+    std::string head, body, endlessPiece;
+    int pauseMs = 0;
+    size_t paceBytes = 0;
+    int pacePauseMs = 0;
+  };
   void Serve();
   void Answer(int connection);
 
-  Mode mode_;
   int socket_ = -1;
   unsigned port_ = 0;
   std::atomic<bool> stop_{false};
   std::thread thread_;
   mutable std::mutex mutex_;
-  int status_ = 200;
-  bool hangUp_ = false;
-  std::string body_;
-  std::string endlessPiece_;
-  int pauseMs_ = 0;
-  size_t paceBytes_ = 0;
-  int pacePauseMs_ = 0;
+  Script script_;
   std::vector<std::string> requests_;
-  std::vector<int> held_;
 };

@@ -15,20 +15,12 @@ void SetPreference(const std::string& key, const std::string& value) {
   ASSERT_EQ(profile.WriteStr("Preference", key, value), 1) << key;
 }
 
-void SetFilePath(const std::string& key, const std::string& value) {
-  platform::Profile profile;
-  ASSERT_EQ(profile.WriteStr("FilePath", key, value), 1) << key;
-}
-
 void MakeFile(const std::string& path, const std::string& content, int64_t modified) {
   sandbox::WriteFile(path, content);
-  if (modified != 0)
-    SetModifiedTime(path, modified);
-}
-
-void SetModifiedTime(const std::string& path, int64_t seconds) {
-  const timeval times[2] = {{static_cast<time_t>(seconds), 0}, {static_cast<time_t>(seconds), 0}};
-  ASSERT_EQ(::utimes(path.c_str(), times), 0) << path;
+  const timeval times[2] = {{static_cast<time_t>(modified), 0}, {static_cast<time_t>(modified), 0}};
+  if (modified != 0) {
+    ASSERT_EQ(::utimes(path.c_str(), times), 0) << path;
+  }
 }
 
 std::string MakeStagingFolder() {

@@ -8,13 +8,11 @@
 
 namespace page_test {
 
-// Section "Preference" / "FilePath" of the program's profile.
+// Section "Preference" of the program's profile.
 void SetPreference(const std::string& key, const std::string& value);
-void SetFilePath(const std::string& key, const std::string& value);
 
 // A file with that content, its parent folders made, its time set when given.
 void MakeFile(const std::string& path, const std::string& content = "x", int64_t modified = 0);
-void SetModifiedTime(const std::string& path, int64_t seconds);
 
 // A folder below the program temporary folder, as an upload job stages one.
 std::string MakeStagingFolder();

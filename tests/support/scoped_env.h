@@ -1,18 +1,27 @@
 // Sets (or unsets) one environment variable for a scope and restores it after.
 #pragma once
 
+#include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 
 class ScopedEnv {
  public:
-  ScopedEnv(const char* name, const std::optional<std::string>& value);
-  ~ScopedEnv();
+  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    Apply(value);
+  }
+  ~ScopedEnv() { Apply(old_); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
-  void Apply(const std::optional<std::string>& value);
+  void Apply(const std::optional<std::string>& value) {
+    if (value) ::setenv(name_, value->c_str(), 1);
+    if (!value) ::unsetenv(name_);
+    ::tzset();  // in case it was TZ
+  }
 
   const char* name_;
   std::optional<std::string> old_;

@@ -3,7 +3,6 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
-#include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/socket.h>
@@ -11,10 +10,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -71,55 +68,25 @@ std::unique_ptr<ChildProcess> StartListening(const std::function<std::vector<std
   throw std::runtime_error("server did not start, see " + logPath);
 }
 
-std::string ProgramPath(const std::string& name, const std::string& usual) {
-  return ::access(usual.c_str(), X_OK) == 0 ? usual : name;
-}
-
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
-
-// site: the directives of the one server block besides its listen line.
-std::string NginxConfig(const std::string& folder, const std::string& listen, const std::string& site) {
-  std::ostringstream config;
-  config << "daemon off;\nmaster_process off;\npid " << folder << "/nginx.pid;\nerror_log " << folder
-         << "/error.log;\nevents { worker_connections 64; }\nhttp {\n"
-         << "  log_format connections '$connection $status';\n"
-         << "  access_log " << folder << "/access.log connections;\n";
-  for (const char* temp : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"})
-    config << "  " << temp << "_temp_path " << folder << "/" << temp << ";\n";
-  config << "  client_max_body_size 64m;\n  server {\n    listen " << listen << ";\n" << site << "  }\n}\n";
-  return config.str();
-}
-
-// nginx with folder as its prefix; listenOptions follow the address and port.
+// nginx with folder as its prefix, passing every request to backendPort;
+// listenOptions follow the address and port, site holds further directives.
 std::unique_ptr<ChildProcess> StartNginx(const std::string& folder, const std::string& listenOptions,
-                                         const std::string& site, uint16_t& port) {
-  const std::string nginx = ProgramPath("nginx", "/usr/sbin/nginx");
+                                         const std::string& site, uint16_t backendPort, uint16_t& port) {
+  const std::string nginx = ::access("/usr/sbin/nginx", X_OK) == 0 ? "/usr/sbin/nginx" : "nginx";
   return StartListening(
       [&](uint16_t candidate) {
-        WriteText(folder + "/nginx.conf", NginxConfig(folder, LocalServer(candidate) + listenOptions, site));
-        return std::vector<std::string>{
-            nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c", folder + "/nginx.conf"};
+        std::ofstream config(folder + "/nginx.conf");
+        config << "daemon off;\nmaster_process off;\npid " << folder << "/nginx.pid;\nerror_log " << folder
+               << "/error.log;\nevents { worker_connections 64; }\nhttp {\n"
+               << "  log_format connections '$connection $status';\n  access_log " << folder
+               << "/access.log connections;\n  client_max_body_size 64m;\n";
+        for (const char* temp : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"})
+          config << "  " << temp << "_temp_path " << folder << "/" << temp << ";\n";
+        config << "  server {\n    listen " << LocalServer(candidate) << listenOptions << ";\n" << site
+               << "    location / { proxy_pass http://" << LocalServer(backendPort) << "; }\n  }\n}\n";
+        return std::vector<std::string>{nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c", folder + "/nginx.conf"};
       },
       folder + "/nginx.log", port);
-}
-
-// Debian names the program after the PHP version (php-fpm8.2).
-std::string PhpFpmProgram() {
-  std::error_code ignored;
-  for (const auto& entry : std::filesystem::directory_iterator("/usr/sbin", ignored))
-    if (entry.path().filename().string().rfind("php-fpm", 0) == 0) return entry.path().string();
-  return "php-fpm";
-}
-
-std::string PhpFpmConfig(const std::string& folder, uint16_t port) {
-  const passwd* user = ::getpwuid(::geteuid());
-  std::ostringstream config;
-  config << "[global]\npid = " << folder << "/php-fpm.pid\nerror_log = " << folder << "/php-fpm.log\n"
-         << "daemonize = no\n[site]\nuser = " << (user ? user->pw_name : "nobody") << "\nlisten = " << LocalServer(port)
-         << "\npm = static\npm.max_children = 2\n"
-         << "php_admin_value[upload_max_filesize] = 40M\nphp_admin_value[post_max_size] = 41M\n"
-         << "php_admin_value[upload_tmp_dir] = " << folder << "\nphp_admin_flag[display_errors] = off\n";
-  return config.str();
 }
 
 }  // namespace
@@ -162,17 +129,8 @@ std::string LocalServer(uint16_t port) { return "127.0.0.1:" + std::to_string(po
 PhpServer::PhpServer(const std::string& docroot) {
   process_ = StartListening(
       [&](uint16_t port) {
-        return std::vector<std::string>{"php",
-                                        "-S",
-                                        LocalServer(port),
-                                        "-t",
-                                        docroot,
-                                        "-d",
-                                        "upload_max_filesize=40M",
-                                        "-d",
-                                        "post_max_size=41M",
-                                        "-d",
-                                        "display_errors=0"};
+        return std::vector<std::string>{"php", "-S", LocalServer(port), "-t", docroot, "-d", "upload_max_filesize=40M",
+                                        "-d", "post_max_size=41M", "-d", "display_errors=0"};
       },
       docroot + ".log", port_);
 }
@@ -184,47 +142,18 @@ bool MakeSelfSignedCertificate(const std::string& folder) {
              folder + "/openssl.log") == 0;
 }
 
-TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) : folder_(folder) {
+TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) {
   process_ = StartNginx(folder, " ssl",
-                        "    ssl_certificate " + folder + "/cert.pem;\n    ssl_certificate_key " + folder +
-                            "/key.pem;\n    location / { proxy_pass http://" + LocalServer(backendPort) + "; }\n",
-                        port_);
-}
-
-std::string TlsProxy::AccessLog() const {
-  std::ifstream log(folder_ + "/access.log");
-  std::ostringstream text;
-  text << log.rdbuf();
-  return text.str();
+                        "    ssl_certificate " + folder + "/cert.pem;\n    ssl_certificate_key " + folder + "/key.pem;\n",
+                        backendPort, port_);
 }
 
 PasswordSite::PasswordSite(const std::string& folder, const std::string& docroot, const std::string& user,
-                           const std::string& password) {
-  // As root php-fpm runs its workers only when allowed to (-R).
-  php_ = StartListening(
-      [&](uint16_t port) {
-        WriteText(folder + "/php-fpm.conf", PhpFpmConfig(folder, port));
-        return std::vector<std::string>{PhpFpmProgram(), "-F", "-R", "-y", folder + "/php-fpm.conf"};
-      },
-      folder + "/php-fpm.out", phpPort_);
-  WriteText(folder + "/passwords", user + ":{PLAIN}" + password + "\n");
-  nginx_ = StartNginx(folder, "",
-                      "    root " + docroot + ";\n    auth_basic upload;\n    auth_basic_user_file " + folder +
-                          "/passwords;\n    location ~ \\.php$ {\n      include /etc/nginx/fastcgi.conf;\n"
-                          "      fastcgi_pass " +
-                          LocalServer(phpPort_) + ";\n    }\n",
-                      port_);
+                           const std::string& password)
+    : php_(docroot) {
+  std::ofstream(folder + "/passwords") << user << ":{PLAIN}" << password << "\n";
+  process_ = StartNginx(folder, "", "    auth_basic upload;\n    auth_basic_user_file " + folder + "/passwords;\n",
+                        php_.Port(), port_);
 }
-
-SilentServer::SilentServer() : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {
-  sockaddr_in address = LocalAddress(0);
-  socklen_t length = sizeof address;
-  ::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  ::listen(socket_, 16);
-  ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
-  port_ = ntohs(address.sin_port);
-}
-
-SilentServer::~SilentServer() { ::close(socket_); }
 
 }  // namespace testserver

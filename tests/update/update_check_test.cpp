@@ -73,8 +73,7 @@ TEST_F(UpdateCheck, StartAfterStart) {
       {nullptr, false, 1, false, "new\n"},
   };
   for (const auto& start : starts) {
-    server_.SetHangUp(!start.page);
-    if (start.page) server_.SetResponse(200, start.page);
+    server_.SetResponse(start.page ? 200 : 0, start.page ? start.page : "");
     const CheckResult result = Check();
     EXPECT_EQ(result.changed, start.changed) << start.count;
     EXPECT_EQ(Count(), start.count);

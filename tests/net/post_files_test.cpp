@@ -1,0 +1,168 @@
+// Uploads through PHP's own multipart parser with the reference script, over
+// plain HTTP and over TLS to a server with a self-signed certificate.
+#include "net/post_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "net/http_get.h"
+#include "platform/feedback.h"
+#include "support/local_http_server.h"
+#include "support/sandbox.h"
+#include "support/trace_record.h"
+#include "support/upload_servers.h"
+
+namespace net {
+namespace {
+
+constexpr size_t kMiB = 1048576;
+
+class PostFilesTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ::setenv("no_proxy", "*", 1);
+    sandbox::MakeDirs(sandbox::Path("tls"));
+    sandbox::WriteFile(Docroot() + "/upload.php", sandbox::ReadFile(WXPUB_SOURCE_DIR "/server/upload.php"));
+    sandbox::WriteFile(Docroot() + "/endless.php", "<?php while (true) { echo str_repeat('x', 65536); flush(); }");
+    sandbox::WriteFile(Docroot() + "/fail500.php", "<?php http_response_code(500);");
+    ASSERT_TRUE(testserver::MakeSelfSignedCertificate(sandbox::Path("tls")));
+    php_ = std::make_unique<testserver::PhpServer>(Docroot());
+    tls_ = std::make_unique<testserver::TlsProxy>(sandbox::Path("tls"), php_->Port());
+  }
+  static void TearDownTestSuite() {
+    tls_.reset();
+    php_.reset();
+  }
+
+  static std::string Docroot() { return sandbox::Path("www"); }
+  static std::string Stored(const std::string& name) { return Docroot() + "/data/" + name; }
+  static std::string Plain() { return testserver::LocalServer(php_->Port()); }
+  static std::string Tls() { return testserver::LocalServer(tls_->Port()); }
+  static PostSettings Settings(const std::string& script = "/upload.php", const std::string& server = Plain(),
+                               const std::string& scheme = "http", bool relaxCertificate = false) {
+    return {scheme, server, script, kMiB, relaxCertificate, false};
+  }
+  static std::string Local(const std::string& name, const std::string& content = "content") {
+    sandbox::WriteFile(sandbox::Path("files/" + name), content);
+    return sandbox::Path("files/" + name);
+  }
+
+  static inline std::unique_ptr<testserver::PhpServer> php_;
+  static inline std::unique_ptr<testserver::TlsProxy> tls_;
+};
+
+// Folders and missing files are nothing to send; the file at the limit goes.
+TEST_F(PostFilesTest, EveryFileArrivesByteForByte) {
+  std::string allBytes;
+  for (int value = 0; value < 1024; ++value) allBytes += static_cast<char>(value % 256);
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"all_bytes.bin", allBytes}, {"empty.txt", ""}, {"日本語の名前.txt", "こんにちは\r\n"},
+      {"say \"cheese\".txt", "quoted"}, {"exactly_limit.bin", std::string(kMiB, 'L')},
+      {"boundary_like.txt", "\r\n-----upfile.hxx__000000--\r\n"}};
+  std::vector<std::string> paths = {sandbox::Path("files/not_there.txt"), Docroot()};
+  for (const auto& [name, content] : files) paths.push_back(Local(name, content));
+  PostFailure failure{"x", "y", {}};
+  TraceRecord trace;
+  EXPECT_TRUE(PostFiles(paths, Settings(), &failure, &trace));
+  EXPECT_NE(trace.output.find("127.0.0.1\t" + std::to_string(php_->Port()) + "\t/upload.php\tempty.txt\t200\n"),
+            std::string::npos);
+  EXPECT_EQ(failure.path, "");
+  EXPECT_EQ(platform::ProgressStepCount(), paths.size());
+  for (const auto& [name, content] : files) EXPECT_TRUE(sandbox::ReadFile(Stored(name)) == content) << name;
+}
+
+TEST_F(PostFilesTest, FileAboveTheLimitStopsTheList) {
+  const std::vector<std::string> paths = {Local("before.txt"), Local("too_big.bin", std::string(kMiB + 1, 'x')),
+                                          Local("after.txt")};
+  PostFailure failure;
+  EXPECT_FALSE(PostFiles(paths, Settings(), &failure));
+  EXPECT_EQ(failure.path, paths[1]);
+  EXPECT_EQ(failure.cause.kind, FailureCause::Kind::TooLarge);
+  EXPECT_NE(failure.reason.find("above the upload size limit of 1048576"), std::string::npos) << failure.reason;
+  EXPECT_TRUE(std::filesystem::exists(Stored("before.txt")));
+  EXPECT_FALSE(std::filesystem::exists(Stored("too_big.bin")));
+  EXPECT_FALSE(std::filesystem::exists(Stored("after.txt")));
+}
+
+// The status decides while the answer streams on; a server that does not
+// answer, a setting with user info, an error status or an own certificate
+// fail the file; only a failed connection brings another attempt.
+TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
+  LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
+  const std::string silentAt = "127.0.0.1\t" + std::to_string(silent.Port()) + "\t";
+  const std::string plainAt = "127.0.0.1\t" + std::to_string(php_->Port()) + "\t";
+  const std::string tlsAt = "127.0.0.1\t" + std::to_string(tls_->Port()) + "\t";
+  const struct {
+    PostSettings settings;
+    std::string output, reason;
+    long errorLines;
+  } rows[] = {
+      {Settings("/endless.php"), plainAt + "/endless.php\tfile.txt\t200\n", "", 0},
+      {Settings("/upload.php", silent.HostPort()), silentAt + "/upload.php\tfile.txt\n" + silentAt,
+       "Operation too slow", 1},
+      {Settings("/upload.php", "someuser:pw@" + Plain()), "",
+       "server setting \"***@" + Plain() + "\" is not a host name with an optional port", 0},
+      {Settings("/fail500.php", Tls(), "https", true), tlsAt + "/fail500.php\tfile.txt\t500\n", "HTTP status 500", 0},
+      // The plain second attempt reaches the TLS port and is turned away by it.
+      {Settings("/upload.php", Tls(), "https"), tlsAt + "/upload.php\tfile.txt\n" + tlsAt + tlsAt + "/upload.php\tfile.txt\t400\n",
+       "https://" + Tls() + "/upload.php: SSL certificate problem", 1},
+  };
+  for (const auto& row : rows) {
+    PostFailure failure;
+    TraceRecord trace;
+    EXPECT_EQ(PostFiles({Local("file.txt")}, row.settings, &failure, &trace), row.reason.empty()) << row.output;
+    EXPECT_EQ(trace.output, row.output);
+    EXPECT_NE(failure.reason.find(row.reason), std::string::npos) << failure.reason;
+    EXPECT_EQ(std::count(trace.error.begin(), trace.error.end(), '\n'), row.errorLines) << trace.error;
+  }
+  EXPECT_FALSE(std::filesystem::exists(Stored("file.txt")));
+}
+
+TEST_F(PostFilesTest, ScriptStoresOnlySafeNames) {
+  for (const char* name : {"page.php", "shell.PHTML", ".htaccess", "run.sh."}) {
+    TraceRecord trace;
+    EXPECT_FALSE(PostFiles({Local(name, "<?php echo 1;")}, Settings(), nullptr, &trace)) << name;
+    EXPECT_TRUE(trace.output.ends_with("\t403\n")) << name;
+    EXPECT_FALSE(std::filesystem::exists(Stored(name))) << name;
+  }
+  EXPECT_FALSE(PostFiles({Local("escape.txt", "e")}, Settings("/upload.php?User=..")));
+  EXPECT_TRUE(PostFiles({Local("mine.txt", "m")}, Settings("/upload.php?User=hanako")));
+  EXPECT_EQ(sandbox::ReadFile(Docroot() + "/hanako/mine.txt"), "m");
+  EXPECT_FALSE(std::filesystem::exists(sandbox::Path("escape.txt")));
+}
+
+TEST_F(PostFilesTest, DownloadsVerifyTheCertificate) {
+  TraceRecord trace;
+  EXPECT_FALSE(HttpGet("https:", "//" + Tls() + "/", sandbox::Path("tls/page.htm"), trace.Sink()));
+  EXPECT_FALSE(std::filesystem::exists(sandbox::Path("tls/page.htm")));
+  EXPECT_NE(trace.error.find("certificate"), std::string::npos) << trace.error;
+}
+
+TEST_F(PostFilesTest, AllowedCertificateCarriesEveryFileOverOneConnection) {
+  TraceRecord trace;
+  EXPECT_TRUE(PostFiles({Local("one.txt", "1"), Local("two.txt", "2"), Local("three.txt", "3")}, Settings("/upload.php", Tls(), "https", true),
+                        nullptr, &trace));
+  EXPECT_TRUE(trace.output.ends_with("\t" + std::to_string(tls_->Port()) + "\t/upload.php\tthree.txt\t200\n"));
+  EXPECT_EQ(sandbox::ReadFile(Stored("one.txt")) + sandbox::ReadFile(Stored("two.txt")) +
+                sandbox::ReadFile(Stored("three.txt")), "123");
+  // The connection number of every answer with 200. nginx logs a request
+  // after answering it, so the last line may still be on its way.
+  std::vector<std::string> connections;
+  for (int tries = 0; tries < 100 && connections.size() < 3; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::istringstream log(sandbox::ReadFile(sandbox::Path("tls/access.log")));
+    connections.clear();
+    for (std::string connection, status; log >> connection >> status;)
+      if (status == "200") connections.push_back(connection);
+  }
+  ASSERT_EQ(connections.size(), 3u);
+  EXPECT_EQ(connections, std::vector<std::string>(3, connections[0]));
+}
+
+}  // namespace
+}  // namespace net
