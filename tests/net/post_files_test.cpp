@@ -34,10 +34,6 @@ class PostFilesTest : public testing::Test {
     php_ = std::make_unique<testserver::PhpServer>(Docroot());
     tls_ = std::make_unique<testserver::TlsProxy>(sandbox::Path("tls"), php_->Port());
   }
-  static void TearDownTestSuite() {
-    tls_.reset();
-    php_.reset();
-  }
 
   static std::string Docroot() { return sandbox::Path("www"); }
   static std::string Stored(const std::string& name) { return Docroot() + "/data/" + name; }
@@ -76,48 +72,48 @@ TEST_F(PostFilesTest, EveryFileArrivesByteForByte) {
   for (const auto& [name, content] : files) EXPECT_TRUE(sandbox::ReadFile(Stored(name)) == content) << name;
 }
 
-TEST_F(PostFilesTest, FileAboveTheLimitStopsTheList) {
-  const std::vector<std::string> paths = {Local("before.txt"), Local("too_big.bin", std::string(kMiB + 1, 'x')),
-                                          Local("after.txt")};
-  PostFailure failure;
-  EXPECT_FALSE(PostFiles(paths, Settings(), &failure));
-  EXPECT_EQ(failure.path, paths[1]);
-  EXPECT_EQ(failure.cause.kind, FailureCause::Kind::TooLarge);
-  EXPECT_NE(failure.reason.find("above the upload size limit of 1048576"), std::string::npos) << failure.reason;
-  EXPECT_TRUE(std::filesystem::exists(Stored("before.txt")));
-  EXPECT_FALSE(std::filesystem::exists(Stored("too_big.bin")));
-  EXPECT_FALSE(std::filesystem::exists(Stored("after.txt")));
-}
-
-// The status decides while the answer streams on; a server that does not
-// answer, a setting with user info, an error status or an own certificate
-// fail the file; only a failed connection brings another attempt.
+// The status decides while the answer streams on. A file above the limit, a
+// server that does not answer, a setting with user info, an error status or
+// an own certificate fail the file and end the list; only a failed connection
+// brings another attempt.
 TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
   LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
   const std::string silentAt = "127.0.0.1\t" + std::to_string(silent.Port()) + "\t";
   const std::string plainAt = "127.0.0.1\t" + std::to_string(php_->Port()) + "\t";
   const std::string tlsAt = "127.0.0.1\t" + std::to_string(tls_->Port()) + "\t";
+  using Kind = FailureCause::Kind;
   const struct {
     PostSettings settings;
+    size_t size;
     std::string output, reason;
+    FailureCause cause;
     long errorLines;
   } rows[] = {
-      {Settings("/endless.php"), plainAt + "/endless.php\tfile.txt\t200\n", "", 0},
-      {Settings("/upload.php", silent.HostPort()), silentAt + "/upload.php\tfile.txt\n" + silentAt,
-       "Operation too slow", 1},
-      {Settings("/upload.php", "someuser:pw@" + Plain()), "",
-       "server setting \"***@" + Plain() + "\" is not a host name with an optional port", 0},
-      {Settings("/fail500.php", Tls(), "https", true), tlsAt + "/fail500.php\tfile.txt\t500\n", "HTTP status 500", 0},
+      {Settings("/endless.php"), 1,
+       plainAt + "/endless.php\tfile.txt\t200\n" + plainAt + "/endless.php\tafter.txt\t200\n", "", {}, 0},
+      {Settings(), kMiB + 1, "", "file of 1048577 bytes is above the upload size limit of 1048576",
+       {Kind::TooLarge, 1048576}, 0},
+      {Settings("/upload.php", silent.HostPort()), 1, silentAt + "/upload.php\tfile.txt\n" + silentAt,
+       "Operation too slow", {Kind::ServerUnreachable}, 1},
+      {Settings("/upload.php", "someuser:pw@" + Plain()), 1, "",
+       "server setting \"***@" + Plain() + "\" is not a host name with an optional port", {Kind::ServerUnreachable}, 0},
+      {Settings("/fail500.php", Tls(), "https", true), 1, tlsAt + "/fail500.php\tfile.txt\t500\n", "HTTP status 500",
+       {Kind::ServerStatus, 500}, 0},
       // The plain second attempt reaches the TLS port and is turned away by it.
-      {Settings("/upload.php", Tls(), "https"), tlsAt + "/upload.php\tfile.txt\n" + tlsAt + tlsAt + "/upload.php\tfile.txt\t400\n",
-       "https://" + Tls() + "/upload.php: SSL certificate problem", 1},
+      {Settings("/upload.php", Tls(), "https"), 1,
+       tlsAt + "/upload.php\tfile.txt\n" + tlsAt + tlsAt + "/upload.php\tfile.txt\t400\n",
+       "https://" + Tls() + "/upload.php: SSL certificate problem", {Kind::ServerUnreachable}, 1},
   };
   for (const auto& row : rows) {
+    const std::vector<std::string> files = {Local("file.txt", std::string(row.size, 'f')), Local("after.txt")};
     PostFailure failure;
     TraceRecord trace;
-    EXPECT_EQ(PostFiles({Local("file.txt")}, row.settings, &failure, &trace), row.reason.empty()) << row.output;
+    EXPECT_EQ(PostFiles(files, row.settings, &failure, &trace), row.reason.empty()) << row.output;
     EXPECT_EQ(trace.output, row.output);
+    EXPECT_EQ(failure.path, row.reason.empty() ? "" : files[0]);
     EXPECT_NE(failure.reason.find(row.reason), std::string::npos) << failure.reason;
+    EXPECT_EQ(failure.cause.kind, row.cause.kind) << failure.reason;
+    EXPECT_EQ(failure.cause.number, row.cause.number) << failure.reason;
     EXPECT_EQ(std::count(trace.error.begin(), trace.error.end(), '\n'), row.errorLines) << trace.error;
   }
   EXPECT_FALSE(std::filesystem::exists(Stored("file.txt")));
