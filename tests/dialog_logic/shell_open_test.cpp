@@ -7,34 +7,21 @@
 
 #include "app/open_in_browser.h"
 #include "platform/feedback.h"
+#include "support/recording_ui.h"
 #include "support/sandbox.h"
 
 namespace {
-
-// Keeps every message box text and answers OK.
-class RecordingInterface : public platform::UserInterface {
- public:
-  platform::Answer ShowMessageBox(const std::string& text, platform::BoxStyle) override {
-    messages.push_back(text);
-    return platform::Answer::Ok;
-  }
-  void ShowProgressTitle(const std::string&) override {}
-  void PumpMessages() override {}
-  std::vector<std::string> messages;
-};
 
 // A stand-in opener on PATH that records its arguments, one per line, and
 // exits with the given status.
 class ShellOpen : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::InstallUserInterface(&ui);
     folder = sandbox::Path(::testing::UnitTest::GetInstance()->current_test_info()->name());
     bin = folder + "/bin";
     sandbox::MakeDirs(bin);
     ::setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
   }
-  void TearDown() override { platform::InstallUserInterface(nullptr); }
 
   void InstallOpener(int status) {
     const std::string opener = bin + "/xdg-open";
@@ -44,7 +31,7 @@ class ShellOpen : public ::testing::Test {
   }
   std::string Record() const { return folder + "/opened.txt"; }
 
-  RecordingInterface ui;
+  RecordingUi ui;
   std::string folder;
   std::string bin;
 };

@@ -8,21 +8,11 @@
 #include "platform/folders.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
+#include "support/recording_ui.h"
 #include "support/sandbox.h"
 
 namespace html {
 namespace {
-
-class TitleUi : public platform::UserInterface {
- public:
-  TitleUi() { platform::InstallUserInterface(this); }
-  ~TitleUi() override { platform::InstallUserInterface(nullptr); }
-  platform::Answer ShowMessageBox(const std::string&, platform::BoxStyle) override { return platform::Answer::Ok; }
-  void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
-  void PumpMessages() override {}
-
-  std::vector<std::string> titles;
-};
 
 TEST(ElementText, QuotesNulAndIndentationOfNoneToThirteenTabs) {
   Element quoted("b");
@@ -42,7 +32,7 @@ TEST(ElementText, QuotesNulAndIndentationOfNoneToThirteenTabs) {
 
 TEST(SavePage, ALargePageGoesOutWholeAndShowsProgress) {
   ManualClock clock;
-  TitleUi ui;
+  RecordingUi ui;
   const std::string path = sandbox::Path("large.htm");
   const std::string rows(700000, 'r');
   Element table("table");

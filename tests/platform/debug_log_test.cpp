@@ -13,6 +13,7 @@
 #include "platform/text_decode.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
+#include "support/recording_ui.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 
@@ -84,18 +85,10 @@ TEST_F(DebugLog, CleanUpOnceSparesReadOnlyAndRecentFiles) {
 TEST_F(DebugLog, ALogThatCannotBeOpenedIsGivenUpForTheRunWithOneLine) {
   ScopedEnv documents("Z_SUITE_COMMON_DOCUMENTS", sandbox::Path("blocked-documents"));
   sandbox::WriteFile(sandbox::Path("blocked-documents/Temp/Temp/DbgDump"), "a file in the way");
-  struct : platform::UserInterface {
-    platform::Answer ShowMessageBox(const std::string&, platform::BoxStyle) override { return platform::Answer::Ok; }
-    void ShowProgressTitle(const std::string&) override {}
-    void PumpMessages() override {}
-    void ShowNotice(const std::string& notice) override { notices.push_back(notice); }
-    std::vector<std::string> notices;
-  } ui;
-  platform::InstallUserInterface(&ui);
+  RecordingUi ui;
   platform::DbgDumper dumper;
   EXPECT_FALSE(dumper.Dump({'a', 0}));
   EXPECT_FALSE(dumper.Dump({'b', 0}));
-  platform::InstallUserInterface(nullptr);
   EXPECT_EQ(clock_.Sleeps().size(), 99u);
   EXPECT_EQ(ui.notices, std::vector<std::string>{"Can't open ab  " + sandbox::Path("blocked-documents") +
                                                  "/Temp/Temp/DbgDump/WC/0912_16.txt\tno debug log for the rest of this run"});

@@ -3,24 +3,9 @@
 #include "platform/feedback.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
+#include "support/recording_ui.h"
 
 namespace platform {
-namespace {
-
-// Records the titles the core showed.
-class RecordingUi : public UserInterface {
- public:
-  RecordingUi() { InstallUserInterface(this); }
-  ~RecordingUi() override { InstallUserInterface(nullptr); }
-  Answer ShowMessageBox(const std::string&, BoxStyle) override { return Answer::Ok; }
-  void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
-  void PumpMessages() override { ++pumps; }
-
-  std::vector<std::string> titles;
-  int pumps = 0;
-};
-
-}  // namespace
 
 TEST(MessageBox, WithoutInterfaceTheDefaultButtonAnswersAndIsLogged) {
   const struct {
