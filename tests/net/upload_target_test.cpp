@@ -24,7 +24,7 @@ TEST(PostFilesTarget, SchemeAndServerDecideHostPortAndTls) {
       {"https", "example.org:0", "example.org", 443, "https://example.org:443/"},
       {"http", "example.org:0", "example.org", 0, "http://example.org:80/"},
       {"http", "192.0.2.1:65535", "192.0.2.1", 65535, "http://192.0.2.1:65535/"},
-      {"http", "[::1]:8443", "[::1]", 8443, "http://[::1]:8443/"},
+      {"http", "[fe80::a1:AF]:8443", "[fe80::a1:AF]", 8443, "http://[fe80::a1:AF]:8443/"},
       {"http", "[::ffff:192.0.2.1]", "[::ffff:192.0.2.1]", 0, "http://[::ffff:192.0.2.1]:80/"},
   };
   for (const auto& row : rows) {
