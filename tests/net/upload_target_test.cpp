@@ -36,7 +36,7 @@ TEST(PostFilesTarget, SchemeAndServerDecideHostPortAndTls) {
   }
   // User info would be sent as credentials, a path or query would change the target.
   for (const char* server : {"someuser@127.0.0.1:18085", "u:p@h", "h/x", "h?x", "h h", "h:8080x", "h:",
-                             "h:65536", "h:8081:9090", "[::1", "[h]", "::1", "ホスト", ""})
+                             "h:65536", "h:8081:9090", "[::1", "[h]", "[::g]", "::1", "ホスト", ""})
     EXPECT_FALSE(ResolveUploadTarget("http", server)) << server;
 }
 
