@@ -50,7 +50,8 @@ TEST(FormData, UnreadableFileGivesNoBody) {
 }
 
 TEST(FormData, DebugSwitchKeepsACopyOfEveryBody) {
-  const std::string path = sandbox::Path("form/debugged.txt"), copy = platform::GetDatedTempFolder() + "debugged.txt.txt";
+  const std::string path = sandbox::Path("form/debugged.txt");
+  const std::string copy = platform::GetDatedTempFolder() + "debugged.txt.txt";
   sandbox::WriteFile(path, "content");
   MakeFormData(path, "B1", false);
   EXPECT_FALSE(platform::FileExists(copy));

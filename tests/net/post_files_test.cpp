@@ -141,8 +141,8 @@ TEST_F(PostFilesTest, DownloadsVerifyTheCertificate) {
 
 TEST_F(PostFilesTest, AllowedCertificateCarriesEveryFileOverOneConnection) {
   TraceRecord trace;
-  EXPECT_TRUE(PostFiles({Local("one.txt", "1"), Local("two.txt", "2"), Local("three.txt", "3")}, Settings("/upload.php", Tls(), "https", true),
-                        nullptr, &trace));
+  EXPECT_TRUE(PostFiles({Local("one.txt", "1"), Local("two.txt", "2"), Local("three.txt", "3")},
+                        Settings("/upload.php", Tls(), "https", true), nullptr, &trace));
   EXPECT_TRUE(trace.output.ends_with("\t" + std::to_string(tls_->Port()) + "\t/upload.php\tthree.txt\t200\n"));
   EXPECT_EQ(sandbox::ReadFile(Stored("one.txt")) + sandbox::ReadFile(Stored("two.txt")) +
                 sandbox::ReadFile(Stored("three.txt")), "123");

@@ -145,12 +145,14 @@ void LocalHttpServer::Answer(int connection) {
     script = script_;
   }
   const bool endless = !script.endlessPiece.empty();
-  std::string response = "HTTP/1.1 " + std::to_string(script.status) + " Status\r\nContent-Type: text/html\r\n" + script.head;
+  std::string response =
+      "HTTP/1.1 " + std::to_string(script.status) + " Status\r\nContent-Type: text/html\r\n" + script.head;
   if (!endless) response += "Content-Length: " + std::to_string(script.body.size()) + "\r\n";
   response += "Connection: close\r\n\r\n" + (endless ? "" : script.body);
   const size_t length = ContentLength(head);
   const size_t left = length - std::min(length, start.size() - bodyStart);
-  if (!ReadBody(connection, left, script.paceBytes, script.pacePauseMs, stop_) || !SendAll(connection, response)) return;
+  if (!ReadBody(connection, left, script.paceBytes, script.pacePauseMs, stop_)) return;
+  if (!SendAll(connection, response)) return;
   const auto end = std::chrono::steady_clock::now() + kStreamCap;
   while (endless && !stop_ && std::chrono::steady_clock::now() < end && SendAll(connection, script.endlessPiece)) {
     std::this_thread::sleep_for(std::chrono::milliseconds(script.pauseMs));

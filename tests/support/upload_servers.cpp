@@ -84,7 +84,8 @@ std::unique_ptr<ChildProcess> StartNginx(const std::string& folder, const std::s
           config << "  " << temp << "_temp_path " << folder << "/" << temp << ";\n";
         config << "  server {\n    listen " << LocalServer(candidate) << listenOptions << ";\n" << site
                << "    location / { proxy_pass http://" << LocalServer(backendPort) << "; }\n  }\n}\n";
-        return std::vector<std::string>{nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c", folder + "/nginx.conf"};
+        return std::vector<std::string>{
+            nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c", folder + "/nginx.conf"};
       },
       folder + "/nginx.log", port);
 }
@@ -144,7 +145,8 @@ bool MakeSelfSignedCertificate(const std::string& folder) {
 
 TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) {
   process_ = StartNginx(folder, " ssl",
-                        "    ssl_certificate " + folder + "/cert.pem;\n    ssl_certificate_key " + folder + "/key.pem;\n",
+                        "    ssl_certificate " + folder + "/cert.pem;\n    ssl_certificate_key " + folder +
+                            "/key.pem;\n",
                         backendPort, port_);
 }
 
