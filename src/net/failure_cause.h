@@ -9,7 +9,8 @@ namespace net {
 struct FailureCause {
   enum class Kind {
     ServerStatus,       // the server answered with a failing status
-    ServerUnreachable,  // no answer came
+    ServerUnreachable,  // no connection could be made
+    NoAnswer,           // connected, but no whole answer came
     TooLarge,           // above the upload size limit
     DiskFull,           // no room for the staged copy or the page
     FileError,          // the file could not be read, copied or written

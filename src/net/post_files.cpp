@@ -68,7 +68,8 @@ AttemptOutcome Judged(const UploadTarget& target, const PostAnswer& answer, cons
   if (!answer.error.empty()) {
     job.observer.OnTrace("\n" + TraceStart(target), TraceStream::Output);
     job.observer.OnTrace(answer.error + "\n", TraceStream::Error);
-    const auto kind = job.Stopped() ? FailureCause::Kind::Stopped : FailureCause::Kind::ServerUnreachable;
+    auto kind = answer.connected ? FailureCause::Kind::NoAnswer : FailureCause::Kind::ServerUnreachable;
+    if (job.Stopped()) kind = FailureCause::Kind::Stopped;
     AttemptOutcome outcome = Refused(target, script, answer.error, {kind});
     outcome.unreached = !answer.connected;
     return outcome;

@@ -21,6 +21,7 @@ CauseWords WordsOf(FailureCause::Kind kind) {
     case FailureCause::Kind::ServerStatus: return {"the server answered %", "サーバーが % を返しました"};
     case FailureCause::Kind::ServerUnreachable:
       return {"the server could not be reached", "サーバーに接続できませんでした"};
+    case FailureCause::Kind::NoAnswer: return {"the server did not answer", "サーバーから応答がありませんでした"};
     case FailureCause::Kind::TooLarge:
       return {"the file is larger than the limit of % MiB", "ファイルが上限の % MiB を超えています"};
     case FailureCause::Kind::DiskFull: return {"the disk is full", "ディスクがいっぱいです"};

@@ -94,7 +94,7 @@ TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
       {Settings(), kMiB + 1, "", "file of 1048577 bytes is above the upload size limit of 1048576",
        {Kind::TooLarge, 1048576}, 0},
       {Settings("/upload.php", silent.HostPort()), 1, silentAt + "/upload.php\tfile.txt\n" + silentAt,
-       "Operation too slow", {Kind::ServerUnreachable}, 1},
+       "Operation too slow", {Kind::NoAnswer}, 1},
       {Settings("/upload.php", "someuser:pw@" + Plain()), 1, "",
        "server setting \"***@" + Plain() + "\" is not a host name with an optional port", {Kind::ServerUnreachable}, 0},
       {Settings("/fail500.php", Tls(), "https", true), 1, tlsAt + "/fail500.php\tfile.txt\t500\n", "HTTP status 500",
