@@ -1,47 +1,81 @@
+// What the core lets a person know: the debug log, its one notice and title progress.
 #include <gtest/gtest.h>
+#include <utime.h>
 
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/feedback.h"
+#include "platform/file_status.h"
+#include "platform/folders.h"
+#include "platform/system_places.h"
+#include "platform/text_decode.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 #include "support/recording_ui.h"
+#include "support/sandbox.h"
+#include "support/scoped_env.h"
 
-namespace platform {
+using namespace platform;
+using namespace std::string_literals;
 
-TEST(MessageBox, WithoutInterfaceTheDefaultButtonAnswersAndIsLogged) {
-  const struct {
-    BoxStyle style;
-    Answer answer;
-  } rows[] = {
-      {{}, Answer::Ok},
-      {{Buttons::AbortRetryIgnore, Icon::Stop, DefaultButton::Third}, Answer::Ignore},
-      {{Buttons::YesNo, Icon::None, DefaultButton::Third}, Answer::Yes},
-  };
-  for (const auto& row : rows) EXPECT_EQ(MessageBoxLog("q", row.style), row.answer) << static_cast<int>(row.answer);
-  EXPECT_EQ(MessageBoxLog("Replace\nthe file?", {Buttons::YesNo, Icon::Question, DefaultButton::Second}), Answer::No);
-  EXPECT_NE(DebugLogText().find("\t(?)  Yes No          Button2  [No]    \tReplace\tthe file?\r\n"), std::string::npos);
+constexpr std::time_t kSeptember12At16 = 1663000000;  // 2022-09-12 16:26:40 UTC
+
+TEST(DebugLog, EachHourStartsAUtf16FileWithMarkAndHeaderLineBreaksBecomeTabsAndOldLogsGo) {
+  ScopedEnv tz("TZ", "UTC0");
+  ManualClock clock;
+  clock.SetNow(kSeptember12At16);
+  const std::string folder = sandbox::Path("documents/Temp/Temp/DbgDump/WC/");
+  DbgLog("first");
+  DbgLog("second\na\r\nb\nc 日本");
+  EXPECT_EQ(sandbox::ReadFile(folder + "0912_16.txt").substr(0, 4), "\xFF\xFE" "2\0"s);
+  const std::string stamp = "2022/09/12 16:26:40\t";
+  EXPECT_EQ(ReadTextFile(folder + "0912_16.txt"),
+            stamp + UserName() + "\t\t" + GetTempFolder() + "\t\t" + CurrentDirectory() + "\t\t" + ProgramPath() +
+                "\t\t\r\n" + stamp + "test_platform\tfirst\r\n" + stamp + "test_platform\tsecond\ta\t\tb\tc 日本\r\n");
+  clock.SetNow(kSeptember12At16 + 3600);
+  DbgLog("at five");
+  EXPECT_NE(ReadTextFile(folder + "0912_17.txt").find("\r\n2022/09/12 17:26:40\ttest_platform\tat five\r\n"),
+            std::string::npos);
+  const std::string old = folder + "0902_17.txt";  // ten days old: it goes before a log's first entry
+  sandbox::WriteFile(old, "x");
+  const utimbuf tenDays{kSeptember12At16 + 3600 - 864000, kSeptember12At16 + 3600 - 864000};
+  ::utime(old.c_str(), &tenDays);
+  EXPECT_TRUE(DbgDumper().Dump({'a', 0}));
+  EXPECT_FALSE(FileExists(old));
 }
 
-// The title counts the steps of every open report, nested ones too.
+TEST(DebugLog, ALogThatCannotBeOpenedIsGivenUpForTheRunWithOneNotice) {
+  ManualClock clock;
+  ScopedEnv documents("Z_SUITE_COMMON_DOCUMENTS", sandbox::Path("blocked-documents"));
+  sandbox::WriteFile(sandbox::Path("blocked-documents/Temp/Temp/DbgDump"), "a file in the way");
+  RecordingUi ui;
+  DbgDumper dumper;
+  EXPECT_FALSE(dumper.Dump({'a', 0}));
+  EXPECT_FALSE(dumper.Dump({'b', 0}));
+  EXPECT_EQ(clock.Sleeps().size(), 99u);
+  EXPECT_EQ(ui.notices, std::vector<std::string>{"Can't open ab  " + sandbox::Path("blocked-documents") +
+                                                 "/Temp/Temp/DbgDump/WC/" + FormatLocalTime("%m%d_%H") +
+                                                 ".txt\tno debug log for the rest of this run"});
+}
+
+// The title counts the steps of every open report; a report without a total counts none.
 TEST(Progress, TitleShowsStepsAndBarAtMostEvery100msThenIsCleared) {
   ManualClock clock;
   RecordingUi ui;
   {
-    TitleProgress none("none", 0);
-    none.Step();
     TitleProgress report("Xml_Out::CreateElement ...", 4);
     report.Step();
+    clock.Advance(99);
     report.Step();  // too soon after the last drawing
-    clock.Advance(100);
-    ProgressCounter inner("inner", 1000);
+    clock.Advance(1);
+    ProgressCounter inner("inner", 0);
     inner.Step();
     report.Step();
   }
   EXPECT_EQ(ui.titles, (std::vector<std::string>{"Xml_Out::CreateElement ...  1  ******...................",
-                                                 "Xml_Out::CreateElement ...  4  ******************.......",
-                                                 ""}));
-  EXPECT_EQ(ui.pumps, 2);
-  ProgressCounter next("next", 10);
-  EXPECT_EQ(ProgressStepCount(), 0u);
+                                                 "Xml_Out::CreateElement ...  3  ******************.......", ""}));
 }
 
-}  // namespace platform

@@ -1,90 +1,71 @@
+// Files and folders: existence, reading and writing, the private temporary folder, folder walks.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
 
 #include "platform/file_io.h"
 #include "platform/file_operations.h"
 #include "platform/file_status.h"
+#include "platform/folder_walk.h"
+#include "platform/folders.h"
+#include "platform/path_text.h"
+#include "platform/system_places.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"
+#include "support/scoped_env.h"
 
-namespace {
+namespace fs = std::filesystem;
+using namespace platform;
 
-platform::Bytes AsBytes(const std::string& text) { return platform::Bytes(text.begin(), text.end()); }
-
-}  // namespace
-
-TEST(FileServices, EmptyFilesAndFoldersInExistenceTests) {
-  const std::string empty = sandbox::Path("empty.txt");
-  const std::string full = sandbox::Path("full.txt");
-  sandbox::WriteFile(empty, "");
-  sandbox::WriteFile(full, "x");
-  EXPECT_TRUE(platform::FileExists(empty));
-  EXPECT_FALSE(platform::FileExists(empty, true));
-  EXPECT_FALSE(platform::FileExists(sandbox::Path("missing")));
-  EXPECT_TRUE(platform::FolderExists(sandbox::Root()));
-  EXPECT_FALSE(platform::FolderExists(full));
-  EXPECT_FALSE(platform::FolderExists("/" + full));   // "//" begins a local path here
+TEST(FileServices, PathsExistenceAndFoldersMadeLevelByLevel) {
+  EXPECT_EQ(NormalizePath("//server/share//x\\y/"), "//server/share/x\\y");
+  EXPECT_EQ(GetFileStem("/a/b.tar.gz") + GetFileStem("/a/what?.txt") + GetFolderPart("b.txt"), "b.tar");
+  sandbox::WriteFile(sandbox::Path("empty.txt"), "");
+  EXPECT_TRUE(FileExists(sandbox::Path("empty.txt")));
+  EXPECT_FALSE(FileExists(sandbox::Path("empty.txt"), true));
+  EXPECT_TRUE(CreateFolder(sandbox::Path("one/two/a\\b/")));
+  EXPECT_TRUE(FolderExists(sandbox::Path("one/two/a\\b")));
+  EXPECT_FALSE(CreateFolder(sandbox::Path("empty.txt/sub")));
+  EXPECT_NE(DebugLogText().find("\tCan't create " + sandbox::Path("empty.txt") + "\r\n"), std::string::npos);
 }
 
-TEST(FileServices, CreateFolderBuildsTheMissingLevelsOfAChain) {
-  sandbox::MakeDirs(sandbox::Path("one"));
-  EXPECT_TRUE(platform::CreateFolder(sandbox::Path("one/two/a\\b/")));
-  EXPECT_TRUE(platform::FolderExists(sandbox::Path("one/two")));
-  EXPECT_TRUE(platform::FolderExists(sandbox::Path("one/two/a\\b")));
-  EXPECT_TRUE(platform::CreateFolder(sandbox::Path("one/two/a\\b")));
-  sandbox::WriteFile(sandbox::Path("plain"), "p");
-  EXPECT_FALSE(platform::CreateFolder(sandbox::Path("plain/sub/deeper")));
-  EXPECT_FALSE(platform::FolderExists(sandbox::Path("plain/sub")));
-  EXPECT_NE(DebugLogText().find("\tCan't create " + sandbox::Path("plain") + "\r\n"), std::string::npos);
-}
-
-TEST(FileServices, OpenFileWaitTriesEvery100msForTheGivenSeconds) {
+// Files of /proc report size 0 yet have content: the read must not trust the size.
+TEST(FileServices, OpensAreTriedEvery100msAndReadsTakeWhatTheFileHolds) {
   ManualClock clock;
-  const std::string missing = sandbox::Path("nowhere/file");
-  EXPECT_EQ(platform::OpenFileWait(missing, "rb", 0), nullptr);
-  EXPECT_TRUE(clock.Sleeps().empty());
-  EXPECT_EQ(platform::OpenFileWait(missing, "rb", 2), nullptr);
-  EXPECT_EQ(clock.Sleeps(), std::vector<unsigned>(19, 100));
+  EXPECT_EQ(OpenFileWait(sandbox::Path("nowhere/file"), "rb", 0), nullptr);
+  EXPECT_TRUE(ReadFileBytes(sandbox::Path("missing")).empty());
+  EXPECT_EQ(clock.Sleeps(), std::vector<unsigned>(99, 100));
+  const Bytes status = ReadFileBytes("/proc/self/status");
+  EXPECT_EQ(std::string(status.begin(), status.end()).rfind("Name:", 0), 0u);
 }
 
-TEST(FileServices, WriteAndReadRoundTripIncludingEmptyFiles) {
-  const std::string path = sandbox::Path("data.bin");
-  const platform::Bytes data{0, 1, 0xFF, '\r', '\n', 0};
-  EXPECT_TRUE(platform::WriteFileBytes(path, data));
-  EXPECT_EQ(platform::ReadFileBytes(path), data);
-  EXPECT_TRUE(platform::WriteFileBytes(path, {}));
-  EXPECT_EQ(sandbox::ReadFile(path), "");
+// A shared folder's entry that others could have made or can enter gives way to the user's own cache folder.
+TEST(Folders, TheTemporaryFolderIsPrivateAndNeverTheWindowsFolder) {
+  const std::string own = "/wx_pub-" + std::to_string(::geteuid());
+  EXPECT_EQ(GetTempFolder(), sandbox::Path("tmp" + own + "/"));
+  EXPECT_EQ(fs::status(GetTempFolder()).permissions(), fs::perms::owner_all);
+  sandbox::MakeDirs(sandbox::Path("open" + own));
+  fs::permissions(sandbox::Path("open" + own), fs::perms::all);
+  ScopedEnv open("TMPDIR", sandbox::Path("open"));
+  EXPECT_EQ(GetTempFolder(), sandbox::Path("home/.cache/wx_pub/"));
+  ScopedEnv windows("TMPDIR", sandbox::Path("c/windows/temp/"));
+  EXPECT_EQ(GetProgramTempFolder(), sandbox::Path("documents/Temp/Temp/z_Suite.tmp/wx_pub/"));
 }
 
-TEST(FileServices, ReadReturnsWhatTheFileHoldsNotWhatItsStatusSaid) {
-  // Files of /proc report size 0 yet have content: the read must not trust the size.
-  const platform::Bytes bytes = platform::ReadFileBytes("/proc/self/status");
-  ASSERT_FALSE(bytes.empty());
-  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "Name:");
-  EXPECT_EQ(bytes.back(), '\n');
-}
-
-TEST(FileServices, FailedReadsAndWritesAreReportedAndLogged) {
-  ManualClock clock;
-  EXPECT_TRUE(platform::ReadFileBytes(sandbox::Path("missing")).empty());
-  EXPECT_EQ(clock.Sleeps().size(), 99u);
-  EXPECT_NE(DebugLogText().find("\tCan't open rb  " + sandbox::Path("missing") + "\r\n"), std::string::npos);
-  EXPECT_FALSE(platform::WriteFileBytes("/dev/full", AsBytes("lost")));  // a full disk is no success
-  // /dev/null takes every byte and always reports size 0.
-  EXPECT_FALSE(platform::WriteFileBytes("/dev/null", AsBytes("gone")));
-  EXPECT_EQ(clock.Sleeps().size(), 99u + 11u);
-}
-
-TEST(FileServices, CopyReplacesOnlyARegularFile) {
-  const std::string a = sandbox::Path("a.txt");
-  const std::string b = sandbox::Path("b.txt");
-  sandbox::WriteFile(a, "new");
-  sandbox::WriteFile(b, "old and longer");
-  EXPECT_TRUE(platform::CopyFileOver(a, b));
-  EXPECT_EQ(sandbox::ReadFile(b), "new");
-  const std::string fifo = sandbox::Path("fifo");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(platform::CopyFileOver(a, fifo));
-  EXPECT_FALSE(platform::FileStatus(fifo).IsRegularFile());
+// Breadth first: the folders of one level before any of the next; links are never followed.
+TEST(FolderWalk, EnumerateFoldersLevelByLevelAndFilterByNameIgnoringCase) {
+  const std::string root = sandbox::Path("tree");
+  for (const char* folder : {"a/a1", "b"}) sandbox::MakeDirs(root + "/" + folder);
+  fs::create_directory_symlink(".", root + "/a/self");
+  sandbox::WriteFile(root + "/a/file", "not a folder");
+  std::vector<std::string> list{"kept"};
+  EnumerateFolders(list, root);
+  std::sort(list.begin() + 1, list.begin() + 3);
+  EXPECT_EQ(list, (std::vector<std::string>{"kept", root + "/a/", root + "/b/", root + "/a/a1/"}));
+  const std::vector<std::string> paths{"/a/x.TXT", "/a.txt/y.htm", "/a/z.txt.bak", "/a/txt", "/b/Q.t.Txt", "/b/.txtx"};
+  EXPECT_EQ(FilterFiles(paths, "*.txt"), (std::vector<std::string>{"/a/x.TXT", "/b/Q.t.Txt"}));
 }

@@ -6,25 +6,21 @@
 #include <cstdlib>
 
 #include "support/sandbox.h"
+#include "support/scoped_env.h"
 
-namespace {
+using namespace platform;
 
-TEST(FindProgram, SearchesThePathOrTakesAPathAsItIs) {
+TEST(FindProgram, SearchesThePathForARunnableFileUnlessTheNameHasAFolder) {
   const std::string folder = sandbox::Path("which/bin");
-  const std::string program = folder + "/wx_tool";
-  sandbox::WriteFile(program, "#!/bin/sh\n");
+  sandbox::WriteFile(folder + "/wx_tool", "#!/bin/sh\n");
   sandbox::WriteFile(folder + "/not_runnable", "");
-  ::chmod(program.c_str(), 0755);
-  const std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-  ::setenv("PATH", (sandbox::Path("which/empty") + ":" + folder + ":" + savedPath).c_str(), 1);
-
-  EXPECT_EQ(platform::FindProgram("  wx_tool "), program);
-  EXPECT_EQ(platform::FindProgram("not_runnable"), "");
-  EXPECT_EQ(platform::FindProgram("no_such_program_here"), "");
-  EXPECT_EQ(platform::FindProgram("   "), "");
-  EXPECT_EQ(platform::FindProgram(folder + "/not_runnable"), folder + "/not_runnable");
-  EXPECT_EQ(platform::FindProgram(folder + "/missing"), "");
-  ::setenv("PATH", savedPath.c_str(), 1);
+  ::chmod((folder + "/wx_tool").c_str(), 0755);
+  sandbox::MakeDirs(folder + "/wx_dir");
+  ScopedEnv path("PATH", sandbox::Path("which/empty") + ":" + folder + ":" + std::getenv("PATH"));
+  const std::pair<std::string, std::string> rows[] = {
+      {"  wx_tool ", folder + "/wx_tool"}, {"not_runnable", ""}, {"wx_dir", ""}, {"   ", ""},
+      {folder + "/not_runnable", folder + "/not_runnable"}, {folder + "/missing", ""},
+  };
+  for (const auto& [name, found] : rows) EXPECT_EQ(FindProgram(name), found) << name;
 }
 
-}  // namespace

@@ -12,83 +12,56 @@
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 
+using namespace platform;
+using namespace std::string_literals;
+
 namespace {
 
-std::string ProfileFolder() { return sandbox::Path("documents/Temp/z_Suite_Setting"); }
-
-// A profile of its own for each test, with the given text in it (or none).
+// A profile of its own for each test, with the given text in it.
 std::string MakeProfile(const std::string& name, const std::string& text) {
-  const std::string path = ProfileFolder() + "/" + name + ".ini";
-  std::filesystem::remove(path);
-  if (!text.empty()) sandbox::WriteFile(path, text);
+  sandbox::WriteFile(sandbox::Path("documents/Temp/z_Suite_Setting/" + name + ".ini"), text);
   return name;
 }
 
-std::string FileText(const std::string& name) { return platform::ReadTextFile(platform::ResolveProfilePath(name)); }
+}  // namespace
 
-TEST(ProfileLocation, SharedFolderOfTheDocumentsUnlessConfigured) {
-  EXPECT_EQ(platform::ResolveProfilePath("z_Suite"), ProfileFolder() + "/z_Suite.ini");
-  EXPECT_EQ(platform::RegAccess(platform::GetFamilyKey()).GetStr("IniFullBase は", ""),
-            ProfileFolder());  // shown to a person
-  const std::string shared = sandbox::Path("documents/z_Suite_Setting");
-  sandbox::MakeDirs(shared);
-  EXPECT_EQ(platform::ResolveProfilePath(""), shared + "/z_Suite.ini");
-  std::filesystem::remove(shared);
-
-  platform::RegAccess family(platform::GetFamilyKey());
-  ASSERT_TRUE(family.WriteStr("IniFullBase", sandbox::Root() + "//configured/"));
-  EXPECT_EQ(platform::ResolveProfilePath(""), sandbox::Path("configured/z_Suite.ini"));
-  ASSERT_TRUE(family.WriteStr("IniFullBase", ""));
+// A person sets "IniFullBase" by editing the hive file; the tool writes what it uses beside it.
+TEST(ProfileLocation, ANameGetsTheFolderAndExtensionItLacks) {
+  EXPECT_EQ(ResolveProfilePath("z.INI"), sandbox::Path("documents/Temp/z_Suite_Setting/z.INI"));
+  EXPECT_EQ(ResolveProfilePath("/abs/ini"), "/abs/ini.ini");
+  EXPECT_EQ(RegAccess(GetFamilyKey()).GetStr("IniFullBase は", ""), sandbox::Path("documents/Temp/z_Suite_Setting"));
+  sandbox::WriteFile(RegAccess::HiveFilePath(), "[Software\\z_Suite\\z_Suite]\nIniFullBase = \"" + sandbox::Root() + "//set/\"\n");
+  EXPECT_EQ(ResolveProfilePath(""), sandbox::Path("set/z_Suite.ini"));
+  std::filesystem::remove(RegAccess::HiveFilePath());
 }
 
-TEST(ProfileSwitches, WriteBackAndTraceMakeEveryReadVisible) {
-  platform::Profile plain(MakeProfile("plain", "[s]\r\nk=v\r\n"));
-  EXPECT_EQ(plain.GetInt("s", "n", 5), 5);
-  EXPECT_EQ(FileText("plain").find("n="), std::string::npos);
-  platform::Profile recording(MakeProfile("recording", "[Debug]\r\nWrite=1\r\nLog=1\r\n[s]\r\nk=v\r\n"));
+TEST(Profile, TextIsCutAfter9999UnitsNeverInsideAPairAndWriteBackTraceAndCacheSwitchesWork) {
+  Profile plain(MakeProfile("plain", "[s]\r\nk=v\r\n"));
+  ASSERT_TRUE(plain.WriteStr("s", "long", std::string(9998, 'y') + "😀z"));
+  EXPECT_EQ(plain.GetStr("s", "long", ""), std::string(9998, 'y'));
+  ASSERT_TRUE(plain.WriteStr("s", "long", std::string(9998, 'y') + "zz"));
+  EXPECT_EQ(plain.GetStr("s", "long", ""), std::string(9998, 'y') + "z");
+  Profile recording(MakeProfile("recording", "[Debug]\r\nWrite=1\r\nLog=1\r\n[s]\r\nk=v\r\n"));
   EXPECT_EQ(recording.GetStr("s", "css", "a.css"), "a.css");
-  EXPECT_NE(FileText("recording").find("\r\ncss=a.css\r\n"), std::string::npos);
-  EXPECT_NE(DebugLogText().find("GetStr\t " + platform::ResolveProfilePath("recording") + "\t s\t css\t a.css\t a.css"),
-            std::string::npos);
-}
-
-TEST(ProfileReads, TextIsCutAfter9999UnitsAndNeverInsideAPair) {
-  platform::Profile profile(MakeProfile("long", ""));
-  ASSERT_EQ(profile.WriteStr("s", "long", std::string(12000, 'x')), 1);
-  EXPECT_EQ(profile.GetStr("s", "long", ""), std::string(9999, 'x'));
-  ASSERT_EQ(profile.WriteStr("s", "pair", std::string(9998, 'y') + "😀z"), 1);
-  EXPECT_EQ(profile.GetStr("s", "pair", ""), std::string(9998, 'y'));
-}
-
-TEST(ProfileReads, CacheKeepsTheFirstValueSeen) {
-  const std::string path = ProfileFolder() + "/z_Suite.ini";
-  sandbox::WriteFile(path, "[Debug\\2009_09]\r\nUseProfileCache=1\r\n[s]\r\nk=first\r\n");
-  platform::Profile cached("z_Suite");
+  EXPECT_NE(ReadTextFile(ResolveProfilePath("recording")).find("\r\ncss=a.css\r\n"), std::string::npos);
+  Profile cached(MakeProfile("z_Suite", "[Debug\\2009_09]\r\nUseProfileCache=1\r\n[s]\r\nk=first\r\n"));
   EXPECT_EQ(cached.GetStr("s", "k", ""), "first");
-  sandbox::WriteFile(path, "[s]\r\nk=changed\r\n");
+  MakeProfile("z_Suite", "[s]\r\nk=changed\r\n");
   EXPECT_EQ(cached.GetStr("S", "K", ""), "first");
-  std::filesystem::remove(path);
 }
 
-TEST(ProfileFile, RewrittenOnceAsUtf16WithANoteUnlessThatWouldLoseBytes) {
+// Rewritten once as UTF-16 with a note, unless that would lose bytes.
+TEST(Profile, AnyOtherEncodingIsRewrittenOnceAsUtf16WithANote) {
   ManualClock clock;
   ScopedEnv tz("TZ", "UTC0");
   clock.SetNow(1663000000);  // 2022-09-12 16:26:40 UTC
-  const std::string name = MakeProfile("converted", "[s]\r\nname=日本語\r\n");
-  platform::Profile profile(name);
-  const std::string bytes = sandbox::ReadFile(platform::ResolveProfilePath(name));
-  EXPECT_EQ(bytes.substr(0, 2), "\xFF\xFE");
+  Profile converted(MakeProfile("converted", "[s]\r\nname=日本語\r\n"));
   const std::string rule = ";" + std::string(69, '-') + "\r\n";
-  EXPECT_EQ(FileText(name), rule + ";\t2022/09/12 16:26:40\r\n" + rule + "[s]\r\nname=日本語\r\n");
-  clock.SetNow(1663000001);
-  platform::Profile again(name);
-  EXPECT_EQ(sandbox::ReadFile(platform::ResolveProfilePath(name)), bytes);
-
-  // A zero byte would cut the decoded text short: such a file stays as it is.
-  const std::string zero = std::string("[s]\r\n;") + '\0' + "\r\nk=v\r\n";
-  platform::Profile kept(MakeProfile("zero", zero));
-  EXPECT_EQ(sandbox::ReadFile(platform::ResolveProfilePath("zero")), zero);
-  EXPECT_EQ(kept.GetStr("s", "k", ""), "v");
+  EXPECT_EQ(ReadTextFile(ResolveProfilePath("converted")), rule + ";\t2022/09/12 16:26:40\r\n" + rule + "[s]\r\nname=日本語\r\n");
+  for (const std::string& kept : {sandbox::ReadFile(ResolveProfilePath("converted")), "[s]\r\n;\0\r\nk=v\r\n"s,
+                                  "\xFE\xFF\0[\0s\0]"s, "\xE6\x97"s, ""s}) {
+    Profile profile(MakeProfile("kept", kept));
+    EXPECT_EQ(sandbox::ReadFile(ResolveProfilePath("kept")), kept);
+  }
 }
 
-}  // namespace
