@@ -1,10 +1,11 @@
 #include "html/writer.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
-#include <filesystem>
+#include <csignal>
 
-#include "platform/feedback.h"
+#include "platform/file_status.h"
 #include "platform/folders.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
@@ -14,10 +15,17 @@
 namespace html {
 namespace {
 
-TEST(ElementText, QuotesNulAndIndentationOfNoneToThirteenTabs) {
-  Element quoted("b");
-  quoted.AddAttribute("alt", "say \"hi\"");
-  quoted.AddAttribute("title", "it's");
+Element Comment(const std::string& text, const Element& child = Element()) {
+  Element comment;
+  comment.SetComment(text);
+  comment.AddElement(child);
+  return comment;
+}
+
+// A value with a double quote gets apostrophes, text ends at a NUL, indentation
+// is of none to thirteen tabs, a comment's body never holds two hyphens.
+TEST(ElementText, QuotesNulIndentationAndComments) {
+  Element quoted("b", {{"alt", "say \"hi\""}, {"title", "it's"}});
   quoted.SetText(std::string("ab\0cd", 5));
   Element parent("p");
   parent.AddElement(Element("br"));
@@ -25,48 +33,54 @@ TEST(ElementText, QuotesNulAndIndentationOfNoneToThirteenTabs) {
   for (const auto& [element, depth, text] : std::vector<std::tuple<Element, int, std::string>>{
            {quoted, 0, "<b\talt='say \"hi\"'\ttitle=\"it's\"\t>ab</b>\r\n"},
            {Element("i"), -1, "<i\t/>\r\n"},
-           {parent, 20, tabs + "<p\t>\r\n" + tabs + "<br\t/>\r\n" + tabs + "</p>\r\n"}}) {
+           {parent, 20, tabs + "<p\t>\r\n" + tabs + "<br\t/>\r\n" + tabs + "</p>\r\n"},
+           {Comment("a--b---c----", Element("i")), 1,
+            "\t<!--\ta-\tb-\t-c-\t-\t\t-->\r\n\t<!--\r\n\t\t<i\t/>\r\n\t\t-->\r\n"}}) {
     EXPECT_EQ(ElementText(element, depth), text) << depth;
   }
 }
 
-TEST(SavePage, ALargePageGoesOutWholeAndShowsProgress) {
-  ManualClock clock;
-  RecordingUi ui;
-  const std::string path = sandbox::Path("large.htm");
-  const std::string rows(700000, 'r');
-  Element table("table");
-  table.SetText(rows);
-  Element page("body");
-  for (int i = 0; i < 30000; ++i) page.AddElement(Element("br"));
-  page.AddElement(table);
-  std::string expected = "<!DOCTYPE html>\r\n<body\t>\r\n";
-  for (int i = 0; i < 30000; ++i) expected += "\t<br\t/>\r\n";
-  expected += "\t<table\t>" + rows + "</table>\r\n\t</body>\r\n";
-  EXPECT_TRUE(SavePage(page, path));
-  EXPECT_EQ(sandbox::ReadFile(path), expected);
-  ASSERT_FALSE(ui.titles.empty());
-  EXPECT_EQ(ui.titles.front().rfind("Xml_Out::CreateElement ...  ", 0), 0u) << ui.titles.front();
+// Incomplete properties go; white space of any kind goes at both ends.
+TEST(StyleText, SkipsIncompletePropertiesAndTrims) {
+  EXPECT_EQ(StyleText({{"\t\n\v\f\r \u0085\u00A0\u1680\u2000\u200A\u2028\u2029\u202F\u205F\u3000w", "3px"}, {"a", ""}, {"", "2"}}),
+            "w : 3px ;");
+  EXPECT_EQ(StyleText({{"\b", "1"}}), "\b : 1 ;");
+  EXPECT_EQ(StyleText({{"\u1FFF", "1"}}), "\u1FFF : 1 ;");
 }
 
-// A target that cannot be opened, or (a device) takes no bytes: the page goes
-// to the temporary work folder instead; a device is never removed.
-TEST(SavePage, AFailedSaveLeavesACopyInTheWorkFolder) {
+// A page that cannot be opened goes whole to the work folder, however many
+// chunks it takes, with progress in the title; one that cannot be written
+// whole is removed, and so is its copy there.
+TEST(SavePage, AFailedSaveLeavesAWholeCopyInTheWorkFolderOrNone) {
   ManualClock clock;  // the open attempts wait without sleeping
-  for (const auto& [path, logged] : std::vector<std::pair<std::string, std::string>>{
-           {sandbox::Path("missing folder/page.htm"), "Can't open wb  "}, {"/dev/full", "Can't write wb  "}}) {
-    EXPECT_FALSE(SavePage(Div("d"), path));
-    EXPECT_EQ(sandbox::ReadFile(platform::AddSeparator(platform::GetTempWorkFolder()) + ToSafeFileName(path)),
-              "<!DOCTYPE html>\r\n<div\t>d</div>\r\n");
-    EXPECT_NE(DebugLogText().find(logged + path), std::string::npos) << path;
-  }
-  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+  RecordingUi ui;
+  Element page("body");
+  std::string expected = "<!DOCTYPE html>\r\n<body\t>\r\n";
+  for (int i = 0; i < 30000; ++i, expected += "\t<br\t/>\r\n") page.AddElement(Element("br"));
+  page.AddElement(Div(std::string(700000, 'r')));
+  expected += "\t<div\t>" + std::string(700000, 'r') + "</div>\r\n\t</body>\r\n";
+  const std::string work = platform::AddSeparator(platform::GetTempWorkFolder());
+  const std::string unopened = sandbox::Path("missing folder/page.htm");
+  EXPECT_FALSE(SavePage(page, unopened));
+  EXPECT_EQ(sandbox::ReadFile(work + ToSafeFileName(unopened)), expected);
+  EXPECT_NE(DebugLogText().find("Can't open wb  " + unopened), std::string::npos);
+  EXPECT_EQ(ui.titles.at(0).rfind("Xml_Out::CreateElement ...  ", 0), 0u) << ui.titles.front();
+
+  rlimit unlimited{};
+  ::getrlimit(RLIMIT_FSIZE, &unlimited);
+  const rlimit small{100000, unlimited.rlim_max};
+  std::signal(SIGXFSZ, SIG_IGN);  // as the program does: a write past the limit fails
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const std::string unwritten = sandbox::Path("page.htm");
+  EXPECT_FALSE(SavePage(page, unwritten));
+  ::setrlimit(RLIMIT_FSIZE, &unlimited);
+  EXPECT_FALSE(platform::FileExists(unwritten));
+  EXPECT_FALSE(platform::FileExists(work + ToSafeFileName(unwritten)));
+  EXPECT_NE(DebugLogText().find("Can't write wb  " + unwritten), std::string::npos);
 }
 
 TEST(ToSafeFileName, MapsEveryUnsafeCharacter) {
-  EXPECT_EQ(ToSafeFileName("\t\n\r\",;|"), ".......");
-  EXPECT_EQ(ToSafeFileName(" /:?\\#%*<>"), "_____--x()");
-  EXPECT_EQ(ToSafeFileName("/tmp/ä-x.htm"), "_tmp_ä-x.htm");
+  EXPECT_EQ(ToSafeFileName("\t\n\r\",;| /:?\\#%*<>/tmp/ä-x.htm"), "......._____--x()_tmp_ä-x.htm");
 }
 
 }  // namespace
