@@ -1,7 +1,6 @@
 #include "gui_support.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/evtloop.h>
@@ -11,78 +10,62 @@
 #include <wx/utils.h>
 
 #include <chrono>
+#include <memory>
 
-#include "app/about_dialog.h"
 #include "app/control_id.h"
 #include "app/file_drop_target.h"
 #include "app/wx_text.h"
 #include "platform/profile.h"
 #include "support/local_http_server.h"
-#include "support/sandbox.h"
 #include "update/update_check.h"
 
 namespace gui {
 namespace {
 
+// wx runs, with one active event loop, for the whole test program.
 class WxEnvironment : public ::testing::Environment {
- public:
-  void Start() {
-    if (started_) return;
+  void SetUp() override {
     wxApp::SetInstance(new wxApp);
     static char name[] = "test_dialog_gui";
     static char* argv[] = {name, nullptr};
     int argc = 1;
     ASSERT_TRUE(wxEntryStart(argc, argv)) << "no X display";
-    loop_ = new wxGUIEventLoop;
-    wxEventLoopBase::SetActive(loop_);
-    started_ = true;
+    loop_ = std::make_unique<wxGUIEventLoop>();
+    wxEventLoopBase::SetActive(loop_.get());
   }
   void TearDown() override {
-    if (!started_) return;
     wxEventLoopBase::SetActive(nullptr);
-    delete loop_;
+    loop_.reset();
     wxEntryCleanup();
   }
-
- private:
-  bool started_ = false;
-  wxGUIEventLoop* loop_ = nullptr;
+  std::unique_ptr<wxGUIEventLoop> loop_;
 };
 
-WxEnvironment* const environment =
-    static_cast<WxEnvironment*>(::testing::AddGlobalTestEnvironment(new WxEnvironment));
+[[maybe_unused]] ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new WxEnvironment);
 
 // Start-up runs the update check: unless a test names its own server, it meets
 // one that refuses, so no test reaches a server it did not start.
 void KeepUpdateCheckLocal() {
   static LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
   platform::Profile profile(update::kProfile);
-  if (profile.GetStr(update::kSection, update::kServerKey, "").empty()) {
+  if (profile.GetStr(update::kSection, update::kServerKey, "").empty())
     profile.WriteStr(update::kSection, update::kServerKey, refusing.HostPort());
-  }
 }
 
 }  // namespace
 
-void ProcessPending() {
-  for (int round = 0; round < 10; ++round) {
-    wxYield();
-    wxMilliSleep(10);
-  }
-}
-
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
+  for (; !done(); wxMilliSleep(5)) {
     if (std::chrono::steady_clock::now() > end) return false;
     wxYield();
-    wxMilliSleep(5);
   }
   return true;
 }
 
+void ProcessPending() { WaitUntil([] { return false; }, 100); }
+
 app::MainDialog* OpenDialog() {
-  environment->Start();
   KeepUpdateCheckLocal();
   auto* dialog = new app::MainDialog;
   dialog->Show();
@@ -96,10 +79,9 @@ void CloseDialog(app::MainDialog* dialog) {
 }
 
 void Click(wxWindow& dialog, int id) {
-  wxWindow* button = dialog.FindWindow(id);
   wxCommandEvent event(wxEVT_BUTTON, id);
-  event.SetEventObject(button);
-  button->GetEventHandler()->ProcessEvent(event);
+  event.SetEventObject(dialog.FindWindow(id));
+  dialog.FindWindow(id)->GetEventHandler()->ProcessEvent(event);
 }
 
 void Drop(wxWindow& target, const std::vector<std::string>& paths) {
@@ -111,9 +93,9 @@ void Drop(wxWindow& target, const std::vector<std::string>& paths) {
 }
 
 std::vector<std::string> ListLines(wxWindow& dialog) {
-  auto* list = wxStaticCast(dialog.FindWindow(app::Id(app::ControlId::List)), wxListBox);
   std::vector<std::string> lines;
-  for (unsigned i = 0; i < list->GetCount(); ++i) lines.push_back(app::ToUtf8(list->GetString(i)));
+  for (const wxString& line : wxStaticCast(dialog.FindWindow(app::Id(app::ControlId::List)), wxListBox)->GetStrings())
+    lines.push_back(app::ToUtf8(line));
   return lines;
 }
 
@@ -124,23 +106,8 @@ std::string EditText(wxWindow& dialog) {
 std::string ClipboardText() {
   wxClipboardLocker locker;
   wxTextDataObject data;
-  if (!locker || !wxTheClipboard->GetData(data)) return {};
-  return app::ToUtf8(data.GetText());
+  return !!locker && wxTheClipboard->GetData(data) ? app::ToUtf8(data.GetText()) : "";
 }
-
-void InstallOpener(int status) {
-  const std::string bin = sandbox::Path("bin");
-  sandbox::MakeDirs(bin);
-  ::setenv("PATH", (bin + ":/usr/bin:/bin").c_str(), 1);
-  sandbox::WriteFile(bin + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + OpenerRecord() + "'\nexit " +
-                                            std::to_string(status) + "\n");
-  ::chmod((bin + "/xdg-open").c_str(), 0755);
-}
-
-std::string OpenerRecord() { return sandbox::Path("opened.txt"); }
-
-ModalAnswerer::ModalAnswerer() { Register(); }
-ModalAnswerer::~ModalAnswerer() { Unregister(); }
 
 int ModalAnswerer::Enter(wxDialog* dialog) {
   if (auto* box = dynamic_cast<wxMessageDialogBase*>(dialog)) {
@@ -148,13 +115,8 @@ int ModalAnswerer::Enter(wxDialog* dialog) {
     const long style = box->GetMessageDialogStyle();
     styles.push_back(style);
     firstLabels.push_back(app::ToUtf8((style & wxYES_NO) ? box->GetYesLabel() : box->GetOKLabel()));
-  } else if (dynamic_cast<app::AboutDialog*>(dialog)) {
-    dialog->InitDialog();
-    for (const int id : {app::Id(app::ControlId::AboutVersion), app::Id(app::ControlId::AboutNotice)}) aboutTexts.push_back(app::ToUtf8(dialog->FindWindow(id)->GetLabel()));
   }
   return answer;
 }
-
-void ModalAnswerer::Exit(wxDialog*) {}
 
 }  // namespace gui

@@ -12,14 +12,14 @@
 
 namespace gui {
 
-// A shown and started dialog; wx is set up on first use.
+// A shown and started dialog.
 app::MainDialog* OpenDialog();
 void CloseDialog(app::MainDialog* dialog);
 
-// Lets the display and the toolkit catch up with what was asked of them.
-void ProcessPending();
 // Processes events until done() holds (true) or the time is up (false).
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 30000);
+// Lets the display and the toolkit catch up with what was asked of them.
+void ProcessPending();
 
 void Click(wxWindow& dialog, int id);
 // A drop of files onto the given window, through its drop target.
@@ -29,27 +29,17 @@ std::vector<std::string> ListLines(wxWindow& dialog);
 std::string EditText(wxWindow& dialog);
 std::string ClipboardText();
 
-// A stand-in `xdg-open` first on PATH: writes its argument count and arguments
-// to OpenerRecord(), then exits with the given status.
-void InstallOpener(int status);
-std::string OpenerRecord();
-
 // Answers every modal dialog before it appears (with `answer`) and keeps the
-// message, style and first button label of each message box and the texts of
-// each About box.
-class ModalAnswerer : public wxModalDialogHook {
- public:
-  ModalAnswerer();
-  ~ModalAnswerer() override;
+// message, style and first button label of each message box.
+struct ModalAnswerer : wxModalDialogHook {
+  ModalAnswerer() { Register(); }
+  ~ModalAnswerer() override { Unregister(); }
   int answer = wxID_OK;
   std::vector<std::string> messages;
   std::vector<long> styles;
   std::vector<std::string> firstLabels;
-  std::vector<std::string> aboutTexts;
-
- protected:
   int Enter(wxDialog* dialog) override;
-  void Exit(wxDialog* dialog) override;
+  void Exit(wxDialog*) override {}
 };
 
 }  // namespace gui
