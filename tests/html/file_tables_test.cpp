@@ -11,7 +11,8 @@ namespace {
 TEST(FileTable, CellsPerRowAreBoundedToOneToFive) {
   const std::string cell = "<td\tstyle=\"text-align : center ;\"\t>\t\t<a\thref=\"";
   for (const auto& [perRow, rows, second] : std::vector<std::tuple<int, size_t, std::string>>{
-           {3, 2, "\r\n" + cell + "c4"}, {1, 6, cell + "c2"}, {0, 6, cell + "c2"}, {9, 2, "\r\n" + cell + "c6"}, {-1, 2, "\r\n" + cell + "c6"}}) {
+           {3, 2, "\r\n" + cell + "c4"}, {2, 3, "\r\n" + cell + "c3"}, {1, 6, cell + "c2"}, {0, 6, cell + "c2"},
+           {9, 2, "\r\n" + cell + "c6"}, {-1, 2, "\r\n" + cell + "c6"}}) {
     const std::string table = FileTable({"/f/c1", "/f/c2", "/f/c3", "/f/c4", "/f/c5", "/f/c6"}, {}, {1, perRow}).ToString();
     EXPECT_EQ(page_test::Count(table, "<tr"), rows) << perRow;
     EXPECT_NE(table.find("<tr\t>" + second + "\""), std::string::npos) << perRow;
