@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cstdlib>
 #include <ctime>
 
 #include "app/control_id.h"
@@ -9,6 +8,7 @@
 #include "gui_support.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
+#include "support/scoped_env.h"
 
 namespace {
 
@@ -21,12 +21,12 @@ const std::string kDate = "2024/03/05 06:07:08 ";
 // list box make one list, sorted and without duplicates; clearing it leaves
 // the address and an empty list for the next drop.
 TEST(DialogList, StartFilesAndDropsMakeOneSortedListThatClearingEmpties) {
-  ::setenv("TZ", "UTC", 1);
-  ::tzset();
+  const ScopedEnv utc("TZ", std::string("UTC"));
   app::MainDialog* dialog = gui::OpenDialog();
   gui::ModalAnswerer answerer;
   const std::string drop = sandbox::Path("drop/");
-  for (const auto& [name, size] : std::vector<std::pair<std::string, size_t>>{{"写真.txt", 5}, {"caf\xe9.txt", 1023}, {"b.txt", 0}, {"B.txt", 1024}})
+  for (const auto& [name, size] : std::vector<std::pair<std::string, size_t>>{
+           {"写真.txt", 5}, {"caf\xe9.txt", 1023}, {"b.txt", 0}, {"B.txt", 1024}})
     page_test::MakeFile(drop + name, std::string(size, 'x'), kTime);
   std::string arguments[] = {"wx_pub", drop + "写真.txt", drop + "caf\xe9.txt", drop + "gone.txt"};
   char* argv[] = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data()};

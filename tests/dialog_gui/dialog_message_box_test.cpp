@@ -12,19 +12,20 @@ using namespace platform;
 TEST(DialogMessageBox, ButtonSetsIconsAndDefaultButtons) {
   app::MainDialog* dialog = gui::OpenDialog();
   gui::ModalAnswerer answerer;
-  constexpr long kShown = wxICON_MASK | wxNO_DEFAULT | wxCANCEL_DEFAULT;
-  // box, button pressed, answer, first label, icon and default style
-  for (const auto& [box, button, answer, label, style] : std::vector<std::tuple<BoxStyle, int, Answer, std::string, long>>{
+  // box, id of the button pressed, answer, first label, icon and default style
+  for (const auto& [box, id, answer, label, style] : std::vector<std::tuple<BoxStyle, int, Answer, std::string, long>>{
            {{Buttons::AbortRetryIgnore, Icon::Stop}, wxID_NO, Answer::Retry, "中止(", wxICON_ERROR},
-           {{Buttons::AbortRetryIgnore, Icon::None, DefaultButton::Third}, wxID_CANCEL, Answer::Ignore, "中止(", wxICON_NONE | wxCANCEL_DEFAULT},
+           {{Buttons::AbortRetryIgnore, Icon::None, DefaultButton::Third}, wxID_CANCEL, Answer::Ignore, "中止(",
+            wxICON_NONE | wxCANCEL_DEFAULT},
            {{Buttons::RetryCancel, Icon::Exclamation}, wxID_OK, Answer::Retry, "再試行(", wxICON_EXCLAMATION},
-           {{Buttons::YesNo, Icon::Question, DefaultButton::Second}, wxID_NO, Answer::No, "", wxICON_QUESTION | wxNO_DEFAULT},
+           {{Buttons::YesNo, Icon::Question, DefaultButton::Second}, wxID_NO, Answer::No, "",
+            wxICON_QUESTION | wxNO_DEFAULT},
            {{Buttons::Ok, Icon::Information}, wxID_CANCEL, Answer::Ok, "", wxICON_INFORMATION},
            {{Buttons::YesNoCancel}, wxID_CANCEL, Answer::Cancel, "", wxICON_NONE}}) {
-    answerer.answer = button;
+    answerer.answer = id;
     EXPECT_EQ(MessageBoxLog(label, box), answer) << label;
     EXPECT_TRUE(answerer.firstLabels.back().starts_with(label)) << answerer.firstLabels.back();
-    EXPECT_EQ(answerer.styles.back() & kShown, style) << label;
+    EXPECT_EQ(answerer.styles.back() & (wxICON_MASK | wxNO_DEFAULT | wxCANCEL_DEFAULT), style) << label;
   }
   EXPECT_EQ(answerer.messages.size(), 6u);
   gui::CloseDialog(dialog);

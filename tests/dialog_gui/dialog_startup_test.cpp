@@ -38,7 +38,8 @@ TEST(DialogStartup, TheUpdateCheckHoldsNothingAndOpensThePagePastTheLimit) {
   ASSERT_TRUE(gui::WaitUntil([&answerer] { return !answerer.messages.empty(); }));
   EXPECT_EQ(server.Requests().size(), 1u);
   const std::string opener = "\nOperation=\"open\"\nFile=\"\"\nParamaters=\"";
-  EXPECT_TRUE(answerer.messages[0].ends_with(opener + "https://" + server.HostPort() + "/z_Suite/download\"")) << answerer.messages[0];
+  EXPECT_TRUE(answerer.messages[0].ends_with(opener + "https://" + server.HostPort() + "/z_Suite/download\""))
+      << answerer.messages[0];
   gui::Click(*dialog, app::Id(app::ControlId::OpenBrowser));
   EXPECT_TRUE(answerer.messages.at(1).ends_with(opener + gui::EditText(*dialog) + "\"")) << answerer.messages.back();
   gui::CloseDialog(dialog);

@@ -34,8 +34,6 @@ std::string Dropped(const std::string& name, const std::string& content) {
 
 bool Uploading(wxWindow& dialog) { return !dialog.FindWindow(app::Id(app::ControlId::Upload))->IsEnabled(); }
 
-int Width(wxWindow& dialog, app::ControlId id) { return dialog.FindWindow(app::Id(id))->GetSize().x; }
-
 // Clicks Upload and waits for the result.
 void Upload(wxWindow& dialog) {
   gui::Click(dialog, app::Id(app::ControlId::Upload));
@@ -68,7 +66,8 @@ TEST(DialogUpload, PublishesThePageShowsAndCopiesItsAddressAndSaysWhatFailed) {
   const std::string& text = answerer.messages[0];
   EXPECT_TRUE(text.starts_with("アップロードに失敗しました。\nファイル: ")) << text;
   // The transport gives up on the first file it sends: the page or the dropped file.
-  EXPECT_TRUE(text.find("notes.txt") != std::string::npos || text.find(publish::UploadPageName()) != std::string::npos) << text;
+  EXPECT_TRUE(text.find("notes.txt") != std::string::npos || text.find(publish::UploadPageName()) != std::string::npos)
+      << text;
   EXPECT_EQ(gui::EditText(*dialog), site + "missing/data/" + publish::UploadPageName());
   EXPECT_EQ(gui::ClipboardText(), gui::EditText(*dialog));
   gui::CloseDialog(dialog);
@@ -93,13 +92,14 @@ TEST(DialogUpload, WhileALargeFileGoesOutTheWindowAnswersAndClosingStopsIt) {
 
   dialog->SetClientSize(700, 500);
   dialog->SendSizeEvent(wxSEND_EVENT_POST);
+  const auto width = [dialog](app::ControlId id) { return dialog->FindWindow(app::Id(id))->GetSize().x; };
   std::set<std::string> shares;
   ASSERT_TRUE(gui::WaitUntil([&] {
     if (app::ToUtf8(dialog->GetTitle()).ends_with("%")) shares.insert(app::ToUtf8(dialog->GetTitle()));
-    return shares.size() >= 2 && Width(*dialog, app::ControlId::List) == 698 && Width(*dialog, app::ControlId::Edit) == 698;
+    return shares.size() >= 2 && width(app::ControlId::List) == 698 && width(app::ControlId::Edit) == 698;
   }));
   EXPECT_TRUE(Uploading(*dialog));
-  for (const std::string& title : shares) EXPECT_TRUE(std::regex_match(title, std::regex("wx_pub  [12]/2  \\d+%"))) << title;
+  for (const auto& title : shares) EXPECT_TRUE(std::regex_match(title, std::regex("wx_pub  [12]/2  \\d+%"))) << title;
 
   const auto closing = std::chrono::steady_clock::now();
   gui::CloseDialog(dialog);

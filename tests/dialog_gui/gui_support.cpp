@@ -112,9 +112,8 @@ std::string ClipboardText() {
 int ModalAnswerer::Enter(wxDialog* dialog) {
   if (auto* box = dynamic_cast<wxMessageDialogBase*>(dialog)) {
     messages.push_back(app::ToUtf8(box->GetMessage()));
-    const long style = box->GetMessageDialogStyle();
-    styles.push_back(style);
-    firstLabels.push_back(app::ToUtf8((style & wxYES_NO) ? box->GetYesLabel() : box->GetOKLabel()));
+    styles.push_back(box->GetMessageDialogStyle());
+    firstLabels.push_back(app::ToUtf8((styles.back() & wxYES_NO) ? box->GetYesLabel() : box->GetOKLabel()));
   }
   return answer;
 }

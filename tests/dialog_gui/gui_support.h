@@ -35,9 +35,8 @@ struct ModalAnswerer : wxModalDialogHook {
   ModalAnswerer() { Register(); }
   ~ModalAnswerer() override { Unregister(); }
   int answer = wxID_OK;
-  std::vector<std::string> messages;
+  std::vector<std::string> messages, firstLabels;
   std::vector<long> styles;
-  std::vector<std::string> firstLabels;
   int Enter(wxDialog* dialog) override;
   void Exit(wxDialog*) override {}
 };

@@ -23,11 +23,16 @@ TEST(OpenInBrowser, HandsOverTheAddressAndShowsEachFailure) {
   const std::string noHandler = "There is no application associated with the given file name extension." + tail;
   // opener's exit status (none: no opener), message
   for (const auto& [status, message] : std::vector<std::pair<int, std::string>>{
-           {0, ""}, {3, noHandler}, {2, "The specified file was not found." + tail}, {4, "Error\n\n" + address + tail}, {-1, noHandler}}) {
+           {0, ""},
+           {3, noHandler},
+           {2, "The specified file was not found." + tail},
+           {4, "Error\n\n" + address + tail},
+           {-1, noHandler}}) {
     std::filesystem::remove(record);
     std::filesystem::remove(bin + "/xdg-open");
     if (status >= 0) {
-      sandbox::WriteFile(bin + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + record + "'\nexit " + std::to_string(status) + "\n");
+      sandbox::WriteFile(bin + "/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '" + record + "'\nexit " +
+                                                std::to_string(status) + "\n");
       ::chmod((bin + "/xdg-open").c_str(), 0755);
     }
     RecordingUi ui;

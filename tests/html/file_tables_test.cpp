@@ -7,15 +7,17 @@
 namespace html {
 namespace {
 
-// "other_tr_count" 0 counts as 1, above 5 (negative values included) as 5.
+const std::string kCentred = "<td\tstyle=\"text-align : center ;\"\t>";
+
+// "other_tr_count" 0 counts as 1, above 5 (negative values included) as 5;
+// the second row starts with the given line break and cell.
 TEST(FileTable, CellsPerRowAreBoundedToOneToFive) {
-  const std::string cell = "<td\tstyle=\"text-align : center ;\"\t>\t\t<a\thref=\"";
-  for (const auto& [perRow, rows, second] : std::vector<std::tuple<int, size_t, std::string>>{
-           {3, 2, "\r\n" + cell + "c4"}, {2, 3, "\r\n" + cell + "c3"}, {1, 6, cell + "c2"}, {0, 6, cell + "c2"},
-           {9, 2, "\r\n" + cell + "c6"}, {-1, 2, "\r\n" + cell + "c6"}}) {
-    const std::string table = FileTable({"/f/c1", "/f/c2", "/f/c3", "/f/c4", "/f/c5", "/f/c6"}, {}, {1, perRow}).ToString();
+  for (const auto& [perRow, rows, lead, second] : std::vector<std::tuple<int, size_t, std::string, std::string>>{
+           {3, 2, "\r\n", "c4"}, {2, 3, "\r\n", "c3"}, {1, 6, "", "c2"}, {0, 6, "", "c2"}, {9, 2, "\r\n", "c6"},
+           {-1, 2, "\r\n", "c6"}}) {
+    const std::string table = FileTable({"/c1", "/c2", "/c3", "/c4", "/c5", "/c6"}, {}, {1, perRow}).ToString();
     EXPECT_EQ(page_test::Count(table, "<tr"), rows) << perRow;
-    EXPECT_NE(table.find("<tr\t>" + second + "\""), std::string::npos) << perRow;
+    EXPECT_NE(table.find("<tr\t>" + lead + kCentred + "\t\t<a\thref=\"" + second + "\""), std::string::npos) << perRow;
   }
 }
 
@@ -24,9 +26,10 @@ TEST(FileTable, CellsPerRowAreBoundedToOneToFive) {
 // leading line break.
 TEST(FileTable, AnyTileValueButOneListsTheImageBesideTheName) {
   EXPECT_EQ(FileTable({"/t/a.txt", "/t/p.png"}, {{"/t/p.png", "images/p.png.jpg"}}, {2, 1}).Elements().at(0).Text(),
-            "\r\n<tr\t><td\tstyle=\"text-align : center ;\"\t>\t\t<a\thref=\"p.png\"\t><img\tclass=\"data_ia\"\tsrc=\"images/p.png.jpg\"\t"
-            "alt=\"p.png\"\ttitle=\"p.png\"\t/></a>\t</td>\t<td\t>\t\t<a\thref=\"p.png\"\t>p.png</a>\t</td>\r\n</tr>\r\n"
-            "<tr\t><td\tstyle=\"text-align : center ;\"\t> </td>\t<td\t>\t\t<a\thref=\"a.txt\"\t>a.txt</a>\t</td>\r\n</tr>\r\n\r\n\r\n");
+            "\r\n<tr\t>" + kCentred + "\t\t<a\thref=\"p.png\"\t><img\tclass=\"data_ia\"\tsrc=\"images/p.png.jpg\"\t" +
+                "alt=\"p.png\"\ttitle=\"p.png\"\t/></a>\t</td>\t<td\t>\t\t<a\thref=\"p.png\"\t>p.png</a>\t</td>" +
+                "\r\n</tr>\r\n" +
+                "<tr\t>" + kCentred + " </td>\t<td\t>\t\t<a\thref=\"a.txt\"\t>a.txt</a>\t</td>\r\n</tr>\r\n\r\n\r\n");
 }
 
 }  // namespace

@@ -31,12 +31,14 @@ PageInput Input(const std::vector<std::string>& names, const std::string& pageNa
 // banner (any date) is compared as YYYY/MM/DD.
 TEST(IndexPage, ExactBytesOfAPageWithEveryKindOfEntry) {
   PageInput input = Input({"photo.JPG", "<img src=x onerror=alert(1)>.png", "b.HTM", "xhtml", "d.bmp",
-                           "javascript:R&D 50%#1?\t\x7f \"写真\".txt", "a.html", "e.svg", "png", "b.jpeg", "sub/", "g.png/"});
+                           "javascript:R&D 50%#1?\t\x7f \"写真\".txt", "a.html", "e.svg", "png", "b.jpeg", "sub/",
+                           "g.png/"});
   input.thumbnails["/s/photo.JPG"] = ".//images/photo.JPG.jpg";
   input.thumbnails["/s/sub/"] = ".//images/sub.jpg";
   const std::string path = sandbox::Path(input.pageName);
   ASSERT_TRUE(SavePage(BuildIndexPage(input), path));
-  EXPECT_EQ(std::regex_replace(sandbox::ReadFile(path), std::regex("\\d{4}/\\d{2}/\\d{2} 16:54:33"), "YYYY/MM/DD 16:54:33"),
+  const std::regex buildDate("\\d{4}/\\d{2}/\\d{2} 16:54:33");
+  EXPECT_EQ(std::regex_replace(sandbox::ReadFile(path), buildDate, "YYYY/MM/DD 16:54:33"),
             sandbox::ReadFile(WXPUB_SOURCE_DIR "/tests/html/expected_index.htm"));
 }
 
@@ -44,8 +46,9 @@ TEST(IndexPage, ExactBytesOfAPageWithEveryKindOfEntry) {
 // the title is the page name's stem, if it has one; no time, no time text.
 TEST(IndexPage, BranchesOfHeadAndBody) {
   for (const auto& [pageName, fragments] : std::vector<std::pair<std::string, std::vector<std::string>>>{
-           {"a<b>.htm", {"<title\t>a&lt;b&gt;</title>", "Time         \t    \t\r\n", "<body", "<table", ">\r\n\r\n\r\n\r\n\r\n</table>",
-                         "<hr", ">note.txt</a>", "<div\tstyle=\"text-align : right ;\"\t/>"}},
+           {"a<b>.htm",
+            {"<title\t>a&lt;b&gt;</title>", "Time         \t    \t\r\n", "<body", "<table",
+             ">\r\n\r\n\r\n\r\n\r\n</table>", "<hr", ">note.txt</a>", "<div\tstyle=\"text-align : right ;\"\t/>"}},
            {"what?.htm", {"\t\t<meta\tname=\"viewport\"", "/>\r\n\t\t<!--\t\r\nHTML Exporter"}}}) {
     PageInput input = Input({"note.txt"}, pageName);
     input.time.reset();

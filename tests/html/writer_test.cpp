@@ -42,8 +42,8 @@ TEST(ElementText, QuotesNulIndentationAndComments) {
 
 // Incomplete properties go; white space of any kind goes at both ends.
 TEST(StyleText, SkipsIncompletePropertiesAndTrims) {
-  EXPECT_EQ(StyleText({{"\t\n\v\f\r \u0085\u00A0\u1680\u2000\u200A\u2028\u2029\u202F\u205F\u3000w", "3px"}, {"a", ""}, {"", "2"}}),
-            "w : 3px ;");
+  const std::string spaces = "\t\n\v\f\r \u0085\u00A0\u1680\u2000\u200A\u2028\u2029\u202F\u205F\u3000";
+  EXPECT_EQ(StyleText({{spaces + "w", "3px"}, {"a", ""}, {"", "2"}}), "w : 3px ;");
   EXPECT_EQ(StyleText({{"\b", "1"}}), "\b : 1 ;");
   EXPECT_EQ(StyleText({{"\u1FFF", "1"}}), "\u1FFF : 1 ;");
 }

@@ -38,7 +38,8 @@ TEST(SameAfterLayout, TagsBrokenAlikeAreTheSameAndDifferencesAreShownAndKept) {
   const ScopedEnv tmp("TMPDIR", weird + "/");
   TraceRecord trace;
   EXPECT_TRUE(SameAfterLayout("<body><div>one</div><div>two</div>\r\n<script>f();</script></body>",
-                              "<body>\r\n<div>one</div>\r\n\r\n<div>two</div><script>f();\r\n</script></body>", trace.Sink()));
+                              "<body>\r\n<div>one</div>\r\n\r\n<div>two</div><script>f();\r\n</script></body>",
+                              trace.Sink()));
   EXPECT_EQ(trace.error, "no update\n");
   EXPECT_EQ(sandbox::ReadFile(ComparisonFiles("o.htm").at(0)),
             "<body>\r\n<div>one</div>\r\n<div>two</div>\r\n<script>f();\r\n</script>\r\n</body>");
