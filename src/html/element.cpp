@@ -141,19 +141,7 @@ void Element::AddAttribute(std::string name, std::string value) {
   attributes_.push_back({std::move(name), std::move(value)});
 }
 
-void Element::AddElement(const Element& child) {
-  if (!child.name_.empty()) {
-    elements_.push_back(child);
-    return;
-  }
-  // Index loop over a count fixed up front: a fragment may be added to itself.
-  const size_t count = child.elements_.size();
-  MakeRoomFor(count);
-  for (size_t i = 0; i < count; ++i) AddElement(child.elements_[i]);
-}
-
 void Element::AddElement(Element&& child) {
-  if (&child == this) return AddElement(static_cast<const Element&>(child));
   if (!child.name_.empty()) {
     elements_.push_back(std::move(child));
     return;

@@ -38,7 +38,6 @@ class Element {
   void SetComment(const std::string& text);
   void AddAttribute(std::string name, std::string value);
   // A fragment adds its children (flattened) and loses its text and attributes.
-  void AddElement(const Element& child);
   void AddElement(Element&& child);
 
   // One-line markup, used to embed an element as the text of another.

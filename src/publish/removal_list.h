@@ -19,7 +19,6 @@ class RemovalList {
   // that is empty by then; what stays (or cannot go) is kept for a later call.
   // Nothing behind a link inside a listed folder is touched.
   void RemoveNow();
-  const std::vector<std::string>& Paths() const { return paths_; }
 
  private:
   std::vector<std::string> paths_;

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <utility>
 
 #include "platform/file_status.h"
 #include "platform/folders.h"
@@ -15,10 +16,10 @@
 namespace html {
 namespace {
 
-Element Comment(const std::string& text, const Element& child = Element()) {
+Element Comment(const std::string& text, Element child = Element()) {
   Element comment;
   comment.SetComment(text);
-  comment.AddElement(child);
+  comment.AddElement(std::move(child));
   return comment;
 }
 
