@@ -2,10 +2,8 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,9 +17,6 @@ extern char** environ;
 
 namespace testserver {
 namespace {
-
-constexpr int kStartTries = 5;
-constexpr auto kStartWait = std::chrono::seconds(15);
 
 sockaddr_in LocalAddress(uint16_t port) {
   sockaddr_in address{};
@@ -54,14 +49,13 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::string& logPath) {
 }
 
 // Another test run may take the free port first: then start again on another.
-std::unique_ptr<ChildProcess> StartListening(const std::function<std::vector<std::string>(uint16_t)>& argvFor,
-                                             const std::string& logPath, uint16_t& port) {
-  for (int attempt = 0; attempt < kStartTries; ++attempt) {
-    port = FreePort();
-    auto process = std::make_unique<ChildProcess>(argvFor(port), logPath);
-    const auto deadline = std::chrono::steady_clock::now() + kStartWait;
-    while (process->Running() && std::chrono::steady_clock::now() < deadline) {
-      if (Accepts(port)) return process;
+ServerProcess StartListening(const std::function<std::vector<std::string>(uint16_t)>& argvFor,
+                             const std::string& logPath) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    ServerProcess server{FreePort(), nullptr};
+    server.process_ = std::make_unique<ChildProcess>(argvFor(server.port_), logPath);
+    for (int wait = 0; wait < 750 && server.process_->Running(); ++wait) {
+      if (Accepts(server.port_)) return server;
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   }
@@ -70,37 +64,42 @@ std::unique_ptr<ChildProcess> StartListening(const std::function<std::vector<std
 
 // nginx with folder as its prefix, passing every request to backendPort;
 // listenOptions follow the address and port, site holds further directives.
-std::unique_ptr<ChildProcess> StartNginx(const std::string& folder, const std::string& listenOptions,
-                                         const std::string& site, uint16_t backendPort, uint16_t& port) {
+ServerProcess StartNginx(const std::string& folder, const std::string& listenOptions, const std::string& site,
+                         uint16_t backendPort) {
   const std::string nginx = ::access("/usr/sbin/nginx", X_OK) == 0 ? "/usr/sbin/nginx" : "nginx";
   return StartListening(
-      [&](uint16_t candidate) {
-        std::ofstream config(folder + "/nginx.conf");
-        config << "daemon off;\nmaster_process off;\npid " << folder << "/nginx.pid;\nerror_log " << folder
-               << "/error.log;\nevents { worker_connections 64; }\nhttp {\n"
-               << "  log_format connections '$connection $status';\n  access_log " << folder
-               << "/access.log connections;\n  client_max_body_size 64m;\n";
-        for (const char* temp : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"})
-          config << "  " << temp << "_temp_path " << folder << "/" << temp << ";\n";
-        config << "  server {\n    listen " << LocalServer(candidate) << listenOptions << ";\n" << site
-               << "    location / { proxy_pass http://" << LocalServer(backendPort) << "; }\n  }\n}\n";
-        return std::vector<std::string>{
-            nginx, "-p", folder + "/", "-e", folder + "/error.log", "-c", folder + "/nginx.conf"};
+      [&](uint16_t port) {
+        std::ofstream(folder + "/nginx.conf")
+            << "daemon off; master_process off; pid nginx.pid; error_log error.log;\nevents {}\nhttp {\n"
+            << "  log_format connections '$connection $status'; access_log access.log connections;\n"
+            << "  client_max_body_size 64m; client_body_temp_path client_body; proxy_temp_path proxy;\n"
+            << "  fastcgi_temp_path fastcgi; uwsgi_temp_path uwsgi; scgi_temp_path scgi;\n"
+            << "  server { listen " << LocalServer(port) << listenOptions << "; " << site
+            << " location / { proxy_pass http://" << LocalServer(backendPort) << "; } }\n}\n";
+        return std::vector<std::string>{nginx, "-p", folder + "/", "-e", "error.log", "-c", "nginx.conf"};
       },
-      folder + "/nginx.log", port);
+      folder + "/nginx.log");
 }
 
 }  // namespace
 
-uint16_t FreePort() {
+int BindLocal(uint16_t& port) {
   const int s = ::socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address = LocalAddress(0);
   socklen_t length = sizeof address;
   ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
   ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  ::close(s);
-  return ntohs(address.sin_port);
+  port = ntohs(address.sin_port);
+  return s;
 }
+
+uint16_t FreePort() {
+  uint16_t port = 0;
+  ::close(BindLocal(port));
+  return port;
+}
+
+std::string LocalServer(uint16_t port) { return "127.0.0.1:" + std::to_string(port); }
 
 int RunCommand(const std::vector<std::string>& argv, const std::string& logPath) {
   const pid_t pid = Spawn(argv, logPath);
@@ -119,43 +118,35 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::Running() {
-  if (pid_ < 0) return false;
-  if (::waitpid(pid_, nullptr, WNOHANG) == 0) return true;
+  if (pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0) return true;
   pid_ = -1;
   return false;
 }
 
-std::string LocalServer(uint16_t port) { return "127.0.0.1:" + std::to_string(port); }
-
-PhpServer::PhpServer(const std::string& docroot) {
-  process_ = StartListening(
-      [&](uint16_t port) {
-        return std::vector<std::string>{"php", "-S", LocalServer(port), "-t", docroot, "-d", "upload_max_filesize=40M",
-                                        "-d", "post_max_size=41M", "-d", "display_errors=0"};
-      },
-      docroot + ".log", port_);
-}
+PhpServer::PhpServer(const std::string& docroot)
+    : ServerProcess(StartListening(
+          [&](uint16_t port) {
+            return std::vector<std::string>{"php", "-S", LocalServer(port), "-t", docroot, "-d",
+                                            "upload_max_filesize=40M", "-d", "post_max_size=41M", "-d",
+                                            "display_errors=0"};
+          },
+          docroot + ".log")) {}
 
 bool MakeSelfSignedCertificate(const std::string& folder) {
-  return RunCommand(
-             {"openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days",
-              "2", "-subj", "/CN=127.0.0.1", "-keyout", folder + "/key.pem", "-out", folder + "/cert.pem"},
-             folder + "/openssl.log") == 0;
+  return RunCommand({"openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                     "-days", "2", "-subj", "/CN=127.0.0.1", "-keyout", folder + "/key.pem", "-out",
+                     folder + "/cert.pem"}, folder + "/openssl.log") == 0;
 }
 
-TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) {
-  process_ = StartNginx(folder, " ssl",
-                        "    ssl_certificate " + folder + "/cert.pem;\n    ssl_certificate_key " + folder +
-                            "/key.pem;\n",
-                        backendPort, port_);
-}
+TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort)
+    : ServerProcess(StartNginx(folder, " ssl", "ssl_certificate cert.pem; ssl_certificate_key key.pem;", backendPort)) {}
 
 PasswordSite::PasswordSite(const std::string& folder, const std::string& docroot, const std::string& user,
                            const std::string& password)
     : php_(docroot) {
   std::ofstream(folder + "/passwords") << user << ":{PLAIN}" << password << "\n";
-  process_ = StartNginx(folder, "", "    auth_basic upload;\n    auth_basic_user_file " + folder + "/passwords;\n",
-                        php_.Port(), port_);
+  static_cast<ServerProcess&>(*this) =
+      StartNginx(folder, "", "auth_basic upload; auth_basic_user_file passwords;", php_.Port());
 }
 
 }  // namespace testserver

@@ -13,7 +13,11 @@
 
 namespace testserver {
 
+// A socket bound to a free port of 127.0.0.1, whose number goes to port.
+int BindLocal(uint16_t& port);
 uint16_t FreePort();
+// "127.0.0.1:" + port.
+std::string LocalServer(uint16_t port);
 
 // Runs argv to its end with output to logPath; the exit status (-1 when it could not start).
 int RunCommand(const std::vector<std::string>& argv, const std::string& logPath);
@@ -31,15 +35,9 @@ class ChildProcess {
   pid_t pid_ = -1;
 };
 
-// "127.0.0.1:" + port.
-std::string LocalServer(uint16_t port);
-
 // A server program listening on Port() while the object lives.
-class ServerProcess {
- public:
+struct ServerProcess {
   uint16_t Port() const { return port_; }
-
- protected:
   uint16_t port_ = 0;
   std::unique_ptr<ChildProcess> process_;
 };
