@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "platform/file_status.h"
 #include "platform/folders.h"
 #include "support/manual_clock.h"
@@ -19,10 +21,7 @@ std::string ExpectedBody(const std::string& filename, const std::string& content
 }
 
 TEST(FormData, BoundaryIsTwentyThreeCharactersEndingInTheTime) {
-  const std::string boundary = MakeBoundary();
-  ASSERT_EQ(boundary.size(), 23u);
-  EXPECT_EQ(boundary.substr(0, 17), "-----upfile.hxx__");
-  EXPECT_EQ(boundary.substr(17).find_first_not_of("0123456789"), std::string::npos);
+  EXPECT_TRUE(std::regex_match(MakeBoundary(), std::regex("-----upfile\\.hxx__[0-9]{6}"))) << MakeBoundary();
 }
 
 // The file name is escaped as browsers do.
@@ -42,14 +41,12 @@ TEST(FormData, BodyCarriesTheFileUnchangedBetweenTheRows) {
   }
 }
 
-TEST(FormData, UnreadableFileGivesNoBody) {
+// An unreadable file gives no body, and no copy even with the debug switch on.
+TEST(FormData, DebugSwitchKeepsACopyOfEveryReadableBody) {
   ManualClock clock;  // opening waits for a missing file
   EXPECT_TRUE(MakeFormData(sandbox::Path("form/missing.bin"), "B", true).empty());
   EXPECT_TRUE(MakeFormData(sandbox::Path("form"), "B", true).empty());
   EXPECT_FALSE(platform::FileExists(platform::GetDatedTempFolder() + "missing.bin.txt"));
-}
-
-TEST(FormData, DebugSwitchKeepsACopyOfEveryBody) {
   const std::string path = sandbox::Path("form/debugged.txt");
   const std::string copy = platform::GetDatedTempFolder() + "debugged.txt.txt";
   sandbox::WriteFile(path, "content");
