@@ -92,7 +92,6 @@ int main(int argc, char** argv) {
   const std::string large = files + "/large.bin";
   benchworld::WriteRandomFile(large, kLargeSize, random);
 
-  if (!testserver::MakeSelfSignedCertificate(proxyFolder)) return 1;
   testserver::PhpServer php(docroot);
   testserver::TlsProxy proxy(proxyFolder, php.Port());
   const std::string plain = testserver::LocalServer(php.Port()), secure = testserver::LocalServer(proxy.Port());

@@ -79,7 +79,7 @@ TEST(DialogUpload, PublishesThePageShowsAndCopiesItsAddressAndSaysWhatFailed) {
 // copies go at exit and the thread's interface is what it was before.
 TEST(DialogUpload, WhileALargeFileGoesOutTheWindowAnswersAndClosingStopsIt) {
   LocalHttpServer server;
-  server.SetReadPace(8 << 10, 10);  // ten seconds for the file
+  server.SetResponse(200, "", "", 8 << 10);  // ten seconds for the file
   SetServer(server.HostPort());
   const std::string dayFolder = platform::GetDatedTempFolder();
   app::MainDialog* dialog = gui::OpenDialog();

@@ -34,11 +34,11 @@ std::string ReadRequestStart(int connection) {
 }
 
 // Reads and drops the rest of a body, `step` bytes at a time (0: as they come).
-bool ReadBody(int connection, size_t left, size_t step, int pauseMs) {
+bool ReadBody(int connection, size_t left, size_t step) {
   std::vector<char> buffer(step > 0 ? step : 1 << 16);
   for (size_t got = 1; left > 0 && got > 0; left -= got) {
     got = Receive(connection, buffer.data(), std::min(left, buffer.size()));
-    std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+    if (step > 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return left == 0;
 }
@@ -58,17 +58,9 @@ LocalHttpServer::~LocalHttpServer() {
   ::close(socket_);
 }
 
-void LocalHttpServer::SetResponse(int status, const std::string& body, const std::string& headers) {
+void LocalHttpServer::SetResponse(int status, const std::string& body, const std::string& headers, size_t paceBytes) {
   std::lock_guard lock(mutex_);
-  script_.status = status;
-  script_.head = headers;
-  script_.body = body;
-}
-
-void LocalHttpServer::SetReadPace(size_t bytes, int pauseMs) {
-  std::lock_guard lock(mutex_);
-  script_.paceBytes = bytes;
-  script_.pauseMs = pauseMs;
+  script_ = {status, headers, body, paceBytes};
 }
 
 std::vector<std::string> LocalHttpServer::Requests() const {
@@ -98,7 +90,7 @@ void LocalHttpServer::Answer(int connection) {
   const size_t at = head.find("\r\nContent-Length: ");
   const size_t length = at == std::string::npos ? 0 : std::stoul(head.substr(at + 18));
   const size_t arrived = start.size() - head.size() - 4;
-  if (!ReadBody(connection, length - std::min(length, arrived), script.paceBytes, script.pauseMs)) return;
+  if (!ReadBody(connection, length - std::min(length, arrived), script.paceBytes)) return;
   const std::string response = "HTTP/1.1 " + std::to_string(script.status) + " Status\r\nContent-Type: text/html\r\n" +
                                script.head + "Content-Length: " + std::to_string(script.body.size()) +
                                "\r\nConnection: close\r\n\r\n" + script.body;

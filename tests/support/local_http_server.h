@@ -18,16 +18,13 @@ class LocalHttpServer {
 
   explicit LocalHttpServer(Mode mode = Mode::kAnswer);
   ~LocalHttpServer();
-  LocalHttpServer(const LocalHttpServer&) = delete;
-  LocalHttpServer& operator=(const LocalHttpServer&) = delete;
 
   unsigned Port() const { return port_; }
   std::string HostPort() const { return testserver::LocalServer(port_); }
   // Status 0: every connection is closed without an answer. headers: further
-  // "Name: value\r\n" lines of the answer.
-  void SetResponse(int status, const std::string& body, const std::string& headers = "");
-  // While bytes > 0, a request body is read at most this many bytes at a time, pausing between reads.
-  void SetReadPace(size_t bytes, int pauseMs);
+  // "Name: value\r\n" lines of the answer. With paceBytes > 0 a request body
+  // is read at most that many bytes at a time, 10 ms apart, before the answer.
+  void SetResponse(int status, const std::string& body, const std::string& headers = "", size_t paceBytes = 0);
   // The request heads of the requests answered so far.
   std::vector<std::string> Requests() const;
 
@@ -36,7 +33,6 @@ class LocalHttpServer {
     int status = 200;
     std::string head, body;
     size_t paceBytes = 0;
-    int pauseMs = 0;
   };
   void Serve();
   void Answer(int connection);

@@ -13,19 +13,12 @@ namespace fs = std::filesystem;
 namespace sandbox {
 namespace {
 
-std::string MakeRoot() {
-  fs::path base = fs::path(WXPUB_BINARY_DIR) / "test-sandbox";
-  fs::path root = base / (std::to_string(::getpid()));
-  fs::remove_all(root);
-  fs::create_directories(root);
-  return root.string();
-}
-
 class SandboxEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     const std::string& root = Root();
-    for (const char* sub : {"tmp", "home", "config", "documents"}) fs::create_directories(fs::path(root) / sub);
+    fs::remove_all(root);
+    for (const char* sub : {"tmp", "home", "config", "documents"}) fs::create_directories(root + "/" + sub);
     ::setenv("TMPDIR", (root + "/tmp/").c_str(), 1);
     ::setenv("HOME", (root + "/home").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
@@ -33,17 +26,15 @@ class SandboxEnvironment : public ::testing::Environment {
     for (const char* name : {"TMP", "TEMP", "XDG_DOCUMENTS_DIR", "XDG_CACHE_HOME"}) ::unsetenv(name);
   }
   void TearDown() override {
-    if (!std::getenv("WXPUB_KEEP_SANDBOX")) {
-      std::error_code ignored;
-      fs::remove_all(Root(), ignored);
-    }
+    std::error_code ignored;
+    if (!std::getenv("WXPUB_KEEP_SANDBOX")) fs::remove_all(Root(), ignored);
   }
 };
 
 }  // namespace
 
 const std::string& Root() {
-  static const std::string root = MakeRoot();
+  static const std::string root = WXPUB_BINARY_DIR "/test-sandbox/" + std::to_string(::getpid());
   return root;
 }
 

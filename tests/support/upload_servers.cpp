@@ -124,22 +124,18 @@ bool ChildProcess::Running() {
 }
 
 PhpServer::PhpServer(const std::string& docroot)
-    : ServerProcess(StartListening(
-          [&](uint16_t port) {
-            return std::vector<std::string>{"php", "-S", LocalServer(port), "-t", docroot, "-d",
-                                            "upload_max_filesize=40M", "-d", "post_max_size=41M", "-d",
-                                            "display_errors=0"};
-          },
-          docroot + ".log")) {}
+    : ServerProcess(StartListening([&](uint16_t port) -> std::vector<std::string> {
+        return {"php", "-S", LocalServer(port), "-t", docroot, "-d", "upload_max_filesize=40M", "-d",
+                "post_max_size=41M", "-d", "display_errors=0"};
+      }, docroot + ".log")) {}
 
-bool MakeSelfSignedCertificate(const std::string& folder) {
-  return RunCommand({"openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-                     "-days", "2", "-subj", "/CN=127.0.0.1", "-keyout", folder + "/key.pem", "-out",
-                     folder + "/cert.pem"}, folder + "/openssl.log") == 0;
+TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) {
+  RunCommand({"openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days",
+              "2", "-subj", "/CN=127.0.0.1", "-keyout", folder + "/key.pem", "-out", folder + "/cert.pem"},
+             folder + "/openssl.log");
+  static_cast<ServerProcess&>(*this) =
+      StartNginx(folder, " ssl", "ssl_certificate cert.pem; ssl_certificate_key key.pem;", backendPort);
 }
-
-TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort)
-    : ServerProcess(StartNginx(folder, " ssl", "ssl_certificate cert.pem; ssl_certificate_key key.pem;", backendPort)) {}
 
 PasswordSite::PasswordSite(const std::string& folder, const std::string& docroot, const std::string& user,
                            const std::string& password)

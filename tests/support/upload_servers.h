@@ -47,10 +47,8 @@ struct PhpServer : ServerProcess {
   explicit PhpServer(const std::string& docroot);
 };
 
-// Writes cert.pem and key.pem (self-signed, for 127.0.0.1) into folder.
-bool MakeSelfSignedCertificate(const std::string& folder);
-
-// nginx serving TLS with folder/cert.pem, passing every request to backendPort.
+// nginx serving TLS with a self-signed certificate for 127.0.0.1 that it
+// writes into folder, passing every request to backendPort.
 // Its access log folder/access.log holds "<connection number> <status>" per request.
 struct TlsProxy : ServerProcess {
   TlsProxy(const std::string& folder, uint16_t backendPort);
