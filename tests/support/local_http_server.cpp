@@ -1,6 +1,5 @@
 #include "support/local_http_server.h"
 
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -9,14 +8,9 @@
 
 namespace {
 
-bool WaitReadable(int fd, int timeoutMs) {
-  pollfd entry{fd, POLLIN, 0};
-  return ::poll(&entry, 1, timeoutMs) > 0;
-}
-
 // Up to size bytes into buffer; 0 when the peer is gone or silent for 2 s.
 size_t Receive(int connection, char* buffer, size_t size) {
-  const ssize_t got = WaitReadable(connection, 2000) ? ::recv(connection, buffer, size, 0) : 0;
+  const ssize_t got = ::recv(connection, buffer, size, 0);
   return got > 0 ? static_cast<size_t>(got) : 0;
 }
 
@@ -48,6 +42,8 @@ bool ReadBody(int connection, size_t left, size_t step) {
 // A bound socket that does not listen makes the system refuse every
 // connection; one that listens but never accepts leaves them unanswered.
 LocalHttpServer::LocalHttpServer(Mode mode) {
+  const timeval pollEvery{0, 20000};  // so that the server sees stop_ soon
+  ::setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &pollEvery, sizeof pollEvery);
   if (mode != Mode::kRefuse) ::listen(socket_, 16);
   if (mode == Mode::kAnswer) thread_ = std::thread(&LocalHttpServer::Serve, this);
 }
@@ -70,8 +66,10 @@ std::vector<std::string> LocalHttpServer::Requests() const {
 
 void LocalHttpServer::Serve() {
   while (!stop_) {
-    const int connection = WaitReadable(socket_, 20) ? ::accept(socket_, nullptr, nullptr) : -1;
+    const int connection = ::accept(socket_, nullptr, nullptr);
     if (connection < 0) continue;
+    const timeval quiet{2, 0};
+    ::setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &quiet, sizeof quiet);
     Answer(connection);
     ::close(connection);
   }

@@ -18,8 +18,7 @@ class ScopedEnv {
 
  private:
   void Apply(const std::optional<std::string>& value) {
-    if (value) ::setenv(name_, value->c_str(), 1);
-    if (!value) ::unsetenv(name_);
+    value ? ::setenv(name_, value->c_str(), 1) : ::unsetenv(name_);
     ::tzset();  // in case it was TZ
   }
 
