@@ -57,9 +57,8 @@ class PostFilesTest : public testing::Test {
 // brings another attempt.
 TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
   LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
-  const std::string silentAt = "127.0.0.1\t" + std::to_string(silent.Port()) + "\t";
-  const std::string plainAt = "127.0.0.1\t" + std::to_string(php_->Port()) + "\t";
-  const std::string tlsAt = "127.0.0.1\t" + std::to_string(tls_->Port()) + "\t";
+  const auto at = [](unsigned port) { return "127.0.0.1\t" + std::to_string(port) + "\t"; };
+  const std::string silentAt = at(silent.Port()), plainAt = at(php_->Port()), tlsAt = at(tls_->Port());
   using Kind = FailureCause::Kind;
   const struct {
     PostSettings settings;
