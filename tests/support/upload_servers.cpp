@@ -53,9 +53,9 @@ ServerProcess StartListening(const std::function<std::vector<std::string>(uint16
                              const std::string& logPath) {
   for (int attempt = 0; attempt < 5; ++attempt) {
     ServerProcess server{FreePort(), nullptr};
-    server.process_ = std::make_unique<ChildProcess>(argvFor(server.port_), logPath);
-    for (int wait = 0; wait < 750 && server.process_->Running(); ++wait) {
-      if (Accepts(server.port_)) return server;
+    server.process = std::make_unique<ChildProcess>(argvFor(server.port), logPath);
+    for (int wait = 0; wait < 750 && server.process->Running(); ++wait) {
+      if (Accepts(server.port)) return server;
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   }

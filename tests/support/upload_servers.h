@@ -37,9 +37,9 @@ class ChildProcess {
 
 // A server program listening on Port() while the object lives.
 struct ServerProcess {
-  uint16_t Port() const { return port_; }
-  uint16_t port_ = 0;
-  std::unique_ptr<ChildProcess> process_;
+  uint16_t Port() const { return port; }
+  uint16_t port = 0;
+  std::unique_ptr<ChildProcess> process;
 };
 
 // php -S with docroot as document root, taking uploads up to 40 MiB.
