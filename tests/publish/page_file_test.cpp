@@ -4,6 +4,7 @@
 
 #include "html/index_page.h"
 #include "platform/file_backup.h"
+#include "platform/file_status.h"
 #include "platform/folder_walk.h"
 #include "platform/folders.h"
 #include "support/page_fixture.h"
@@ -37,6 +38,7 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
   EXPECT_EQ(sandbox::ReadFile(linkFile), html::DefaultLinkBlock());
   MakeFile(linkFile, "<nav id=\"site\">&copy; mine</nav>");
   EXPECT_TRUE(InOrder(makePage(), {"<div\t><nav id=\"site\">&copy; mine</nav></div>"}));
+  EXPECT_TRUE(platform::FileExists(rescue + "/index.001.htm"));  // the next number
   settings.pathLinkHtml = sandbox::Path("links/other.htm");
   MakeFile(settings.pathLinkHtml, "<p>other</p>");
   EXPECT_TRUE(InOrder(makePage(), {"<div\t><p>other</p></div>"}));
