@@ -174,11 +174,15 @@ TEST(CliUpload, OnATerminalStandardErrorShowsTheMeterAndStandardOutputStaysAsItI
   UseSite();
   const std::string out = sandbox::Path("meter.out");
   const std::string screen = sandbox::Path("meter.screen");
-  const std::string command = std::string("'") + WXPUB_APP + "' --upload '" + Source("meter.txt", "m") + "' >'" + out + "'";
-  ASSERT_EQ(testserver::RunCommand({"script", "-qec", command, "/dev/null"}, screen), 0) << sandbox::ReadFile(screen);
+  const std::string command = std::string("'") + WXPUB_APP + "' --upload '" + Source("meter.txt", "m") + "'";
+  ASSERT_EQ(testserver::RunCommand({"script", "-qec", command + " >'" + out + "'", "/dev/null"}, screen), 0);
   EXPECT_NE(sandbox::ReadFile(screen).find("\r0/2 files"), std::string::npos) << sandbox::ReadFile(screen);
   EXPECT_EQ(LastLine(sandbox::ReadFile(out)), PageAddress());
   EXPECT_EQ(sandbox::ReadFile(out).find(" files"), std::string::npos);
+  // Both streams on the terminal: each whole line goes out before the next meter.
+  ASSERT_EQ(testserver::RunCommand({"script", "-qec", command, "/dev/null"}, screen + "2"), 0);
+  const std::string both = sandbox::ReadFile(screen + "2");
+  EXPECT_LT(both.find("meter.txt\t200"), both.find("1/2 files")) << both;
 }
 
 }  // namespace
