@@ -54,6 +54,10 @@ TEST(Folders, TheTemporaryFolderIsPrivateAndNeverTheWindowsFolder) {
   EXPECT_EQ(GetTempFolder(), sandbox::Path("home/.cache/wx_pub/"));
   ScopedEnv windows("TMPDIR", sandbox::Path("c/windows/temp/"));
   EXPECT_EQ(GetProgramTempFolder(), sandbox::Path("documents/Temp/Temp/z_Suite.tmp/wx_pub/"));
+  // Without the suite's own variable the documents folder comes from the desktop's user-dirs.dirs.
+  ScopedEnv desktop("Z_SUITE_COMMON_DOCUMENTS", std::nullopt);
+  sandbox::WriteFile(sandbox::Path("config/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"$HOME/Docs/\"\n");
+  EXPECT_EQ(CommonDocumentsFolder(), sandbox::Path("home/Docs"));
 }
 
 // Breadth first: the folders of one level before any of the next; links are never followed.
