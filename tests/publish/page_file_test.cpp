@@ -55,6 +55,9 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
   EXPECT_TRUE(InOrder(page, {"<!--\t//localhost/z_Suite/upload/share/data/\t-->"}));
   EXPECT_TRUE(InOrder(page, {".slider\t{\r\n\t\t\t\twidth\t\t\t:\t640px\t;", ".data_br\t{\r\n\t\t\t\twidth\t\t\t:\t250px\t;",
                              "<tr\t><td\tstyle=\"text-align : center ;\"\t> </td>\t<td\t>\t\t<a\thref=\"a.png\""}));
+  // With all thousand numbers taken nothing is copied.
+  for (int n = 0; n < 1000; ++n) MakeFile(rescue + "/index." + std::to_string(1000 + n).substr(1) + ".htm");
+  EXPECT_EQ(platform::BackupFile(folder + "/index.htm", true), "");
 }
 
 }  // namespace publish
