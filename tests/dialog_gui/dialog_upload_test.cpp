@@ -21,7 +21,7 @@ namespace {
 
 // Settings for the upload script at "/Test/upload/up.php" of the server, over plain HTTP.
 void SetServer(const std::string& server) {
-  sandbox::MakeDirs(platform::GetSettingsFolder());
+  std::filesystem::create_directories(platform::GetSettingsFolder());
   platform::IniWriteString(publish::kSettingsSection, "server", server, publish::SettingsFilePath());
   platform::IniWriteString(publish::kSettingsSection, "open_http", "http", publish::SettingsFilePath());
 }
@@ -46,7 +46,7 @@ void Upload(wxWindow& dialog) {
 // shown and copied either way, and a failure names the file.
 TEST(DialogUpload, PublishesThePageShowsAndCopiesItsAddressAndSaysWhatFailed) {
   const std::string scriptFolder = sandbox::Path("www/Test/upload");
-  sandbox::MakeDirs(scriptFolder);
+  std::filesystem::create_directories(scriptFolder);
   std::filesystem::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", scriptFolder + "/up.php");
   const testserver::PhpServer server(sandbox::Path("www"));
   SetServer(testserver::LocalServer(server.Port()));

@@ -43,15 +43,6 @@ class WxEnvironment : public ::testing::Environment {
 
 [[maybe_unused]] ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new WxEnvironment);
 
-// Start-up runs the update check: unless a test names its own server, it meets
-// one that refuses, so no test reaches a server it did not start.
-void KeepUpdateCheckLocal() {
-  static LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
-  platform::Profile profile(update::kProfile);
-  if (profile.GetStr(update::kSection, update::kServerKey, "").empty())
-    profile.WriteStr(update::kSection, update::kServerKey, refusing.HostPort());
-}
-
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
@@ -66,7 +57,12 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
 void ProcessPending() { WaitUntil([] { return false; }, 100); }
 
 app::MainDialog* OpenDialog() {
-  KeepUpdateCheckLocal();
+  // Start-up runs the update check: unless a test names its own server, it meets
+  // one that refuses, so no test reaches a server it did not start.
+  static LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
+  platform::Profile profile(update::kProfile);
+  if (profile.GetStr(update::kSection, update::kServerKey, "").empty())
+    profile.WriteStr(update::kSection, update::kServerKey, refusing.HostPort());
   auto* dialog = new app::MainDialog;
   dialog->Show();
   ProcessPending();

@@ -20,7 +20,7 @@ TEST(MoveAside, NamesWithoutOrWithSeveralExtensions) {
 
 TEST(MoveAside, TheFirstFreeNumberFromZeroTakesEvenAnEmptyFile) {
   const std::string folder = sandbox::Path("aside/"), path = folder + "page.htm";
-  sandbox::MakeDirs(folder + "folder.htm");
+  std::filesystem::create_directories(folder + "folder.htm");
   EXPECT_EQ(MoveAside(path), "");
   EXPECT_EQ(MoveAside(folder + "folder.htm"), "");
   sandbox::WriteFile(folder + "page.001.htm", "taken");

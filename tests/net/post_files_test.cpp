@@ -26,7 +26,7 @@ class PostFilesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     ::setenv("no_proxy", "*", 1);
-    sandbox::MakeDirs(sandbox::Path("tls"));
+    std::filesystem::create_directories(sandbox::Path("tls"));
     sandbox::WriteFile(Docroot() + "/upload.php", sandbox::ReadFile(WXPUB_SOURCE_DIR "/server/upload.php"));
     sandbox::WriteFile(Docroot() + "/endless.php", "<?php while (true) { echo str_repeat('x', 65536); flush(); }");
     sandbox::WriteFile(Docroot() + "/fail500.php", "<?php http_response_code(500);");

@@ -48,7 +48,7 @@ TEST(Folders, TheTemporaryFolderIsPrivateAndNeverTheWindowsFolder) {
   const std::string own = "/wx_pub-" + std::to_string(::geteuid());
   EXPECT_EQ(GetTempFolder(), sandbox::Path("tmp" + own + "/"));
   EXPECT_EQ(fs::status(GetTempFolder()).permissions(), fs::perms::owner_all);
-  sandbox::MakeDirs(sandbox::Path("open" + own));
+  fs::create_directories(sandbox::Path("open" + own));
   fs::permissions(sandbox::Path("open" + own), fs::perms::all);
   ScopedEnv open("TMPDIR", sandbox::Path("open"));
   EXPECT_EQ(GetTempFolder(), sandbox::Path("home/.cache/wx_pub/"));
@@ -63,7 +63,7 @@ TEST(Folders, TheTemporaryFolderIsPrivateAndNeverTheWindowsFolder) {
 // Breadth first: the folders of one level before any of the next; links are never followed.
 TEST(FolderWalk, EnumerateFoldersLevelByLevelAndFilterByNameIgnoringCase) {
   const std::string root = sandbox::Path("tree");
-  for (const char* folder : {"a/a1", "b"}) sandbox::MakeDirs(root + "/" + folder);
+  for (const char* folder : {"a/a1", "b"}) fs::create_directories(root + "/" + folder);
   fs::create_directory_symlink(".", root + "/a/self");
   sandbox::WriteFile(root + "/a/file", "not a folder");
   std::vector<std::string> list{"kept"};

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -15,7 +16,7 @@ TEST(FindProgram, SearchesThePathForARunnableFileUnlessTheNameHasAFolder) {
   sandbox::WriteFile(folder + "/wx_tool", "#!/bin/sh\n");
   sandbox::WriteFile(folder + "/not_runnable", "");
   ::chmod((folder + "/wx_tool").c_str(), 0755);
-  sandbox::MakeDirs(folder + "/wx_dir");
+  std::filesystem::create_directories(folder + "/wx_dir");
   ScopedEnv path("PATH", sandbox::Path("which/empty") + ":" + folder + ":" + std::getenv("PATH"));
   const std::pair<std::string, std::string> rows[] = {
       {"  wx_tool ", folder + "/wx_tool"}, {"not_runnable", ""}, {"wx_dir", ""}, {"   ", ""},

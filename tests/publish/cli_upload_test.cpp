@@ -50,12 +50,26 @@ void UseSite(const std::string& settings = "") {
 // A name ending in "/" is made as a folder.
 std::string Source(const std::string& name, const std::string& content) {
   const std::string path = sandbox::Path("cli_src/" + name);
-  if (name.ends_with('/')) sandbox::MakeDirs(path);
+  if (name.ends_with('/')) fs::create_directories(path);
   else sandbox::WriteFile(path, content);
   return path;
 }
 
 std::string PageAddress() { return publish::UploadPageAddress(publish::ReadUploadSettings()); }
+
+// The last line of a text, without its line end.
+std::string LastLine(const std::string& text) {
+  const std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
+  return trimmed.substr(trimmed.rfind('\n') + 1);
+}
+
+// Status code of a GET request, "000" when no answer came.
+std::string HttpStatus(const std::string& url) {
+  static int calls = 0;
+  const std::string log = sandbox::Path("curl" + std::to_string(++calls) + ".log");
+  testserver::RunCommand({"curl", "-s", "-o", "/dev/null", "-w", "%{http_code}", "--noproxy", "*", url}, log);
+  return sandbox::ReadFile(log);
+}
 
 // What a run left in its temporary folder besides the program's own folder.
 std::vector<std::string> Leftovers(const std::string& tmp) {
@@ -116,7 +130,7 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
        "/写真 2026.jpg: the server answered 500 (http://" + Site().HostAndPort() + "/up/picky.php: HTTP status 500)", true},
       {{{"大きい.bin", std::string(1048577, 'x')}}, {kPage}, "up_max_file_size=1\n",
        "/大きい.bin: the file is larger than the limit of 1 MiB (", true},
-      {{{"index.html", "<p>x</p>"}}, {}, "server=" + DeadServer() + "\n",
+      {{{"index.html", "<p>x</p>"}}, {}, "server=" + testserver::LocalServer(testserver::FreePort()) + "\n",
        "/index.html: the server could not be reached (http://127.0.0.1:", true},
   };
   for (int row = 1; const auto& c : cases) {
@@ -159,7 +173,7 @@ TEST(CliUpload, NothingHalfWrittenLeaves) {
   const std::map<std::string, std::string> good = Site().Received();
 
   for (int blocks : {2, 195}) {   // below the page's size, then above it
-    const ProgramRun run = RunWxPub(arguments, sandbox::Path("tmp_full/"), blocks);
+    const ProgramRun run = RunWxPub(arguments, sandbox::Path("tmp_full/"), std::to_string(blocks));
     EXPECT_EQ(run.status, 1) << blocks;
     EXPECT_NE(run.err.find(arguments[1]), std::string::npos) << run.err;
     for (const auto& [name, content] : Site().Received()) {

@@ -2,24 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "html/index_page.h"
 #include "platform/file_backup.h"
 #include "platform/file_status.h"
 #include "platform/folder_walk.h"
+#include "platform/file_operations.h"
 #include "platform/folders.h"
+#include "platform/profile.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
 
 using page_test::InOrder;
 using page_test::MakeFile;
-using page_test::SetPreference;
 
 namespace publish {
 
 // What the page file takes from the settings, the profile and the link file;
 // the library address is checked where the page is served.
 TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
-  const std::string folder = page_test::MakeStagingFolder();
+  const std::string folder = platform::GetProgramTempFolder() + "20261206/194905";
+  ASSERT_TRUE(platform::CreateFolder(folder));
   UploadSettings settings;
   const auto makePage = [&] {
     EXPECT_TRUE(WriteIndexPage(folder, "index.htm", settings));
@@ -27,7 +31,7 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
   };
   // An earlier page is backed up before it is replaced.
   MakeFile(folder + "/index.htm", "earlier page");
-  sandbox::MakeDirs(platform::GetSettingsFolder());
+  std::filesystem::create_directories(platform::GetSettingsFolder());
   EXPECT_TRUE(InOrder(makePage(), {"<body\t>\r\n\t\t<div\t><div\tstyle=\"text-align : center ;\tfont-size : 300% ;\""}));
   const std::string rescue = platform::GetRescueFolder(folder + "/index.htm", false);
   EXPECT_EQ(platform::ListFolder(rescue), std::vector<std::string>{rescue + "/index.000.htm"});
@@ -47,10 +51,11 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
 
   MakeFile(folder + "/a.png");
   settings.scheme = "";
-  SetPreference("img_width_slider", "640px");
-  SetPreference("img_width_data_br", "250px");
-  SetPreference("other_tr_is_Tile", "0");
-  SetPreference("other_tr_count", "1");
+  platform::Profile profile;
+  profile.WriteStr("Preference", "img_width_slider", "640px");
+  profile.WriteStr("Preference", "img_width_data_br", "250px");
+  profile.WriteStr("Preference", "other_tr_is_Tile", "0");
+  profile.WriteStr("Preference", "other_tr_count", "1");
   const std::string page = makePage();
   EXPECT_TRUE(InOrder(page, {"<!--\t//localhost/z_Suite/upload/share/data/\t-->"}));
   EXPECT_TRUE(InOrder(page, {".slider\t{\r\n\t\t\t\twidth\t\t\t:\t640px\t;", ".data_br\t{\r\n\t\t\t\twidth\t\t\t:\t250px\t;",

@@ -15,7 +15,7 @@
 namespace {
 
 TEST(PasswordUpload, OnlyTheHostsOwnNetrcEntryOverPlainHttpOpensTheSite) {
-  sandbox::MakeDirs(sandbox::Path("password_site"));
+  std::filesystem::create_directories(sandbox::Path("password_site"));
   const std::string docroot = WithUploadScript(sandbox::Path("password_www"));
   const testserver::PasswordSite site(sandbox::Path("password_site"), docroot, "uploader", "s3cret");
   const std::string files[] = {sandbox::Path("password_src/a.txt"), sandbox::Path("password_src/b.txt")};

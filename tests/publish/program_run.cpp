@@ -1,18 +1,16 @@
 #include "program_run.h"
 
-#include <cstdlib>
+#include <filesystem>
 
 #include "support/sandbox.h"
 #include "support/upload_servers.h"
 
-ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir, int fileBlocks) {
+ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir, const std::string& fileBlocks) {
   static int runs = 0;
   const std::string base = sandbox::Path("run" + std::to_string(++runs));
-  const std::string limit = fileBlocks == 0 ? "unlimited" : std::to_string(fileBlocks);
-  if (!tmpDir.empty()) sandbox::MakeDirs(tmpDir);
-  std::vector<std::string> argv = {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY",
-                                   "TMPDIR=" + (tmpDir.empty() ? std::string(std::getenv("TMPDIR")) : tmpDir),
-                                   "sh", "-c", "ulimit -f " + limit + " && exec \"$0\" \"$@\" >'" + base + ".out' 2>'" + base + ".err'",
+  std::filesystem::create_directories(tmpDir);
+  std::vector<std::string> argv = {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "TMPDIR=" + tmpDir,
+                                   "sh", "-c", "ulimit -f " + fileBlocks + " && exec \"$0\" \"$@\" >'" + base + ".out' 2>'" + base + ".err'",
                                    WXPUB_APP};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   ProgramRun run;
@@ -20,9 +18,4 @@ ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string
   run.out = sandbox::ReadFile(base + ".out");
   run.err = sandbox::ReadFile(base + ".err");
   return run;
-}
-
-std::string LastLine(const std::string& text) {
-  const std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
-  return trimmed.substr(trimmed.rfind('\n') + 1);
 }

@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "support/sandbox.h"
+
 struct ProgramRun {
   int status = -1;   // exit status, -1 when it did not exit normally
   std::string out;
   std::string err;
 };
 
-// tmpDir: the run's TMPDIR, made when missing ("" keeps the test's); fileBlocks: the largest file
-// the program may write, in 512-byte blocks ("unlimited" when 0).
-ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir = "", int fileBlocks = 0);
-
-// The last line of a text, without its line end.
-std::string LastLine(const std::string& text);
+// tmpDir: the run's TMPDIR, made when missing; fileBlocks: the largest file the program may write,
+// in 512-byte blocks.
+ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir = sandbox::Path("tmp/"),
+                    const std::string& fileBlocks = "unlimited");

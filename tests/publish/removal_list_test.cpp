@@ -13,7 +13,7 @@ namespace publish {
 // The upload runs show that contents go before their folder.
 TEST(RemovalList, KeepsAFolderThatStillHoldsFilesForALaterCall) {
   // Reached through a link above the listed folders, as a temporary folder may be.
-  sandbox::MakeDirs(sandbox::Path("real"));
+  fs::create_directories(sandbox::Path("real"));
   fs::create_directory_symlink(sandbox::Path("real"), sandbox::Path("via"));
   const std::string root = sandbox::Path("via/removal");
   sandbox::WriteFile(root + "/listed.txt", "x");
@@ -33,8 +33,8 @@ TEST(RemovalList, KeepsAFolderThatStillHoldsFilesForALaterCall) {
 TEST(RemovalList, NeverRemovesAnythingReachedThroughALink) {
   const std::string day = sandbox::Path("day"), outside = sandbox::Path("outside");
   sandbox::WriteFile(outside + "/sub/Thumbs.db", "x");
-  sandbox::MakeDirs(outside + "/empty");
-  sandbox::MakeDirs(day);
+  fs::create_directories(outside + "/empty");
+  fs::create_directories(day);
   fs::create_directory_symlink(outside, day + "/link");
   RemovalList list;
   for (const char* entry : {"/link/sub/Thumbs.db", "/link/sub/", "/link/empty/", "/link/", "/"}) list.Add(day + entry);

@@ -14,22 +14,13 @@ std::string WithUploadScript(const std::string& docroot) {
 }
 
 void UploadSite::ClearData() const {
-  fs::remove_all(DataFolder());
-  fs::create_directories(DataFolder());
-}
-
-std::string DeadServer() { return testserver::LocalServer(testserver::FreePort()); }
-
-std::string HttpStatus(const std::string& url) {
-  static int calls = 0;
-  const std::string log = sandbox::Path("curl" + std::to_string(++calls) + ".log");
-  testserver::RunCommand({"curl", "-s", "-o", "/dev/null", "-w", "%{http_code}", "--noproxy", "*", url}, log);
-  return sandbox::ReadFile(log);
+  fs::remove_all(docroot_ + "/up/data");
+  fs::create_directories(docroot_ + "/up/data");
 }
 
 std::map<std::string, std::string> UploadSite::Received() const {
   std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(DataFolder()))
+  for (const auto& entry : fs::directory_iterator(docroot_ + "/up/data"))
     files[entry.path().filename().string()] = sandbox::ReadFile(entry.path().string());
   return files;
 }

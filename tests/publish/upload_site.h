@@ -16,19 +16,11 @@ class UploadSite {
  public:
   explicit UploadSite(const std::string& docroot) : docroot_(WithUploadScript(docroot)), server_(docroot_) {}
   std::string HostAndPort() const { return testserver::LocalServer(server_.Port()); }
-  // Where the script stores what it receives.
-  std::string DataFolder() const { return docroot_ + "/up/data"; }
   void ClearData() const;
-  // Name and content of every file it holds.
+  // Name and content of every file the script stored.
   std::map<std::string, std::string> Received() const;
 
  private:
   std::string docroot_;
   testserver::PhpServer server_;
 };
-
-// A server address at which nothing listens.
-std::string DeadServer();
-
-// Status code of a GET request, "000" when no answer came.
-std::string HttpStatus(const std::string& url);

@@ -18,8 +18,6 @@ class ManualClock : public platform::Clock {
     platform::SetClock(*this);
   }
   ~ManualClock() override { platform::SetClock(previous_); }
-  ManualClock(const ManualClock&) = delete;
-  ManualClock& operator=(const ManualClock&) = delete;
 
   std::time_t Now() override { return now_; }
   uint64_t Ticks() override { return ticks_; }

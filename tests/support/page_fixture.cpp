@@ -3,30 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/time.h>
 
-#include "platform/file_operations.h"
-#include "platform/folders.h"
-#include "platform/profile.h"
 #include "support/sandbox.h"
 
 namespace page_test {
 
-void SetPreference(const std::string& key, const std::string& value) {
-  platform::Profile profile;
-  ASSERT_EQ(profile.WriteStr("Preference", key, value), 1) << key;
-}
-
 void MakeFile(const std::string& path, const std::string& content, int64_t modified) {
   sandbox::WriteFile(path, content);
   const timeval times[2] = {{static_cast<time_t>(modified), 0}, {static_cast<time_t>(modified), 0}};
-  if (modified != 0) {
-    ASSERT_EQ(::utimes(path.c_str(), times), 0) << path;
-  }
-}
-
-std::string MakeStagingFolder() {
-  const std::string folder = platform::GetProgramTempFolder() + "20261206/194905";
-  EXPECT_TRUE(platform::CreateFolder(folder));
-  return folder;
+  ASSERT_TRUE(modified == 0 || ::utimes(path.c_str(), times) == 0) << path;
 }
 
 std::size_t Count(const std::string& text, const std::string& needle) {
@@ -39,12 +23,8 @@ std::size_t Count(const std::string& text, const std::string& needle) {
 bool InOrder(const std::string& text, const std::vector<std::string>& needles) {
   std::size_t from = 0;
   for (const auto& needle : needles) {
-    const auto at = text.find(needle, from);
-    if (at == std::string::npos) {
-      ADD_FAILURE() << "missing or out of order: " << needle;
-      return false;
-    }
-    from = at + needle.size();
+    if ((from = text.find(needle, from)) == std::string::npos) return false;
+    from += needle.size();
   }
   return true;
 }

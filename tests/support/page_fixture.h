@@ -8,14 +8,8 @@
 
 namespace page_test {
 
-// Section "Preference" of the program's profile.
-void SetPreference(const std::string& key, const std::string& value);
-
 // A file with that content, its parent folders made, its time set when given.
 void MakeFile(const std::string& path, const std::string& content = "x", int64_t modified = 0);
-
-// A folder below the program temporary folder, as an upload job stages one.
-std::string MakeStagingFolder();
 
 // Occurrences of needle in text.
 std::size_t Count(const std::string& text, const std::string& needle);

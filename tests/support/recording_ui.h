@@ -15,9 +15,8 @@ struct RecordingUi : platform::UserInterface {
     return platform::Answer::Ok;
   }
   void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
-  void PumpMessages() override { ++pumps; }
+  void PumpMessages() override {}
   void ShowNotice(const std::string& notice) override { notices.push_back(notice); }
 
   std::vector<std::string> messages, titles, notices;
-  int pumps = 0;
 };

@@ -16,6 +16,5 @@ std::string Path(const std::string& relative);
 // Small file helpers for arranging and checking test data.
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
-void MakeDirs(const std::string& path);
 
 }  // namespace sandbox

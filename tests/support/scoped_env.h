@@ -13,8 +13,6 @@ class ScopedEnv {
     Apply(value);
   }
   ~ScopedEnv() { Apply(old_); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
   void Apply(const std::optional<std::string>& value) {

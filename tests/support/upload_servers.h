@@ -27,8 +27,6 @@ class ChildProcess {
  public:
   ChildProcess(const std::vector<std::string>& argv, const std::string& logPath);
   ~ChildProcess();
-  ChildProcess(const ChildProcess&) = delete;
-  ChildProcess& operator=(const ChildProcess&) = delete;
   bool Running();
 
  private:

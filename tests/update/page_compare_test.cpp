@@ -34,7 +34,7 @@ TEST(SamePage, SchemeOfLinksAndEmptyLinesDoNotCount) {
 // paths reach the diff program unchanged, whatever the folder is called.
 TEST(SameAfterLayout, TagsBrokenAlikeAreTheSameAndDifferencesAreShownAndKept) {
   const std::string weird = sandbox::Path("tmp with blank;$(touch injected)");
-  sandbox::MakeDirs(weird);
+  std::filesystem::create_directories(weird);
   const ScopedEnv tmp("TMPDIR", weird + "/");
   TraceRecord trace;
   EXPECT_TRUE(SameAfterLayout("<body><div>one</div><div>two</div>\r\n<script>f();</script></body>",
