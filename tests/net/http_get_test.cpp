@@ -54,11 +54,9 @@ TEST(HttpGet, OutcomesAndLimits) {
 
 TEST(HttpGet, UnparsableUrlReturnsFalse) {
   const std::string path = sandbox::Path("unparsable.htm");
-  for (const char* tail : {"//", "//a b/"}) {
-    TraceRecord trace;
-    EXPECT_FALSE(HttpGet("http:", tail, path, trace.Sink()));
-    EXPECT_EQ(trace.error, std::string("Failed AfxParseURL |http:") + tail + "\n");
-  }
+  TraceRecord trace;
+  EXPECT_FALSE(HttpGet("http:", "//a b/", path, trace.Sink()));
+  EXPECT_EQ(trace.error, "Failed AfxParseURL |http://a b/\n");
   EXPECT_FALSE(platform::FileExists(path));
 }
 

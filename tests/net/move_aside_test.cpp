@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "platform/file_status.h"
 #include "platform/folder_walk.h"
+#include "support/page_fixture.h"
 #include "support/sandbox.h"
 
 namespace net {
@@ -35,13 +35,9 @@ TEST(MoveAside, TheFirstFreeNumberFromZeroTakesEvenAnEmptyFile) {
 
 TEST(MoveAside, AllNamesTakenReplacesTheOldestCopy) {
   const std::string folder = sandbox::Path("full/"), path = folder + "_.htm";
-  const auto base = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-  for (int counter = 0; counter < 1000; ++counter) {
-    sandbox::WriteFile(NumberedName(path, counter), std::to_string(counter));
-    // Copy 417 is the oldest; the others follow in counter order.
-    const auto age = counter == 417 ? std::chrono::minutes(50) : std::chrono::minutes(0);
-    std::filesystem::last_write_time(NumberedName(path, counter), base + std::chrono::seconds(counter) - age);
-  }
+  // Copy 417 is the oldest; the others follow in counter order.
+  for (int counter = 0; counter < 1000; ++counter)
+    page_test::MakeFile(NumberedName(path, counter), std::to_string(counter), 1600000000 + counter - (counter == 417) * 3000);
   sandbox::WriteFile(path, "newest");
   EXPECT_EQ(MoveAside(path), NumberedName(path, 417));
   EXPECT_EQ(sandbox::ReadFile(NumberedName(path, 417)), "newest");

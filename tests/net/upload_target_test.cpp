@@ -13,13 +13,11 @@ TEST(PostFilesTarget, SchemeAndServerDecideHostPortAndTls) {
     const char* url;
   } rows[] = {
       {"https", "example.org", "example.org", 443, "https://example.org:443/"},
-      {"http", "example.org", "example.org", 0, "http://example.org:80/"},
       {"", "my_host-1.example.org", "my_host-1.example.org", 0, "http://my_host-1.example.org:80/"},
       // Only the exact lower-case scheme asks for TLS; port 443 always does.
       {"HTTPS", "example.org", "example.org", 0, "http://example.org:80/"},
       {"http", "example.org:443", "example.org", 443, "https://example.org:443/"},
       {"https", "example.org:8080", "example.org", 8080, "https://example.org:8080/"},
-      {"http", "h:8080", "h", 8080, "http://h:8080/"},
       {"https", "example.org:0", "example.org", 443, "https://example.org:443/"},
       {"http", "192.0.2.1:65535", "192.0.2.1", 65535, "http://192.0.2.1:65535/"},
       {"http", "[fe80::a1:AF]:8443", "[fe80::a1:AF]", 8443, "http://[fe80::a1:AF]:8443/"},

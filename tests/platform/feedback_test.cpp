@@ -1,6 +1,5 @@
 // What the core lets a person know: the debug log, its one notice and title progress.
 #include <gtest/gtest.h>
-#include <utime.h>
 
 #include <string>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "platform/text_decode.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
+#include "support/page_fixture.h"
 #include "support/recording_ui.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -40,9 +40,7 @@ TEST(DebugLog, EachHourStartsAUtf16FileWithMarkAndHeaderLineBreaksBecomeTabsAndO
   EXPECT_NE(ReadTextFile(folder + "0912_17.txt").find("\r\n2022/09/12 17:26:40\ttest_platform\tat five\r\n"),
             std::string::npos);
   const std::string old = folder + "0902_17.txt";  // ten days old: it goes before a log's first entry
-  sandbox::WriteFile(old, "x");
-  const utimbuf tenDays{kSeptember12At16 + 3600 - 864000, kSeptember12At16 + 3600 - 864000};
-  ::utime(old.c_str(), &tenDays);
+  page_test::MakeFile(old, "x", kSeptember12At16 + 3600 - 864000);
   EXPECT_TRUE(DbgDumper().Dump({'a', 0}));
   EXPECT_FALSE(FileExists(old));
 }

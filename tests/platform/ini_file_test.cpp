@@ -1,6 +1,5 @@
 #include "platform/ini_file.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -12,6 +11,7 @@
 
 #include "platform/ini_line.h"
 #include "platform/utf16le.h"
+#include "support/page_fixture.h"
 #include "support/sandbox.h"
 
 using namespace platform;
@@ -58,14 +58,11 @@ TEST(IniFileRead, FilesAsPeopleAndWindowsWriteThem) {
 
 TEST(IniFileRead, SeesEveryChangeOfTheFile) {
   const std::string path = sandbox::Path("read/changing.ini");
-  sandbox::WriteFile(path, "[s]\r\nk=1\r\n");
   // Last modified long ago: the parsed copy is kept and trusted.
-  const timespec old[2] = {{1600000000, 0}, {1600000000, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+  page_test::MakeFile(path, "[s]\r\nk=1\r\n", 1600000000);
   EXPECT_EQ(IniReadString("s", "k", "", path), "1");
   // Same size and the same modification time: the change must still be seen.
-  sandbox::WriteFile(path, "[s]\r\nk=2\r\n");
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), old, 0), 0);
+  page_test::MakeFile(path, "[s]\r\nk=2\r\n", 1600000000);
   EXPECT_EQ(IniReadString("s", "k", "", path), "2");
   std::filesystem::remove(path);
   EXPECT_EQ(IniReadInt("s", "k", 42, path), 42);

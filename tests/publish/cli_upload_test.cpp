@@ -88,7 +88,6 @@ std::set<std::string> LinksOf(const std::string& page, const std::string& pageAd
   for (std::sregex_iterator it(page.begin(), page.end(), attribute), end; it != end; ++it) {
     const std::string link = (*it)[1];
     if (link.rfind("http:", 0) == 0) links.insert(link);
-    else if (link.rfind("//", 0) == 0) links.insert("http:" + link);
     else if (link.rfind('/', 0) == 0) links.insert(site + link);
     else links.insert(folder + link);
   }
@@ -118,7 +117,6 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
       {{{"plain.txt", "p"}}, {{"plain.txt", "p"}, kPage}, "", "", false, "/"},   // TMPDIR begins with "//"
       {{{kJapaneseWithBlank, "kana"}}, {{"BD_F.txt", "kana"}, kPage}},
       {{{kJapaneseWithBlank, "kana"}}, {{kJapaneseWithBlank, "kana"}, kPage}, "name_to_7bit=0\n"},
-      {{{kJapaneseWithBlank, "kana"}}, {{kJapaneseWithBlank, "kana"}, kPage}, "name_to_7bit=\n"},
       {{{"one/same.txt", "first"}, {"two/same.txt", "second"}}, {{"same.txt", "second"}, kPage}},
       {{{"dropped_folder/", ""}}, {kPage}},
       // Only an exactly named index page stands in for the generated one.

@@ -13,13 +13,6 @@ void MakeFile(const std::string& path, const std::string& content, int64_t modif
   ASSERT_TRUE(modified == 0 || ::utimes(path.c_str(), times) == 0) << path;
 }
 
-std::size_t Count(const std::string& text, const std::string& needle) {
-  std::size_t count = 0;
-  for (auto at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size()))
-    ++count;
-  return count;
-}
-
 bool InOrder(const std::string& text, const std::vector<std::string>& needles) {
   std::size_t from = 0;
   for (const auto& needle : needles) {

@@ -11,9 +11,6 @@ namespace page_test {
 // A file with that content, its parent folders made, its time set when given.
 void MakeFile(const std::string& path, const std::string& content = "x", int64_t modified = 0);
 
-// Occurrences of needle in text.
-std::size_t Count(const std::string& text, const std::string& needle);
-
 // True when the needles occur in text in this order.
 bool InOrder(const std::string& text, const std::vector<std::string>& needles);
 
