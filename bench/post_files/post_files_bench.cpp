@@ -93,8 +93,8 @@ int main(int argc, char** argv) {
   benchworld::WriteRandomFile(large, kLargeSize, random);
 
   testserver::PhpServer php(docroot);
-  testserver::TlsProxy proxy(proxyFolder, php.Port());
-  const std::string plain = testserver::LocalServer(php.Port()), secure = testserver::LocalServer(proxy.Port());
+  testserver::TlsProxy proxy(proxyFolder, php.port);
+  const std::string plain = testserver::LocalServer(php.port), secure = testserver::LocalServer(proxy.port);
   const std::string curlLog = root + "/curl.log";
   const std::string plainUrl = "http://" + plain + "/upload.php", secureUrl = "https://" + secure + "/upload.php";
 

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   for (const std::string& folder : {docroot, files}) fs::create_directories(folder);
   fs::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", docroot + "/upload.php");
   testserver::PhpServer php(docroot);
-  const std::string server = testserver::LocalServer(php.Port());
+  const std::string server = testserver::LocalServer(php.port);
   const std::string settings = publish::SettingsFilePath();
   fs::create_directories(fs::path(settings).parent_path());
   std::ofstream(settings) << "[Preference_202206]\nserver=" << server << "\nphp_fn=/upload.php\nopen_http=http\n";

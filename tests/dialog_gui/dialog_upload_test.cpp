@@ -21,15 +21,7 @@ namespace {
 
 // Settings for the upload script at "/Test/upload/up.php" of the server, over plain HTTP.
 void SetServer(const std::string& server) {
-  std::filesystem::create_directories(platform::GetSettingsFolder());
-  platform::IniWriteString(publish::kSettingsSection, "server", server, publish::SettingsFilePath());
-  platform::IniWriteString(publish::kSettingsSection, "open_http", "http", publish::SettingsFilePath());
-}
-
-std::string Dropped(const std::string& name, const std::string& content) {
-  const std::string path = sandbox::Path("drop/" + name);
-  sandbox::WriteFile(path, content);
-  return path;
+  sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + server + "\nopen_http=http\n");
 }
 
 bool Uploading(wxWindow& dialog) { return !dialog.FindWindow(app::Id(app::ControlId::Upload))->IsEnabled(); }
@@ -46,15 +38,14 @@ void Upload(wxWindow& dialog) {
 // shown and copied either way, and a failure names the file.
 TEST(DialogUpload, PublishesThePageShowsAndCopiesItsAddressAndSaysWhatFailed) {
   const std::string scriptFolder = sandbox::Path("www/Test/upload");
-  std::filesystem::create_directories(scriptFolder);
-  std::filesystem::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", scriptFolder + "/up.php");
+  sandbox::WriteFile(scriptFolder + "/up.php", sandbox::ReadFile(WXPUB_SOURCE_DIR "/server/upload.php"));
   const testserver::PhpServer server(sandbox::Path("www"));
-  SetServer(testserver::LocalServer(server.Port()));
+  SetServer(testserver::LocalServer(server.port));
   app::MainDialog* dialog = gui::OpenDialog();
   gui::ModalAnswerer answerer;
-  gui::Drop(*dialog, {Dropped("notes.txt", "hello")});
+  gui::Drop(*dialog, {sandbox::WriteFile(sandbox::Path("drop/notes.txt"), "hello")});
   Upload(*dialog);
-  const std::string site = "http://" + testserver::LocalServer(server.Port()) + "/Test/";
+  const std::string site = "http://" + testserver::LocalServer(server.port) + "/Test/";
   EXPECT_EQ(gui::EditText(*dialog), site + "upload/data/" + publish::UploadPageName());
   EXPECT_EQ(gui::ClipboardText(), gui::EditText(*dialog));
   EXPECT_EQ(app::ToUtf8(dialog->GetTitle()), "html などのアップロード");
@@ -83,11 +74,11 @@ TEST(DialogUpload, WhileALargeFileGoesOutTheWindowAnswersAndClosingStopsIt) {
   SetServer(server.HostPort());
   const std::string dayFolder = platform::GetDatedTempFolder();
   app::MainDialog* dialog = gui::OpenDialog();
-  gui::Drop(*dialog, {Dropped("large.bin", std::string(8 << 20, 'x'))});
+  gui::Drop(*dialog, {sandbox::WriteFile(sandbox::Path("drop/large.bin"), std::string(8 << 20, 'x'))});
   gui::Click(*dialog, app::Id(app::ControlId::Upload));
   ASSERT_TRUE(Uploading(*dialog));
   EXPECT_FALSE(dialog->FindWindow(app::Id(app::ControlId::ClearList))->IsEnabled());
-  gui::Drop(*dialog, {Dropped("late.txt", "late")});
+  gui::Drop(*dialog, {sandbox::WriteFile(sandbox::Path("drop/late.txt"), "late")});
   EXPECT_EQ(gui::ListLines(*dialog).size(), 1u);
 
   dialog->SetClientSize(700, 500);

@@ -76,7 +76,6 @@ void CloseDialog(app::MainDialog* dialog) {
 
 void Click(wxWindow& dialog, int id) {
   wxCommandEvent event(wxEVT_BUTTON, id);
-  event.SetEventObject(dialog.FindWindow(id));
   dialog.FindWindow(id)->GetEventHandler()->ProcessEvent(event);
 }
 

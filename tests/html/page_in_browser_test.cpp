@@ -38,8 +38,7 @@ TEST(PageInBrowser, SlideShowImagesAndLinksWork) {
                                      "--upload"};
   const std::string picture = sandbox::ReadFile(runSandbox + "/www/favicon.ico");
   for (const std::string name : {"a.png", "b.png", "c.png", "about.html", "old.htm", "notes.txt"}) {
-    upload.push_back(sandbox::Path("files/" + name));
-    sandbox::WriteFile(upload.back(), name.ends_with(".png") ? picture : name);
+    upload.push_back(sandbox::WriteFile(sandbox::Path("files/" + name), name.ends_with(".png") ? picture : name));
   }
   const std::string uploadLog = sandbox::Path("upload.log");
   ASSERT_EQ(testserver::RunCommand(upload, uploadLog), 0) << sandbox::ReadFile(uploadLog);

@@ -35,8 +35,8 @@ TEST(FormData, BodyCarriesTheFileUnchangedBetweenTheRows) {
               {"写真 一覧.txt", "写真 一覧.txt", "x"}, {"say \"hi\".txt", "say %22hi%22.txt", "hi"},
               {"a\r\nb%22;'\\.txt", "a%0D%0Ab%22;'\\.txt", "c"}};
   for (const auto& row : rows) {
-    sandbox::WriteFile(sandbox::Path("form/") + row.name, row.content);
-    EXPECT_EQ(AsText(MakeFormData(sandbox::Path("form/") + row.name, "-----upfile.hxx__123456", false)),
+    const std::string path = sandbox::WriteFile(sandbox::Path("form/") + row.name, row.content);
+    EXPECT_EQ(AsText(MakeFormData(path, "-----upfile.hxx__123456", false)),
               ExpectedBody(row.sent, row.content, "-----upfile.hxx__123456"));
   }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 
 #include "platform/file_status.h"
 #include "platform/folder_walk.h"

@@ -31,20 +31,19 @@ class PostFilesTest : public testing::Test {
     sandbox::WriteFile(Docroot() + "/endless.php", "<?php while (true) { echo str_repeat('x', 65536); flush(); }");
     sandbox::WriteFile(Docroot() + "/fail500.php", "<?php http_response_code(500);");
     php_ = std::make_unique<testserver::PhpServer>(Docroot());
-    tls_ = std::make_unique<testserver::TlsProxy>(sandbox::Path("tls"), php_->Port());
+    tls_ = std::make_unique<testserver::TlsProxy>(sandbox::Path("tls"), php_->port);
   }
 
   static std::string Docroot() { return sandbox::Path("www"); }
   static std::string Stored(const std::string& name) { return Docroot() + "/data/" + name; }
-  static std::string Plain() { return testserver::LocalServer(php_->Port()); }
-  static std::string Tls() { return testserver::LocalServer(tls_->Port()); }
+  static std::string Plain() { return testserver::LocalServer(php_->port); }
+  static std::string Tls() { return testserver::LocalServer(tls_->port); }
   static PostSettings Settings(const std::string& script = "/upload.php", const std::string& server = Plain(),
                                const std::string& scheme = "http", bool relaxCertificate = false) {
     return {scheme, server, script, kMiB, relaxCertificate, false};
   }
   static std::string Local(const std::string& name, const std::string& content = "content") {
-    sandbox::WriteFile(sandbox::Path("files/" + name), content);
-    return sandbox::Path("files/" + name);
+    return sandbox::WriteFile(sandbox::Path("files/" + name), content);
   }
 
   static inline std::unique_ptr<testserver::PhpServer> php_;
@@ -58,7 +57,7 @@ class PostFilesTest : public testing::Test {
 TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
   LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
   const auto at = [](unsigned port) { return "127.0.0.1\t" + std::to_string(port) + "\t"; };
-  const std::string silentAt = at(silent.Port()), plainAt = at(php_->Port()), tlsAt = at(tls_->Port());
+  const std::string silentAt = at(silent.Port()), plainAt = at(php_->port), tlsAt = at(tls_->port);
   using Kind = FailureCause::Kind;
   const struct {
     PostSettings settings;
@@ -123,7 +122,7 @@ TEST_F(PostFilesTest, AllowedCertificateCarriesEveryFileOverOneConnection) {
   const std::vector<std::string> paths = {Local("one.txt", "1"), sandbox::Path("files/not_there.txt"), Docroot(),
                                           Local("two.txt", "2"), Local("limit.bin", std::string(kMiB, 'L'))};
   EXPECT_TRUE(PostFiles(paths, Settings("/upload.php", Tls(), "https", true), nullptr, &trace));
-  EXPECT_TRUE(trace.output.ends_with("\t" + std::to_string(tls_->Port()) + "\t/upload.php\tlimit.bin\t200\n"));
+  EXPECT_TRUE(trace.output.ends_with("\t" + std::to_string(tls_->port) + "\t/upload.php\tlimit.bin\t200\n"));
   EXPECT_EQ(platform::ProgressStepCount(), paths.size());
   EXPECT_EQ(sandbox::ReadFile(Stored("one.txt")) + sandbox::ReadFile(Stored("two.txt")), "12");
   EXPECT_EQ(sandbox::ReadFile(Stored("limit.bin")), std::string(kMiB, 'L'));

@@ -26,7 +26,7 @@ constexpr std::time_t kSeptember12At16 = 1663000000;  // 2022-09-12 16:26:40 UTC
 TEST(DebugLog, EachHourStartsAUtf16FileWithMarkAndHeaderLineBreaksBecomeTabsAndOldLogsGo) {
   ScopedEnv tz("TZ", "UTC0");
   ManualClock clock;
-  clock.SetNow(kSeptember12At16);
+  clock.now = kSeptember12At16;
   const std::string folder = sandbox::Path("documents/Temp/Temp/DbgDump/WC/");
   DbgLog("first");
   DbgLog("second\na\r\nb\nc 日本");
@@ -35,7 +35,7 @@ TEST(DebugLog, EachHourStartsAUtf16FileWithMarkAndHeaderLineBreaksBecomeTabsAndO
   EXPECT_EQ(ReadTextFile(folder + "0912_16.txt"),
             stamp + UserName() + "\t\t" + GetTempFolder() + "\t\t" + CurrentDirectory() + "\t\t" + ProgramPath() +
                 "\t\t\r\n" + stamp + "test_platform\tfirst\r\n" + stamp + "test_platform\tsecond\ta\t\tb\tc 日本\r\n");
-  clock.SetNow(kSeptember12At16 + 3600);
+  clock.now = kSeptember12At16 + 3600;
   DbgLog("at five");
   EXPECT_NE(ReadTextFile(folder + "0912_17.txt").find("\r\n2022/09/12 17:26:40\ttest_platform\tat five\r\n"),
             std::string::npos);
@@ -53,7 +53,7 @@ TEST(DebugLog, ALogThatCannotBeOpenedIsGivenUpForTheRunWithOneNotice) {
   DbgDumper dumper;
   EXPECT_FALSE(dumper.Dump({'a', 0}));
   EXPECT_FALSE(dumper.Dump({'b', 0}));
-  EXPECT_EQ(clock.Sleeps().size(), 99u);
+  EXPECT_EQ(clock.sleeps.size(), 99u);
   EXPECT_EQ(ui.notices, std::vector<std::string>{"Can't open ab  " + sandbox::Path("blocked-documents") +
                                                  "/Temp/Temp/DbgDump/WC/" + FormatLocalTime("%m%d_%H") +
                                                  ".txt\tno debug log for the rest of this run"});

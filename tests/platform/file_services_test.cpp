@@ -24,8 +24,7 @@ using namespace platform;
 TEST(FileServices, PathsExistenceAndFoldersMadeLevelByLevel) {
   EXPECT_EQ(NormalizePath("//server/share//x\\y/"), "//server/share/x\\y");
   EXPECT_EQ(GetFileStem("/a/b.tar.gz") + GetFileStem("/a/what?.txt") + GetFolderPart("b.txt"), "b.tar");
-  sandbox::WriteFile(sandbox::Path("empty.txt"), "");
-  EXPECT_TRUE(FileExists(sandbox::Path("empty.txt")));
+  EXPECT_TRUE(FileExists(sandbox::WriteFile(sandbox::Path("empty.txt"), "")));
   EXPECT_FALSE(FileExists(sandbox::Path("empty.txt"), true));
   EXPECT_TRUE(CreateFolder(sandbox::Path("one/two/a\\b/")));
   EXPECT_TRUE(FolderExists(sandbox::Path("one/two/a\\b")));
@@ -38,7 +37,7 @@ TEST(FileServices, OpensAreTriedEvery100msAndReadsTakeWhatTheFileHolds) {
   ManualClock clock;
   EXPECT_EQ(OpenFileWait(sandbox::Path("nowhere/file"), "rb", 0), nullptr);
   EXPECT_TRUE(ReadFileBytes(sandbox::Path("missing")).empty());
-  EXPECT_EQ(clock.Sleeps(), std::vector<unsigned>(99, 100));
+  EXPECT_EQ(clock.sleeps, std::vector<unsigned>(99, 100));
   const Bytes status = ReadFileBytes("/proc/self/status");
   EXPECT_EQ(std::string(status.begin(), status.end()).rfind("Name:", 0), 0u);
 }

@@ -54,7 +54,7 @@ TEST(Profile, TextIsCutAfter9999UnitsNeverInsideAPairAndWriteBackTraceAndCacheSw
 TEST(Profile, AnyOtherEncodingIsRewrittenOnceAsUtf16WithANote) {
   ManualClock clock;
   ScopedEnv tz("TZ", "UTC0");
-  clock.SetNow(1663000000);  // 2022-09-12 16:26:40 UTC
+  clock.now = 1663000000;  // 2022-09-12 16:26:40 UTC
   Profile converted(MakeProfile("converted", "[s]\r\nname=日本語\r\n"));
   const std::string rule = ";" + std::string(69, '-') + "\r\n";
   EXPECT_EQ(ReadTextFile(ResolveProfilePath("converted")), rule + ";\t2022/09/12 16:26:40\r\n" + rule + "[s]\r\nname=日本語\r\n");

@@ -67,14 +67,12 @@ TEST(CommandLine, TwoUploadsInOneSecondUseTwoFoldersAndTheSecondClearsTheFirst) 
   sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + site.HostAndPort() +
                                                       "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
   ManualClock clock;
-  clock.SetNow(1781000000);
+  clock.now = 1781000000;
   const std::string first = platform::GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
-  sandbox::WriteFile(sandbox::Path("first.txt"), "1");
-  EXPECT_EQ(RunInProcess({"--upload", sandbox::Path("first.txt")}), 0);
+  EXPECT_EQ(RunInProcess({"--upload", sandbox::WriteFile(sandbox::Path("first.txt"), "1")}), 0);
   EXPECT_TRUE(fs::exists(first + "/first.txt"));
   sandbox::WriteFile(first + "_2", "a file, not a folder");
-  sandbox::WriteFile(sandbox::Path("second.txt"), "2");
-  EXPECT_EQ(RunInProcess({"--upload", sandbox::Path("second.txt")}), 0);
+  EXPECT_EQ(RunInProcess({"--upload", sandbox::WriteFile(sandbox::Path("second.txt"), "2")}), 0);
   EXPECT_FALSE(fs::exists(first));
   EXPECT_TRUE(fs::exists(first + "_3/second.txt"));
 }

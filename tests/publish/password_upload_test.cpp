@@ -31,7 +31,7 @@ TEST(PasswordUpload, OnlyTheHostsOwnNetrcEntryOverPlainHttpOpensTheSite) {
   for (const auto& [entries, scheme, status] : cases) {
     sandbox::WriteFile(netrc, entries);
     ::chmod(netrc.c_str(), 0600);
-    sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + testserver::LocalServer(site.Port()) +
+    sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + testserver::LocalServer(site.port) +
                                                         "\nphp_fn=" + kUploadScript + "\nopen_http=" + scheme + "\n");
     std::filesystem::remove_all(docroot + "/up/data");
     const ProgramRun run = RunWxPub({"--upload", files[0], files[1]});

@@ -15,7 +15,7 @@ std::string WithUploadScript(const std::string& docroot);
 class UploadSite {
  public:
   explicit UploadSite(const std::string& docroot) : docroot_(WithUploadScript(docroot)), server_(docroot_) {}
-  std::string HostAndPort() const { return testserver::LocalServer(server_.Port()); }
+  std::string HostAndPort() const { return testserver::LocalServer(server_.port); }
   void ClearData() const;
   // Name and content of every file the script stored.
   std::map<std::string, std::string> Received() const;

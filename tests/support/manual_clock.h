@@ -12,29 +12,27 @@ class ManualClock : public platform::Clock {
  public:
   // Ticks start an hour after the previous clock's, so that state kept from an
   // earlier clock (the last progress refresh, say) never looks recent.
-  ManualClock() : previous_(platform::CurrentClock()), now_(previous_.Now()) {
+  ManualClock() : now(platform::CurrentClock().Now()), previous_(platform::CurrentClock()) {
     static uint64_t next = 1'000'000;
     ticks_ = next += 3'600'000;
     platform::SetClock(*this);
   }
   ~ManualClock() override { platform::SetClock(previous_); }
 
-  std::time_t Now() override { return now_; }
+  std::time_t Now() override { return now; }
   uint64_t Ticks() override { return ticks_; }
   void Sleep(unsigned ms) override {
-    sleeps_.push_back(ms);
+    sleeps.push_back(ms);
     ticks_ += ms;
   }
 
   void Advance(uint64_t ms) { ticks_ += ms; }
-  // Every Sleep request, in order.
-  const std::vector<unsigned>& Sleeps() const { return sleeps_; }
   // Seconds since the epoch; until set, the wall time at construction.
-  void SetNow(std::time_t when) { now_ = when; }
+  std::time_t now;
+  // Every Sleep request, in order.
+  std::vector<unsigned> sleeps;
 
  private:
   platform::Clock& previous_;
-  std::time_t now_;
   uint64_t ticks_ = 0;
-  std::vector<unsigned> sleeps_;
 };

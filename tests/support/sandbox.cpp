@@ -40,9 +40,10 @@ const std::string& Root() {
 
 std::string Path(const std::string& relative) { return Root() + "/" + relative; }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
+std::string WriteFile(const std::string& path, const std::string& bytes) {
   fs::create_directories(fs::path(path).parent_path());
   std::ofstream(path, std::ios::binary) << bytes;
+  return path;
 }
 
 std::string ReadFile(const std::string& path) {

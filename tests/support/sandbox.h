@@ -13,8 +13,8 @@ const std::string& Root();
 // Root() + "/" + relative.
 std::string Path(const std::string& relative);
 
-// Small file helpers for arranging and checking test data.
-void WriteFile(const std::string& path, const std::string& bytes);
+// Small file helpers for arranging and checking test data; WriteFile gives the path.
+std::string WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
 
 }  // namespace sandbox

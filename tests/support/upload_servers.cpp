@@ -142,7 +142,7 @@ PasswordSite::PasswordSite(const std::string& folder, const std::string& docroot
     : php_(docroot) {
   std::ofstream(folder + "/passwords") << user << ":{PLAIN}" << password << "\n";
   static_cast<ServerProcess&>(*this) =
-      StartNginx(folder, "", "auth_basic upload; auth_basic_user_file passwords;", php_.Port());
+      StartNginx(folder, "", "auth_basic upload; auth_basic_user_file passwords;", php_.port);
 }
 
 }  // namespace testserver

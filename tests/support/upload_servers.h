@@ -33,9 +33,8 @@ class ChildProcess {
   pid_t pid_ = -1;
 };
 
-// A server program listening on Port() while the object lives.
+// A server program listening on port while the object lives.
 struct ServerProcess {
-  uint16_t Port() const { return port; }
   uint16_t port = 0;
   std::unique_ptr<ChildProcess> process;
 };
