@@ -2,26 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 
 namespace html {
 namespace {
 
 const std::string kCentred = "<td\tstyle=\"text-align : center ;\"\t>";
 
-std::size_t Count(const std::string& text, const std::string& needle) {
-  std::size_t count = 0;
-  for (auto at = text.find(needle); at != std::string::npos; at = text.find(needle, at + needle.size())) ++count;
-  return count;
-}
-
 // "other_tr_count" 0 counts as 1, above 5 (negative values included) as 5;
 // the second row starts with the given line break and cell.
 TEST(FileTable, CellsPerRowAreBoundedToOneToFive) {
-  for (const auto& [perRow, rows, lead, second] : std::vector<std::tuple<int, size_t, std::string, std::string>>{
+  for (const auto& [perRow, rows, lead, second] : std::vector<std::tuple<int, std::ptrdiff_t, std::string, std::string>>{
            {3, 2, "\r\n", "c4"}, {2, 3, "\r\n", "c3"}, {1, 6, "", "c2"}, {0, 6, "", "c2"}, {9, 2, "\r\n", "c6"},
            {-1, 2, "\r\n", "c6"}}) {
     const std::string table = FileTable({"/c1", "/c2", "/c3", "/c4", "/c5", "/c6"}, {}, {1, perRow}).ToString();
-    EXPECT_EQ(Count(table, "<tr"), rows) << perRow;
+    const std::regex row("<tr");
+    EXPECT_EQ(std::distance(std::sregex_iterator(table.begin(), table.end(), row), std::sregex_iterator()), rows) << perRow;
     EXPECT_NE(table.find("<tr\t>" + lead + kCentred + "\t\t<a\thref=\"" + second + "\""), std::string::npos) << perRow;
   }
 }

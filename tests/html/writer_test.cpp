@@ -16,13 +16,6 @@
 namespace html {
 namespace {
 
-Element Comment(const std::string& text, Element child = Element()) {
-  Element comment;
-  comment.SetComment(text);
-  comment.AddElement(std::move(child));
-  return comment;
-}
-
 // A value with a double quote gets apostrophes, text ends at a NUL, indentation
 // is of none to thirteen tabs, a comment's body never holds two hyphens.
 TEST(ElementText, QuotesNulIndentationAndComments) {
@@ -30,12 +23,15 @@ TEST(ElementText, QuotesNulIndentationAndComments) {
   quoted.SetText(std::string("ab\0cd", 5));
   Element parent("p");
   parent.AddElement(Element("br"));
+  Element comment;
+  comment.SetComment("a--b---c----");
+  comment.AddElement(Element("i"));
   const std::string tabs(13, '\t');
   for (const auto& [element, depth, text] : std::vector<std::tuple<Element, int, std::string>>{
            {quoted, 0, "<b\talt='say \"hi\"'\ttitle=\"it's\"\t>ab</b>\r\n"},
            {Element("i"), -1, "<i\t/>\r\n"},
            {parent, 20, tabs + "<p\t>\r\n" + tabs + "<br\t/>\r\n" + tabs + "</p>\r\n"},
-           {Comment("a--b---c----", Element("i")), 1,
+           {comment, 1,
             "\t<!--\ta-\tb-\t-c-\t-\t\t-->\r\n\t<!--\r\n\t\t<i\t/>\r\n\t\t-->\r\n"}}) {
     EXPECT_EQ(ElementText(element, depth), text) << depth;
   }

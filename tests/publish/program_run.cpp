@@ -13,9 +13,6 @@ ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string
                                    "sh", "-c", "ulimit -f " + fileBlocks + " && exec \"$0\" \"$@\" >'" + base + ".out' 2>'" + base + ".err'",
                                    WXPUB_APP};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  ProgramRun run;
-  run.status = testserver::RunCommand(argv, base + ".log");
-  run.out = sandbox::ReadFile(base + ".out");
-  run.err = sandbox::ReadFile(base + ".err");
-  return run;
+  // Braces read left to right: the run comes before its output is read.
+  return {testserver::RunCommand(argv, base + ".log"), sandbox::ReadFile(base + ".out"), sandbox::ReadFile(base + ".err")};
 }

@@ -18,14 +18,6 @@ const std::string kSettingsFile = sandbox::Path("documents/Temp/z_Suite/_Setting
 
 void WriteSettings(const std::string& body) { sandbox::WriteFile(kSettingsFile, "[Preference_202206]\r\n" + body); }
 
-// The settings in one line: scheme and script address, limit in MiB, then 7-bit
-// names, relaxed certificate and debug copies as 0/1, and the link file.
-std::string Summary(const UploadSettings& s) {
-  return s.scheme + ":" + UploadScriptAddress(s) + " " + std::to_string(s.sizeLimit / 1048576) + " " +
-         std::to_string(s.nameTo7bit) + std::to_string(s.relaxCertificate) + std::to_string(s.debugCopies) + " " +
-         s.pathLinkHtml;
-}
-
 TEST(UploadSettings, ReadFromTheFileWithDefaultsForWhatItLacks) {
   const std::pair<const char*, std::string> cases[] = {
       {nullptr, "https://localhost/z_Suite/upload/share/upload.php 10 100 "},
@@ -39,7 +31,12 @@ TEST(UploadSettings, ReadFromTheFileWithDefaultsForWhatItLacks) {
   for (const auto& [body, summary] : cases) {
     if (body) WriteSettings(body);
     else fs::remove(kSettingsFile);
-    EXPECT_EQ(Summary(ReadUploadSettings()), summary) << (body ? body : "no file");
+    // In one line: scheme and script address, limit in MiB, then 7-bit names, relaxed certificate and
+    // debug copies as 0/1, and the link file.
+    const UploadSettings s = ReadUploadSettings();
+    EXPECT_EQ(s.scheme + ":" + UploadScriptAddress(s) + " " + std::to_string(s.sizeLimit / 1048576) + " " +
+                  std::to_string(s.nameTo7bit) + std::to_string(s.relaxCertificate) + std::to_string(s.debugCopies) +
+                  " " + s.pathLinkHtml, summary) << (body ? body : "no file");
   }
 }
 

@@ -7,9 +7,7 @@
 namespace fs = std::filesystem;
 
 std::string WithUploadScript(const std::string& docroot) {
-  const fs::path script = fs::path(docroot) / fs::path(kUploadScript).relative_path();
-  fs::create_directories(script.parent_path());
-  fs::copy_file(fs::path(WXPUB_SOURCE_DIR) / "server" / "upload.php", script, fs::copy_options::overwrite_existing);
+  sandbox::WriteFile(docroot + kUploadScript, sandbox::ReadFile(WXPUB_SOURCE_DIR "/server/upload.php"));
   return docroot;
 }
 
