@@ -16,7 +16,6 @@ namespace {
 TEST(OpenInBrowser, HandsOverTheAddressAndShowsEachFailure) {
   const std::string bin = sandbox::Path("bin");
   const std::string record = sandbox::Path("opened.txt");
-  std::filesystem::create_directories(bin);
   const ScopedEnv path("PATH", bin);
   const std::string address = "https://127.0.0.1:8080/a b/data/$(touch x);'q'.htm";
   const std::string tail = "\nOperation=\"open\"\nFile=\"\"\nParamaters=\"" + address + "\"";
