@@ -27,7 +27,7 @@ TEST(UrlTail, EveryFormBeginsWithTwoSlashes) {
 TEST(CachePath, RelativePaths) {
   const std::string a(60, 'a'), front = "//long.example.com/" + a + "/" + std::string(60, 'b');
   const auto n = [](size_t count) { return std::string(count, 'n') + ".htm"; };
-  std::string kanji;  // 80 characters of two UTF-16 units each
+  std::string kanji;  // 80 characters of two UTF-16 units each; a cut never leaves half of one
   for (int i = 0; i < 80; ++i) kanji += "𠮷";
   for (const auto& [url, relative] : Rows{
            {"//www.example.com/z_Suite/download/", "_//www_example_com/z_Suite/download/_.htm"},
@@ -51,7 +51,9 @@ TEST(CachePath, RelativePaths) {
            {front + "/two/n.htm", "_//long_example_com/" + a + "/bbbbb~3a2d8d71/n.htm"},
            {front + "/one/" + n(76), "_//long_exa~e595c14d/" + n(76)},
            {front + "/one/" + n(120), "_/~b0060605/" + n(120)},
-           {"//hh/" + kanji + "/page.htm", "_//hh/" + kanji.substr(0, 38 * 4) + "~9c235a9f/page.htm"}}) {
+           {"//hh/" + kanji + "/page.htm", "_//hh/" + kanji.substr(0, 38 * 4) + "~9c235a9f/page.htm"},
+           {"//hh/" + std::string(76, 'k') + kanji + "/page.htm",
+            "_//hh/" + std::string(76, 'k') + "~69c2251b/page.htm"}}) {
     EXPECT_EQ(net::CacheRelativePath(url), relative) << url;
   }
 }
