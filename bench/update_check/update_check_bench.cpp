@@ -1,14 +1,15 @@
 // How long the dialog's start-up waits for the update check when the update
 // server refuses connections or accepts them and never answers, as ratios to
-// a server that answers at once. Runs in a private folder below the current one.
+// a server that answers at once. Runs in a private folder of the system's
+// temporary folder, removed at the end.
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "bench_world.h"
 #include "platform/profile.h"
 #include "support/local_http_server.h"
 #include "update/update_check.h"
@@ -16,16 +17,6 @@
 namespace {
 
 constexpr int kRounds = 20;
-
-void UsePrivateFolders() {
-  const auto root = std::filesystem::absolute("bench-update-check-" + std::to_string(::getpid()));
-  for (const char* sub : {"tmp", "home", "config", "documents"}) std::filesystem::create_directories(root / sub);
-  ::setenv("TMPDIR", (root / "tmp/").c_str(), 1);
-  ::setenv("HOME", (root / "home").c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
-  ::setenv("Z_SUITE_COMMON_DOCUMENTS", (root / "documents").c_str(), 1);
-  ::setenv("no_proxy", "*", 1);
-}
 
 // Seconds per check against the server, trace text dropped.
 double SecondsPerCheck(const LocalHttpServer& server, int rounds) {
@@ -39,7 +30,9 @@ double SecondsPerCheck(const LocalHttpServer& server, int rounds) {
 }  // namespace
 
 int main() {
-  UsePrivateFolders();
+  const std::string root =
+      std::filesystem::temp_directory_path() / ("wx_pub-update-bench-" + std::to_string(::getpid()));
+  benchworld::UseSandbox(root);
   LocalHttpServer answering;
   answering.SetResponse(200, "<html><body><div>wx_pub 1.0</div></body></html>");
   SecondsPerCheck(answering, 2);  // first use of the TLS library and the profile
@@ -50,5 +43,6 @@ int main() {
   const double unanswered = SecondsPerCheck(silent, 1);
   std::printf("update check, refusing server / answering server: %.2f\n", refused / answered);
   std::printf("update check, silent server / answering server:   %.0f\n", unanswered / answered);
+  std::filesystem::remove_all(root);
   return 0;
 }
