@@ -227,7 +227,7 @@ void MainDialog::OnUpload(wxCommandEvent&) {
   busyCursor_.emplace();
   upload_.Start([this, files = fileList_, &ui = *userInterface_](const std::atomic<bool>& stop) {
     UploadRelay relay(*this, ui);
-    const publish::PublishResult result = publish::Publish(files, relay, stop);
+    const publish::PublishResult result = publish::Publish(publish::ReadJob(files), relay, stop);
     CallAfter([this, result] { FinishUpload(result); });
   });
 }
@@ -235,8 +235,9 @@ void MainDialog::OnUpload(wxCommandEvent&) {
 void MainDialog::FinishUpload(const publish::PublishResult& result) {
   upload_.Wait();
   userInterface_->ShowProgressTitle("");
-  CopyTextToClipboard(result.pageAddress);
-  address_ = FromUtf8(result.pageAddress);
+  // Only a published page's address is worth pasting.
+  if (result.ok) CopyTextToClipboard(result.pageAddress);
+  if (!result.pageAddress.empty()) address_ = FromUtf8(result.pageAddress);
   TransferDataToWindow();
   busyCursor_.reset();
   EnableJobControls(true);

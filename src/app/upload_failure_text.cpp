@@ -6,7 +6,8 @@ std::string UploadFailureText(const std::vector<publish::FileFailure>& failures)
   std::string text = "アップロードに失敗しました。";
   for (const publish::FileFailure& failure : failures) {
     if (!failure.listedPath.empty()) text += "\nファイル: " + failure.listedPath;
-    text += "\n理由: " + publish::CauseText(failure.cause, publish::Language::Japanese) + " (" + failure.detail + ")";
+    text += "\n理由: " + publish::CauseText(failure.cause, publish::Language::Japanese);
+    if (!failure.detail.empty()) text += " (" + failure.detail + ")";
   }
   return text;
 }

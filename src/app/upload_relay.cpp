@@ -34,6 +34,7 @@ void UploadRelay::OnProgressText(const std::string& text) {
   if (!sending_) ShowTitle(text);
 }
 
+void UploadRelay::OnWaiting(bool waiting) { OnProgressText(waiting ? "別のアップロードの終了を待っています..." : ""); }
 
 void UploadRelay::ShowTitle(const std::string& title) {
   // The transport reports bytes far more often than the title changes.

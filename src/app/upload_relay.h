@@ -26,6 +26,7 @@ class UploadRelay : public publish::PublishObserver {
   // The lower layers' bars of staging and page making; from the first file
   // sent on the file count stands in for them.
   void OnProgressText(const std::string& text) override;
+  void OnWaiting(bool waiting) override;
 
  private:
   void ShowTitle(const std::string& title);

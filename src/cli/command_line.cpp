@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/console_report.h"
+#include "cli/stop_signals.h"
 #include "platform/file_status.h"
 #include "platform/folders.h"
 #include "publish/publish.h"
@@ -24,7 +25,7 @@ using Arguments = std::vector<std::string>;
 
 void PrintUsage() {
   std::cout << "Usage: wx_pub [FILE...]\n"
-               "       wx_pub --upload [FILE...]\n"
+               "       wx_pub --upload [--to DESTINATION] [FILE...]\n"
                "       wx_pub --page FOLDER [PAGE]\n"
                "       wx_pub --help | --version\n"
                "\n"
@@ -32,12 +33,16 @@ void PrintUsage() {
                "  --upload   publish the FILEs without a window: stage them with an index\n"
                "             page, send everything to the configured server and print the\n"
                "             page address as the last line; on a terminal, standard error\n"
-               "             shows the progress\n"
+               "             shows the progress. Nothing is sent unless every FILE can be\n"
+               "             published, and the page goes last\n"
+               "  --to       publish to DESTINATION instead of the setting upload_to:\n"
+               "             s3://BUCKET/PREFIX for object storage\n"
                "  --page     write the index page of FOLDER (PAGE, default \"index.htm\")\n"
                "             without uploading, and print its path\n"
                "  --help     show this text\n"
                "  --version  show the program version\n"
-               "Exit status: 0 done, 1 failed (the reason goes to standard error), 2 bad usage.\n";
+               "Exit status: 0 done, 1 failed (the reasons go to standard error), 2 bad usage,\n"
+               "130 or 143 stopped by SIGINT or SIGTERM.\n";
 }
 
 bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
@@ -58,44 +63,69 @@ std::string FullPath(const std::string& path) {
   return platform::RemoveSeparator(std::string(text.begin(), text.end()));
 }
 
-// A leading "--" lets FILEs that begin with '-' through.
-bool SplitFiles(const Arguments& arguments, Arguments& files, std::string& badOption) {
-  const bool literal = !arguments.empty() && arguments.front() == "--";
-  for (size_t i = literal ? 1 : 0; i < arguments.size(); ++i) {
-    if (!literal && IsOption(arguments[i])) {
-      badOption = arguments[i];
-      return false;
+struct UploadArguments {
+  Arguments files;
+  std::string destination;
+};
+
+// "--to DESTINATION" (or "--to=DESTINATION") may come before the FILEs; a
+// "--" lets FILEs through that begin with '-'. The error text when the
+// arguments are not usable.
+std::string SplitUploadArguments(const Arguments& arguments, UploadArguments& upload) {
+  size_t i = 0;
+  for (; i < arguments.size() && IsOption(arguments[i]); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--") {
+      ++i;
+      break;
     }
-    files.push_back(FullPath(arguments[i]));
+    if (argument.starts_with("--to=")) {
+      upload.destination = argument.substr(5);
+    } else if (argument == "--to" && i + 1 < arguments.size()) {
+      upload.destination = arguments[++i];
+    } else {
+      return argument == "--to" ? "--to needs a DESTINATION" : "unknown option '" + argument + "' after --upload";
+    }
   }
-  return true;
+  for (; i < arguments.size(); ++i) upload.files.push_back(FullPath(arguments[i]));
+  return "";
 }
 
 // The cause first, for a person; the technical detail after it.
 std::string FailureLines(const std::vector<publish::FileFailure>& failures) {
   std::string lines;
   for (const publish::FileFailure& failure : failures) {
-    lines += "\n" + (failure.listedPath.empty() ? "" : failure.listedPath + ": ") +
-             publish::CauseText(failure.cause, publish::Language::English) + " (" + failure.detail + ")";
+    const std::string cause = publish::CauseText(failure.cause, publish::Language::English);
+    if (failure.detail.empty()) {
+      lines += "\n" + cause + (failure.listedPath.empty() ? "" : ": " + failure.listedPath);
+    } else {
+      lines += "\n" + (failure.listedPath.empty() ? "" : failure.listedPath + ": ") + cause + " (" + failure.detail + ")";
+    }
   }
   return lines;
 }
 
+// The address goes to standard output only once the page is published.
 int RunUpload(const Arguments& arguments) {
-  Arguments files;
-  std::string badOption;
-  if (!SplitFiles(arguments, files, badOption)) return UsageError("unknown option '" + badOption + "' after --upload");
+  UploadArguments upload;
+  if (const std::string error = SplitUploadArguments(arguments, upload); !error.empty()) return UsageError(error);
 
-  ConsoleReport report(::isatty(STDERR_FILENO) == 1, ::isatty(STDOUT_FILENO) == 1);
-  const std::atomic<bool> neverStop{false};
-  const publish::PublishResult result = publish::Publish(files, report, neverStop);
-  report.StartNewLine();
-  std::cout << result.pageAddress << std::endl;
-  std::string missing;
-  for (const std::string& file : result.missingFiles) missing += "\nNo such file: " + file;
-  if (!result.ok) return Failure("upload failed:" + FailureLines(result.failures) + missing);
-  if (!missing.empty()) return Failure("upload incomplete:" + missing);
-  return kExitOk;
+  const StopSignals signals;
+  publish::PrepareSettings();
+  const publish::Job job = publish::ReadJob(upload.files, upload.destination);
+  publish::PublishResult result;
+  {
+    ConsoleReport report(::isatty(STDERR_FILENO) == 1, ::isatty(STDOUT_FILENO) == 1);
+    result = publish::Publish(job, report, signals.Flag());
+    report.StartNewLine();
+  }
+  if (result.ok) {
+    std::cout << result.pageAddress << std::endl;
+    return kExitOk;
+  }
+  std::cout.flush();
+  Failure((result.stopped ? "upload stopped:" : "upload failed:") + FailureLines(result.failures));
+  return signals.Signal() != 0 ? signals.ExitStatus() : kExitFailed;
 }
 
 int RunPage(const Arguments& arguments) {

@@ -46,6 +46,12 @@ void ConsoleReport::OnBytesSent(uint64_t sent, uint64_t total) {
   Draw();
 }
 
+void ConsoleReport::OnWaiting(bool waiting) {
+  if (!waiting) return;
+  Erase();
+  std::cerr << "wx_pub: waiting for another upload of this user to end" << std::endl;
+}
+
 void ConsoleReport::StartNewLine() {
   Erase();
   WriteOut(std::exchange(heldOut_, ""));

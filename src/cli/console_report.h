@@ -19,6 +19,7 @@ class ConsoleReport : public publish::PublishObserver {
   void OnTrace(const std::string& text, publish::TraceStream stream) override;
   void OnFileStarted(size_t index, size_t count, const std::string& listedPath) override;
   void OnBytesSent(uint64_t sent, uint64_t total) override;
+  void OnWaiting(bool waiting) override;
 
   // Prints what is held back and ends an open line of standard output, so
   // that what follows stands on a line of its own.

@@ -15,6 +15,14 @@ struct FailureCause {
     DiskFull,           // no room for the staged copy or the page
     FileError,          // the file could not be read, copied or written
     Stopped,            // a stop request ended the job first
+    NothingToPublish,   // the job lists no file
+    FolderListed,       // a listed path is a folder
+    FileMissing,        // a listed file is not there
+    NotRegularFile,     // a FIFO, a device or a socket
+    Unreadable,         // the file cannot be opened for reading
+    FileChanged,        // the file changed or went while it was staged
+    BadDestination,     // the destination text or its settings are not usable
+    Busy,               // another job of the same user did not end in time
   };
   Kind kind = Kind::FileError;
   int64_t number = 0;  // the HTTP status (ServerStatus) or the size limit in bytes (TooLarge)

@@ -1,6 +1,8 @@
 #include "platform/file_status.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 
@@ -21,6 +23,7 @@ FileStatus::FileStatus(const std::string& path) {
   }
   size_ = status.st_size;
   modified_ = status.st_mtime;
+  modifiedNs_ = int64_t{status.st_mtim.tv_sec} * 1000000000 + status.st_mtim.tv_nsec;
   mode_ = status.st_mode;
 }
 
@@ -29,6 +32,7 @@ bool FileStatus::IsRegularFile() const { return error_ == 0 && (mode_ & kTypeMas
 int64_t FileStatus::Size() const { return size_; }
 int FileStatus::Error() const { return error_; }
 int64_t FileStatus::ModifiedTime() const { return modified_; }
+int64_t FileStatus::ModifiedNanoseconds() const { return modifiedNs_; }
 unsigned FileStatus::Mode() const { return mode_; }
 bool FileStatus::IsReadOnly() const { return error_ == 0 && (mode_ & S_IWUSR) == 0; }
 
@@ -39,6 +43,13 @@ bool FileExists(const std::string& path, bool emptyIsMissing) {
 }
 
 bool FolderExists(const std::string& path) { return FileStatus(path).IsFolder(); }
+
+int ReadAccessError(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return errno;
+  ::close(fd);
+  return 0;
+}
 
 bool IsSymbolicLink(const std::string& path) {
   struct stat status {};

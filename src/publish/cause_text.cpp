@@ -26,6 +26,18 @@ CauseWords WordsOf(FailureCause::Kind kind) {
       return {"the file is larger than the limit of % MiB", "ファイルが上限の % MiB を超えています"};
     case FailureCause::Kind::DiskFull: return {"the disk is full", "ディスクがいっぱいです"};
     case FailureCause::Kind::Stopped: return {"the upload was stopped", "アップロードを中止しました"};
+    case FailureCause::Kind::NothingToPublish: return {"nothing to publish", "公開するファイルがありません"};
+    case FailureCause::Kind::FolderListed: return {"folders are not published", "フォルダーは公開できません"};
+    case FailureCause::Kind::FileMissing: return {"the file is not there", "ファイルが見つかりません"};
+    case FailureCause::Kind::NotRegularFile:
+      return {"the file is not a regular file", "通常のファイルではありません"};
+    case FailureCause::Kind::Unreadable: return {"the file cannot be read", "ファイルを読み込めません"};
+    case FailureCause::Kind::FileChanged:
+      return {"the file changed while it was copied", "コピー中にファイルが変更されました"};
+    case FailureCause::Kind::BadDestination:
+      return {"the destination cannot be used", "アップロード先を使用できません"};
+    case FailureCause::Kind::Busy:
+      return {"another upload did not finish in time", "別のアップロードが終わりませんでした"};
     case FailureCause::Kind::FileError: break;
   }
   return {"the file could not be read or written", "ファイルを読み書きできませんでした"};

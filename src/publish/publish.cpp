@@ -1,15 +1,20 @@
 #include "publish/publish.h"
 
+#include <chrono>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <map>
 #include <system_error>
 
-#include "net/post_files.h"
 #include "platform/feedback.h"
 #include "platform/file_status.h"
 #include "platform/folder_walk.h"
 #include "platform/folders.h"
+#include "publish/destination.h"
 #include "publish/file_list.h"
+#include "publish/job_check.h"
+#include "publish/job_turn.h"
 #include "publish/page_file.h"
 #include "publish/removal_list.h"
 #include "publish/staging.h"
@@ -90,12 +95,14 @@ FailureCause LocalCause(const std::string& folder, int64_t needed) {
   return {full ? FailureCause::Kind::DiskFull : FailureCause::Kind::FileError};
 }
 
-std::vector<FileFailure> StagingFailures(const std::vector<std::string>& notStaged, const std::string& folder) {
+std::vector<FileFailure> StagingFailures(const StagedFiles& staged, const std::string& folder) {
   std::vector<FileFailure> failures;
-  for (const std::string& file : notStaged) {
+  for (const std::string& file : staged.failed) {
     const int64_t size = platform::FileStatus(file).Size();
     failures.push_back({file, LocalCause(folder, size), "Can't copy " + file + " to " + folder});
   }
+  for (const std::string& file : staged.changed)
+    failures.push_back({file, {FailureCause::Kind::FileChanged}, "Can't copy " + file + " to " + folder});
   return failures;
 }
 
@@ -105,35 +112,61 @@ std::string ListedOf(const std::map<std::string, std::string>& listedOf, const s
   return found == listedOf.end() ? staged : found->second;
 }
 
-// The transport knows the staged copies; the person knows the files they listed.
+// The destination knows the staged copies; the person knows the files they
+// listed, counted with the page as the last of them.
 class ListedPaths : public net::UploadObserver {
  public:
-  ListedPaths(net::UploadObserver& observer, const std::map<std::string, std::string>& listedOf)
-      : observer_(observer), listedOf_(listedOf) {}
-  std::string Of(const std::string& staged) const { return ListedOf(listedOf_, staged); }
+  ListedPaths(net::UploadObserver& observer, const std::map<std::string, std::string>& listedOf, size_t first,
+              size_t count)
+      : observer_(observer), listedOf_(listedOf), first_(first), count_(count) {}
   void OnTrace(const std::string& text, net::TraceStream stream) override { observer_.OnTrace(text, stream); }
-  void OnFileStarted(size_t index, size_t count, const std::string& path) override {
-    observer_.OnFileStarted(index, count, Of(path));
+  void OnFileStarted(size_t index, size_t, const std::string& path) override {
+    observer_.OnFileStarted(first_ + index, count_, ListedOf(listedOf_, path));
   }
   void OnBytesSent(uint64_t sent, uint64_t total) override { observer_.OnBytesSent(sent, total); }
 
  private:
   net::UploadObserver& observer_;
   const std::map<std::string, std::string>& listedOf_;
+  size_t first_;
+  size_t count_;
 };
 
-net::PostSettings ForTransport(const UploadSettings& settings) {
-  return {settings.scheme,    settings.server,           settings.scriptPath,
-          settings.sizeLimit, settings.relaxCertificate, settings.debugCopies};
+// The staged files in the order of the list, the page apart.
+std::vector<Upload> FilesToSend(const std::vector<CheckedFile>& checked, const std::string& pagePath,
+                                const std::map<std::string, std::string>& listedOf) {
+  std::map<std::string, std::string> stagedOf;
+  for (const auto& [staged, listed] : listedOf) stagedOf[listed] = staged;
+  std::vector<Upload> files;
+  for (const CheckedFile& file : checked) {
+    const auto staged = stagedOf.find(file.path);
+    if (staged != stagedOf.end() && staged->second != pagePath) files.push_back({staged->second, file.path});
+  }
+  return files;
 }
 
-// Stages the files with the page, sends everything and schedules the working
-// folders for removal. A stopped job's staged copies go with the deferred
-// removal, a failed job's stay.
-void RunUploadJob(const FileList& files, const UploadSettings& settings, PublishObserver& observer,
-                  const std::atomic<bool>& stop, PublishResult& result) {
+// Sends the files, then, only when every one arrived, the page.
+bool SendFilesThenPage(Destination& destination, const std::vector<Upload>& files, const Upload& page,
+                       const std::map<std::string, std::string>& listedOf, PublishObserver& observer,
+                       const std::atomic<bool>& stop, FileFailure* failure) {
+  ListedPaths filesHeard(observer, listedOf, 0, files.size() + 1);
+  if (!files.empty() && !destination.Send(files, filesHeard, stop, failure)) return false;
+  if (stop) {
+    *failure = {page.listedPath, {FailureCause::Kind::Stopped}, "stopped before the page was sent"};
+    return false;
+  }
+  ListedPaths pageHeard(observer, listedOf, files.size(), files.size() + 1);
+  return destination.Send({page}, pageHeard, stop, failure);
+}
+
+// Stages the checked files with the page, sends everything and schedules the
+// working folders for removal. A stopped job's staged copies go at once, a
+// failed job's stay for a look.
+void RunUploadJob(const JobCheck& check, const UploadSettings& settings, Destination& destination,
+                  PublishObserver& observer, const std::atomic<bool>& stop, PublishResult& result) {
   const std::string pageName = UploadPageName();
   const std::string dayFolder = platform::GetDatedTempFolder();
+  RemoveAbandonedStaging(platform::GetProgramTempFolder());
   RegisterDayFolder(dayFolder);
 
   const std::string stagingFolder = MakeStagingFolder(dayFolder);
@@ -141,11 +174,13 @@ void RunUploadJob(const FileList& files, const UploadSettings& settings, Publish
     result.failures.push_back({"", LocalCause(dayFolder, 0), "Can't create a staging folder in " + dayFolder});
     return;
   }
-  StagedFiles staged = StageFiles(files, stagingFolder, settings.nameTo7bit);
-  result.failures = StagingFailures(staged.failed, stagingFolder);
+  StagedFiles staged = StageFiles(check.files, stagingFolder, settings.nameTo7bit);
+  result.failures = StagingFailures(staged, stagingFolder);
+  if (!result.failures.empty()) return;   // nothing goes out of a job that is not whole
   const std::string pagePath = platform::AddSeparator(stagingFolder) + pageName;
   if (const std::string adopted = AdoptIndexPage(stagingFolder, pageName); !adopted.empty()) {
     staged.listedOf[pagePath] = ListedOf(staged.listedOf, adopted);
+    staged.listedOf.erase(adopted);
   } else {
     staged.listedOf.erase(pagePath);   // a listed file of the page's name gives way to the page
     // Without a whole page nothing goes out: the server keeps its last good one.
@@ -155,35 +190,59 @@ void RunUploadJob(const FileList& files, const UploadSettings& settings, Publish
     }
   }
 
-  const std::vector<std::string> entries = platform::ListFolder(stagingFolder);
-  ListedPaths listed(observer, staged.listedOf);
-  net::PostFailure failure;
-  if (!net::PostFiles(entries, ForTransport(settings), &failure, &listed, &stop)) {
-    result.failures.push_back({listed.Of(failure.path), failure.cause, failure.reason});
+  const std::vector<Upload> files = FilesToSend(check.files, pagePath, staged.listedOf);
+  const Upload page{pagePath, ListedOf(staged.listedOf, pagePath)};
+  FileFailure failure;
+  result.ok = SendFilesThenPage(destination, files, page, staged.listedOf, observer, stop, &failure);
+  if (result.ok) {
+    std::vector<std::string> entries = platform::ListFolder(stagingFolder);
+    entries.push_back(OwnerMarkOf(stagingFolder));
+    ProgramRemoval().ReplaceJobFiles(entries, stagingFolder);
+  } else {
+    result.failures.push_back(failure);
     result.stopped = failure.cause.kind == FailureCause::Kind::Stopped;
-    // A stopped job leaves nothing behind; a failed one keeps its copies for a look.
     if (!result.stopped) return;
+    RemoveStagingFolder(stagingFolder);
   }
-  ProgramRemoval().ReplaceJobFiles(entries, stagingFolder);
   RegisterWorkFolders();
-  result.ok = result.failures.empty();
 }
 
 }  // namespace
 
-PublishResult Publish(const std::vector<std::string>& files, PublishObserver& observer,
-                      const std::atomic<bool>& stop) {
-  FileList list;
-  AddDroppedFiles(list, files);
+Job ReadJob(std::vector<std::string> files, const std::string& destination) {
+  Job job{std::move(files), ReadUploadSettings(), destination};
+  if (job.destination.empty()) job.destination = job.settings.uploadTo;
+  return job;
+}
+
+PublishResult Publish(const Job& job, PublishObserver& observer, const std::atomic<bool>& stop) {
+  constexpr std::chrono::minutes kLongestWait{10};
   PublishResult result;
-  for (const std::string& file : list) {
-    if (!platform::FileExists(file)) result.missingFiles.push_back(file);
+  FileFailure badText;
+  const std::unique_ptr<Destination> destination = MakeDestination(job.destination, job.settings, &badText);
+  if (const std::optional<FileFailure> unusable = destination ? destination->Unusable() : badText) {
+    result.failures.push_back(*unusable);
+    return result;
   }
-  WriteServerDefaults();
+  result.pageAddress = destination->PageAddress(UploadPageName());
+  FileList list;
+  AddDroppedFiles(list, job.files);
+  const JobCheck check = CheckListedFiles(list, destination->SizeLimit());
+  if (!check.failures.empty()) {
+    result.failures = check.failures;
+    return result;
+  }
   const ProgressRoute route(observer);
-  const UploadSettings settings = ReadUploadSettings();
-  RunUploadJob(list, settings, observer, stop, result);
-  result.pageAddress = UploadPageAddress(settings);
+  JobTurn turn;
+  if (!turn.Take(observer, stop, kLongestWait)) {
+    const bool stopped = stop;
+    result.stopped = stopped;
+    result.failures.push_back({"",
+                               {stopped ? FailureCause::Kind::Stopped : FailureCause::Kind::Busy},
+                               stopped ? "stopped while waiting for another upload" : "waited 10 minutes"});
+    return result;
+  }
+  RunUploadJob(check, job.settings, *destination, observer, stop, result);
   return result;
 }
 

@@ -8,32 +8,25 @@
 #include <string>
 #include <vector>
 
-#include "net/failure_cause.h"
 #include "net/upload_observer.h"
 #include "publish/cause_text.h"
+#include "publish/publish_result.h"
+#include "publish/upload_settings.h"
 
 namespace publish {
 
-using net::FailureCause;
 using net::TraceStream;
 
-// A file that did not reach the server: the cause a person can act on, and
-// the technical detail behind it.
-struct FileFailure {
-  // As the person listed it; the staged path for the generated page; empty
-  // when the job failed as a whole.
-  std::string listedPath;
-  FailureCause cause;
-  std::string detail;  // addresses and the transport's or the system's own texts
+// One job as a value: what to publish, read how, and where to.
+struct Job {
+  std::vector<std::string> files;   // full paths, as listed
+  UploadSettings settings;
+  std::string destination;          // empty: the upload script; "s3://BUCKET/PREFIX": object storage
 };
 
-struct PublishResult {
-  bool ok = false;                         // every existing listed file and the page went out
-  bool stopped = false;                    // the stop request ended the job
-  std::string pageAddress;                 // where the page is seen, whether or not the job succeeded
-  std::vector<FileFailure> failures;       // in the order they happened
-  std::vector<std::string> missingFiles;   // listed paths that were not there
-};
+// The job the settings file describes for these files; a destination text
+// that is not empty stands in for the setting "upload_to".
+Job ReadJob(std::vector<std::string> files, const std::string& destination = "");
 
 // Called on the thread that runs Publish; every hook does nothing by default.
 // From net::UploadObserver: OnTrace (the transport's trace, fragment by fragment,
@@ -44,15 +37,18 @@ class PublishObserver : public net::UploadObserver {
   // A long step's progress as the window title shows it ("post_files ...  12
   // *****...."); empty when the step ends.
   virtual void OnProgressText(const std::string& /*text*/) {}
+  // The job begins (true) or ends (false) waiting for another job of the same user.
+  virtual void OnWaiting(bool /*waiting*/) {}
 };
 
-// Writes the server defaults where the settings lack them, stages the files
-// (sorted, without duplicates) with the index page of the default name, sends
-// everything and computes the page address. A stop request is honoured
-// between files and within a file's transfer; the staged copies of a stopped
-// job go with the deferred removal.
-PublishResult Publish(const std::vector<std::string>& files, PublishObserver& observer,
-                      const std::atomic<bool>& stop);
+// Checks the whole job first (every listed path a readable regular file
+// within the destination's limit, the destination usable): on any failure
+// nothing is staged or sent and every failure is listed. Then stages the
+// files (sorted, without duplicates) with the index page of the default
+// name, sends every file and, only when all arrived, the page. Jobs of one
+// user run one at a time. A stop request is honoured between files and
+// within a transfer; a stopped job sends no page and removes its staged copies.
+PublishResult Publish(const Job& job, PublishObserver& observer, const std::atomic<bool>& stop);
 
 // Start-up: writes the server defaults where the settings lack them; returns
 // the browser address of the page folder.

@@ -1,10 +1,13 @@
 #include "publish/staging.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <system_error>
 
 #include "platform/clock.h"
+#include "platform/file_io.h"
+#include "platform/file_lock.h"
 #include "platform/file_operations.h"
 #include "platform/file_status.h"
 #include "platform/folder_walk.h"
@@ -28,6 +31,23 @@ bool CreateFreshFolder(const std::string& path) {
 bool MoveOver(const std::string& from, const std::string& to) {
   if (platform::RenameFile(from, to)) return true;
   return platform::CopyFileOver(from, to) && platform::RemoveFile(from);
+}
+
+bool StillAsChecked(const CheckedFile& file, const std::string& copy) {
+  const platform::FileStatus now(file.path);
+  return now.Error() == 0 && now.Size() == file.size && now.ModifiedNanoseconds() == file.modifiedNs &&
+         platform::FileStatus(copy).Size() == file.size;
+}
+
+bool WriteOwnerMark(const std::string& stagingFolder) {
+  const std::string id = std::to_string(platform::CurrentProcessId()) + "\n";
+  return platform::WriteFileBytes(OwnerMarkOf(stagingFolder), platform::Bytes(id.begin(), id.end()));
+}
+
+long OwnerOf(const std::string& mark) {
+  const platform::Bytes bytes = platform::ReadFileBytes(mark);
+  const std::string text(bytes.begin(), bytes.end());
+  return text.empty() || text.size() > 20 ? 0 : std::atol(text.c_str());
 }
 
 bool IsIndexPageName(const std::string& name) { return name == "index.htm" || name == "index.html"; }
@@ -68,24 +88,52 @@ std::string MakeStagingFolder(const std::string& dayFolder) {
   constexpr int kMaxSiblings = 1000;
   for (int n = 1; n <= kMaxSiblings; ++n) {
     const std::string candidate = n == 1 ? base : base + "_" + std::to_string(n);
-    if (CreateFreshFolder(candidate)) return candidate;
+    if (CreateFreshFolder(candidate)) {
+      if (WriteOwnerMark(candidate)) return candidate;
+      platform::RemoveFolder(candidate);
+      return {};
+    }
     if (!platform::FileExists(candidate)) break;   // not taken, yet not creatable: give up
   }
   return {};
 }
 
-StagedFiles StageFiles(const std::vector<std::string>& files, const std::string& folder, bool sevenBit) {
+StagedFiles StageFiles(const std::vector<CheckedFile>& files, const std::string& folder, bool sevenBit) {
   StagedNames names(sevenBit);
   StagedFiles staged;
-  for (const std::string& file : files) {
-    // One look at the file: a job stages hundreds.
-    const platform::FileStatus status(file);
-    if (status.Error() != 0 || status.IsFolder()) continue;
-    const std::string destination = platform::AddSeparator(folder) + names.For(file);
-    if (platform::CopyFileOver(file, destination)) staged.listedOf[destination] = file;
-    else staged.failed.push_back(file);
+  for (const CheckedFile& file : files) {
+    const std::string destination = platform::AddSeparator(folder) + names.For(file.path);
+    if (!platform::CopyFileOver(file.path, destination)) {
+      staged.failed.push_back(file.path);
+    } else if (!StillAsChecked(file, destination)) {
+      platform::RemoveFile(destination);
+      staged.changed.push_back(file.path);
+    } else {
+      staged.listedOf[destination] = file.path;
+    }
   }
   return staged;
+}
+
+std::string OwnerMarkOf(const std::string& stagingFolder) {
+  return platform::RemoveSeparator(stagingFolder) + ".pid";
+}
+
+void RemoveStagingFolder(const std::string& stagingFolder) {
+  for (const std::string& entry : platform::ListFolder(platform::AddSeparator(stagingFolder))) {
+    if (entry.back() != '/') platform::RemoveFile(entry);
+  }
+  platform::RemoveFolder(stagingFolder);
+  platform::RemoveFile(OwnerMarkOf(stagingFolder));
+}
+
+void RemoveAbandonedStaging(const std::string& workRoot) {
+  for (const std::string& day : platform::ListFolder(platform::AddSeparator(workRoot))) {
+    if (day.back() != '/' || platform::IsSymbolicLink(platform::RemoveSeparator(day))) continue;
+    for (const std::string& mark : platform::FilterFiles(platform::ListFolder(day), "*.pid")) {
+      if (!platform::ProcessRuns(OwnerOf(mark))) RemoveStagingFolder(mark.substr(0, mark.size() - 4));
+    }
+  }
 }
 
 std::string AdoptIndexPage(const std::string& folder, const std::string& pageName) {

@@ -1,5 +1,7 @@
 #include "publish/upload_settings.h"
 
+#include <algorithm>
+
 #include "platform/folders.h"
 #include "platform/system_places.h"
 #include "platform/utf.h"
@@ -85,6 +87,11 @@ UploadSettings ReadUploadSettings() {
   settings.relaxCertificate = !ReadSettingValue("self_certificate", "").empty();
   settings.pathLinkHtml = ReadSettingValue("path_link_html", "");
   settings.debugCopies = !ReadSettingValue("Debug", "").empty();
+  settings.uploadTo = ReadSettingValue("upload_to", "");
+  settings.parallelUploads = ParallelFromText(ReadSettingValue("parallel_uploads", ""), settings.parallelUploads);
+  settings.s3Acl = ReadSettingValue("s3_acl", settings.s3Acl);
+  settings.s3MaxFileSize = ByteSizeFromText(ReadSettingValue("s3_max_file_size", ""), settings.s3MaxFileSize);
+  settings.s3PublicUrl = ReadSettingValue("s3_public_url", "");
   return settings;
 }
 
@@ -115,6 +122,36 @@ uint32_t SizeLimitFromText(const std::string& value) {
   if (mib == 0) mib = 1;
   if (mib > 32) mib = 32;
   return mib * kMiB;
+}
+
+// Digits, then an optional unit letter; a value that overflows 64 bits gives def.
+uint64_t ByteSizeFromText(const std::string& value, uint64_t def) {
+  size_t digits = 0;
+  uint64_t number = 0;
+  for (; digits < value.size() && value[digits] >= '0' && value[digits] <= '9'; ++digits) {
+    if (number > (UINT64_MAX - 9) / 10) return def;
+    number = number * 10 + static_cast<unsigned>(value[digits] - '0');
+  }
+  if (digits == 0) return def;
+  int shift = 20;
+  if (digits < value.size()) {
+    switch (value[digits] | 0x20) {
+      case 'k': shift = 10; break;
+      case 'm': shift = 20; break;
+      case 'g': shift = 30; break;
+      case 't': shift = 40; break;
+      default: return def;
+    }
+  }
+  if (number > (UINT64_MAX >> shift)) return def;
+  return number << shift;
+}
+
+unsigned ParallelFromText(const std::string& value, unsigned def) {
+  constexpr unsigned kMostAtOnce = 16;
+  const uint32_t number = ParseUnsigned32(value);
+  if (value.find_first_of("0123456789") == std::string::npos) return def;
+  return std::clamp(number, 1u, kMostAtOnce);
 }
 
 std::string PageFolderOf(const std::string& scriptAddress) {

@@ -24,6 +24,11 @@ struct UploadSettings {
   bool relaxCertificate = false;                // "self_certificate" is not empty
   std::string pathLinkHtml;                     // "path_link_html": the link block's file, if any
   bool debugCopies = false;                     // "Debug" is not empty: request bodies are kept
+  std::string uploadTo;                         // "upload_to": empty for the upload script, or "s3://BUCKET/PREFIX"
+  unsigned parallelUploads = 4;                 // "parallel_uploads": files sent at once, 1 to 16
+  std::string s3Acl = "public-read";            // "s3_acl": empty sends none
+  uint64_t s3MaxFileSize = uint64_t{5} << 30;   // "s3_max_file_size", in bytes
+  std::string s3PublicUrl;                      // "s3_public_url": where the objects are seen; empty: the endpoint
 };
 
 // Settings folder + "/upfile.ini".
@@ -56,6 +61,10 @@ std::string NameTo7bit(const std::string& text);
 
 // The rules behind the settings and addresses, on given values.
 uint32_t SizeLimitFromText(const std::string& value);
+// "5G", "512M", "100K" or a number of MiB; def when there is no number.
+uint64_t ByteSizeFromText(const std::string& value, uint64_t def);
+// 1 to 16; def when there is no number.
+unsigned ParallelFromText(const std::string& value, unsigned def);
 std::string PageFolderOf(const std::string& scriptAddress);
 std::string BrowserAddressOf(const std::string& scheme, const std::string& pageFolder);
 

@@ -1,5 +1,6 @@
 // The program run as a script would run it, against the reference server.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "platform/folders.h"
 #include "platform/profile.h"
 #include "program_run.h"
+#include "support/local_http_server.h"
 #include "publish/upload_settings.h"
 #include "support/sandbox.h"
 #include "upload_site.h"
@@ -21,14 +23,15 @@ namespace {
 const char* const kLibrary = "/_lib/js/jquery/jquery/1.9.1/jquery.min.js";
 
 // What a site around the upload script serves: its root, icon, script libraries
-// and a script that answers 500 to anything but a page.
+// and a script that answers 500 to a name with "refused" and stores the rest.
 std::string SiteFolder() {
   const std::string www = sandbox::Path("cli_www");
   for (const char* file : {"/index.html", "/favicon.ico", kLibrary, "/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.min.js",
                            "/_lib/js/jquery/bxslider/4.1.2/jquery.bxslider.css"})
     sandbox::WriteFile(www + file, "x");
   sandbox::WriteFile(www + "/up/picky.php",
-                     "<?php if (!str_ends_with($_FILES['file_img']['name'], '.htm')) http_response_code(500);");
+                     "<?php if (str_contains($_FILES['file_img']['name'], 'refused')) exit(http_response_code(500));\n"
+                     "require __DIR__ . '/upload.php';");
   return www;
 }
 
@@ -118,16 +121,16 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
       {{{kJapaneseWithBlank, "kana"}}, {{"BD_F.txt", "kana"}, kPage}},
       {{{kJapaneseWithBlank, "kana"}}, {{kJapaneseWithBlank, "kana"}, kPage}, "name_to_7bit=0\n"},
       {{{"one/same.txt", "first"}, {"two/same.txt", "second"}}, {{"same.txt", "second"}, kPage}},
-      {{{"dropped_folder/", ""}}, {kPage}},
+      {{{"dropped_folder/", ""}}, {}, "", "folders are not published: /"},
       // Only an exactly named index page stands in for the generated one.
       {{{"mine/index.html", "<p>mine</p>"}}, {{"*", "<p>mine</p>"}}},
       {{{"capital/Index.htm", "<p>capital</p>"}}, {{"Index.htm", "<p>capital</p>"}, kPage}},
-      {{{kDots, "dots"}, {"fine.txt", "fine"}}, {{"fine.txt", "fine"}, kPage}, "",
-       kDots + ": the file could not be read or written (Can't copy "},
-      {{{"写真 2026.jpg", "x"}}, {}, "php_fn=/up/picky.php\n",
-       "/写真 2026.jpg: the server answered 500 (http://" + Site().HostAndPort() + "/up/picky.php: HTTP status 500)", true},
-      {{{"大きい.bin", std::string(1048577, 'x')}}, {kPage}, "up_max_file_size=1\n",
-       "/大きい.bin: the file is larger than the limit of 1 MiB (", true},
+      // A job that cannot be whole sends nothing; the page never follows a refusal.
+      {{{kDots, "dots"}, {"fine.txt", "fine"}}, {}, "", kDots + ": the file could not be read or written (Can't copy ",
+       true},
+      {{{"fine.txt", "fine"}, {"refused 写真.jpg", "x"}}, {{"fine.txt", "fine"}}, "php_fn=/up/picky.php\n",
+       "/refused 写真.jpg: the server answered 500 (http://" + Site().HostAndPort() + "/up/picky.php: HTTP status 500)",
+       true},
       {{{"index.html", "<p>x</p>"}}, {}, "server=" + testserver::LocalServer(testserver::FreePort()) + "\n",
        "/index.html: the server could not be reached (http://127.0.0.1:", true},
   };
@@ -141,7 +144,7 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
 
     EXPECT_EQ(run.status, c.err.empty() ? 0 : 1) << tmp << run.err;
     EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
-    EXPECT_EQ(LastLine(run.out), PageAddress()) << tmp;
+    EXPECT_EQ(LastLine(run.out) == PageAddress(), c.err.empty()) << tmp << run.out;
     std::map<std::string, std::string> received;
     for (const auto& [name, content] : Site().Received())
       received[name == publish::UploadPageName() ? "*" : name] = content.substr(0, content.find("\r\n"));
@@ -150,6 +153,8 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
     for (const std::string& source : std::vector(arguments.begin() + 1, arguments.end())) EXPECT_TRUE(fs::exists(source));
     if (!c.err.empty() || received["*"] != kPage.second) continue;
     EXPECT_EQ(run.err, "");   // no meter where standard error is no terminal
+    const std::string trace = run.out.substr(0, run.out.rfind("\t200\n"));
+    EXPECT_EQ(trace.substr(trace.rfind('\t') + 1), publish::UploadPageName()) << "the page goes last: " << run.out;
     std::set<std::string> links = LinksOf(Site().Received().at(publish::UploadPageName()), PageAddress());
     // The slide show's library comes with a picture; each received file is linked.
     EXPECT_EQ(links.count("http://" + Site().HostAndPort() + kLibrary), received.count("photo.png"));
@@ -159,6 +164,62 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
     links.insert(PageAddress());
     for (const std::string& link : links) EXPECT_EQ(HttpStatus(link), "200") << link;
   }
+}
+
+// Each listed path is checked before a byte is copied or sent: a job with one
+// path that cannot be published names it, stages nothing and leaves the
+// server's page as it was.
+TEST(CliUpload, AJobThatCannotBeWholeSendsNothing) {
+  UseSite();
+  ASSERT_EQ(RunWxPub({"--upload", Source("good/kept.txt", "kept")}).status, 0);
+  const std::map<std::string, std::string> before = Site().Received();
+  const std::string good = Source("odd/good.txt", "good");
+  const std::string sparse = Source("odd/sparse.bin", "");
+  fs::resize_file(sparse, uintmax_t{2} << 30);   // 2 GiB of holes: must not be copied densely
+  const std::string fifo = sandbox::Path("cli_src/odd/pipe");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{}, "nothing to publish"},
+      {{good, sandbox::Path("cli_src/odd/gone.txt")}, "/gone.txt: the file is not there (No such file or directory)"},
+      {{good, fifo}, "/pipe: the file is not a regular file ("},
+      {{"/dev/null", good}, "/dev/null: the file is not a regular file ("},
+      {{good, sparse}, "/sparse.bin: the file is larger than the limit of 10 MiB ("},
+  };
+  for (const auto& [paths, err] : cases) {
+    std::vector<std::string> arguments = {"--upload"};
+    arguments.insert(arguments.end(), paths.begin(), paths.end());
+    const ProgramRun run = RunWxPub(arguments, sandbox::Path("tmp_whole/"));
+    EXPECT_EQ(run.status, 1) << err;
+    EXPECT_NE(run.err.find(err), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(Site().Received(), before) << err;
+    EXPECT_EQ(Leftovers("tmp_whole"), std::vector<std::string>{}) << err;
+  }
+}
+
+// A stop signal in the middle of a transfer: no page, no staged copy left,
+// and the status a shell gives a program the signal ended. What a killed job
+// leaves, the next job removes.
+TEST(CliUpload, ASignalMidUploadSendsNoPageAndLeavesNoStagedCopy) {
+  LocalHttpServer server;
+  server.SetResponse(200, "", "", 8 << 10);   // 800 KB/s: four seconds for the large file
+  sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + server.HostPort() + "\nopen_http=http\n");
+  const std::vector<std::string> arguments = {"--upload", Source("signal/large.bin", std::string(3 << 20, 'x')),
+                                              Source("signal/small.txt", "small")};
+  for (const auto& [signal, status] : {std::pair{"INT", 130}, std::pair{"TERM", 143}}) {
+    const ProgramRun run =
+        RunWxPub(arguments, sandbox::Path("tmp_signal/"), "unlimited", std::string("timeout --preserve-status -s ") + signal + " 1");
+    EXPECT_EQ(run.status, status) << run.err;
+    EXPECT_NE(run.err.find("upload stopped:"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("small.txt"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find(publish::UploadPageName()), std::string::npos) << run.out;
+    EXPECT_EQ(Leftovers("tmp_signal"), std::vector<std::string>{}) << signal;
+  }
+  EXPECT_NE(RunWxPub(arguments, sandbox::Path("tmp_signal/"), "unlimited", "timeout -s KILL 1").status, 0);
+  const std::vector<std::string> killed = Leftovers("tmp_signal");
+  EXPECT_EQ(std::ranges::count_if(killed, [](const std::string& path) { return path.ends_with("/large.bin"); }), 1);
+  EXPECT_EQ(RunWxPub({"--upload", arguments[2]}, sandbox::Path("tmp_signal/")).status, 0);
+  EXPECT_EQ(Leftovers("tmp_signal"), std::vector<std::string>{});
 }
 
 // One file may grow only up to the limit: a file or page that cannot be

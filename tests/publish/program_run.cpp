@@ -5,12 +5,13 @@
 #include "support/sandbox.h"
 #include "support/upload_servers.h"
 
-ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir, const std::string& fileBlocks) {
+ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir, const std::string& fileBlocks,
+                    const std::string& launcher) {
   static int runs = 0;
   const std::string base = sandbox::Path("run" + std::to_string(++runs));
   std::filesystem::create_directories(tmpDir);
   std::vector<std::string> argv = {"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "TMPDIR=" + tmpDir,
-                                   "sh", "-c", "ulimit -f " + fileBlocks + " && exec \"$0\" \"$@\" >'" + base + ".out' 2>'" + base + ".err'",
+                                   "sh", "-c", "ulimit -f " + fileBlocks + " && exec " + launcher + " \"$0\" \"$@\" >'" + base + ".out' 2>'" + base + ".err'",
                                    WXPUB_APP};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   // Braces read left to right: the run comes before its output is read.

@@ -13,6 +13,6 @@ struct ProgramRun {
 };
 
 // tmpDir: the run's TMPDIR, made when missing; fileBlocks: the largest file the program may write,
-// in 512-byte blocks.
+// in 512-byte blocks; launcher: a command line that runs the program ("timeout -s INT 1", say).
 ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir = sandbox::Path("tmp/"),
-                    const std::string& fileBlocks = "unlimited");
+                    const std::string& fileBlocks = "unlimited", const std::string& launcher = "");
