@@ -25,7 +25,7 @@ using Arguments = std::vector<std::string>;
 
 void PrintUsage() {
   std::cout << "Usage: wx_pub [FILE...]\n"
-               "       wx_pub --upload [--to DESTINATION] [FILE...]\n"
+               "       wx_pub --upload [-q] [--to DESTINATION] [FILE...]\n"
                "       wx_pub --page FOLDER [PAGE]\n"
                "       wx_pub --help | --version\n"
                "\n"
@@ -35,6 +35,7 @@ void PrintUsage() {
                "             page address as the last line; on a terminal, standard error\n"
                "             shows the progress. Nothing is sent unless every FILE can be\n"
                "             published, and the page goes last\n"
+               "  -q, --quiet  with --upload: print only the page address (for scripts)\n"
                "  --to       publish to DESTINATION instead of the setting upload_to:\n"
                "             s3://BUCKET/PREFIX for object storage\n"
                "  --page     write the index page of FOLDER (PAGE, default \"index.htm\")\n"
@@ -66,11 +67,12 @@ std::string FullPath(const std::string& path) {
 struct UploadArguments {
   Arguments files;
   std::string destination;
+  bool quiet = false;
 };
 
-// "--to DESTINATION" (or "--to=DESTINATION") may come before the FILEs; a
-// "--" lets FILEs through that begin with '-'. The error text when the
-// arguments are not usable.
+// "--to DESTINATION" (or "--to=DESTINATION") and "-q"/"--quiet" may come
+// before the FILEs; a "--" lets FILEs through that begin with '-'. The error
+// text when the arguments are not usable.
 std::string SplitUploadArguments(const Arguments& arguments, UploadArguments& upload) {
   size_t i = 0;
   for (; i < arguments.size() && IsOption(arguments[i]); ++i) {
@@ -79,7 +81,9 @@ std::string SplitUploadArguments(const Arguments& arguments, UploadArguments& up
       ++i;
       break;
     }
-    if (argument.starts_with("--to=")) {
+    if (argument == "-q" || argument == "--quiet") {
+      upload.quiet = true;
+    } else if (argument.starts_with("--to=")) {
       upload.destination = argument.substr(5);
     } else if (argument == "--to" && i + 1 < arguments.size()) {
       upload.destination = arguments[++i];
@@ -116,7 +120,8 @@ int RunUpload(const Arguments& arguments) {
   publish::PublishResult result;
   {
     ConsoleReport report(::isatty(STDERR_FILENO) == 1, ::isatty(STDOUT_FILENO) == 1);
-    result = publish::Publish(job, report, signals.Flag());
+    publish::PublishObserver silent;
+    result = publish::Publish(job, upload.quiet ? silent : report, signals.Flag());
     report.StartNewLine();
   }
   if (result.ok) {
@@ -135,6 +140,8 @@ int RunPage(const Arguments& arguments) {
     return UsageError("PAGE must be a file name, not '" + page + "'");
   }
   const std::string folder = FullPath(arguments[0]);
+  if (platform::FileExists(folder) && !platform::FolderExists(folder))
+    return Failure("'" + arguments[0] + "' is a file: --page takes the FOLDER whose index page it writes");
   if (!platform::FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
   const std::string path = platform::AddSeparator(folder) + page;
   if (!publish::WritePage(folder, page)) return Failure("can't write " + path);

@@ -171,7 +171,10 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
 // server's page as it was.
 TEST(CliUpload, AJobThatCannotBeWholeSendsNothing) {
   UseSite();
-  ASSERT_EQ(RunWxPub({"--upload", Source("good/kept.txt", "kept")}).status, 0);
+  const ProgramRun quiet = RunWxPub({"--upload", "-q", Source("good/kept.txt", "kept")});
+  ASSERT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.out, PageAddress() + "\n");   // no trace lines
+
   const std::map<std::string, std::string> before = Site().Received();
   const std::string good = Source("odd/good.txt", "good");
   const std::string sparse = Source("odd/sparse.bin", "");

@@ -45,10 +45,14 @@ TEST(CommandLine, AnswersWithoutADisplay) {
       {{"--page"}, 2, "", "wx_pub --help"},
       {{"--page", ".", "sub/page.htm"}, 2, "", "wx_pub --help"},
       {{"--version"}, 0, std::string("wx_pub ") + WXPUB_VERSION + "\n", ""},
-      {{"--help"}, 0, "--upload [--to DESTINATION] [FILE...]\n       wx_pub --page FOLDER [PAGE]\n       wx_pub --help | --version\n", ""},
+      {{"--help"}, 0, "--upload [-q] [--to DESTINATION] [FILE...]\n       wx_pub --page FOLDER [PAGE]\n       wx_pub --help | --version\n", ""},
       {{"--page", folder}, 0, folder + "/index.htm\n", ""},
       {{"--page", folder, "preview.html"}, 0, folder + "/preview.html\n", ""},
-      {{"--page", sandbox::Path("no_such_folder")}, 1, "", "no_such_folder"},
+      {{"--page", sandbox::Path("no_such_folder")}, 1, "", "no such folder: "},
+      {{"--page", folder + "/a b.png"}, 1, "", "a b.png' is a file: --page takes the FOLDER"},
+      {{"--upload", "--to", "ftp://host/x", folder + "/a b.png"}, 1, "",
+       "the destination cannot be used (unknown destination \"ftp://host/x\""},
+      {{"--upload", "--to"}, 2, "", "--to needs a DESTINATION"},
   };
   for (const auto& [arguments, status, out, err] : cases) {
     const ProgramRun run = RunWxPub(arguments);
