@@ -43,6 +43,10 @@ TEST(DialogUpload, PublishesThePageShowsAndCopiesItsAddressAndSaysWhatFailed) {
   SetServer(testserver::LocalServer(server.port));
   app::MainDialog* dialog = gui::OpenDialog();
   gui::ModalAnswerer answerer;
+  Upload(*dialog);   // an empty list publishes nothing
+  ASSERT_EQ(answerer.messages.size(), 1u);
+  EXPECT_EQ(answerer.messages[0], "アップロードに失敗しました。\n理由: 公開するファイルがありません");
+  EXPECT_EQ(sandbox::ReadFile(scriptFolder + "/data/" + publish::UploadPageName()), "");
   gui::Drop(*dialog, {sandbox::WriteFile(sandbox::Path("drop/notes.txt"), "hello")});
   Upload(*dialog);
   const std::string site = "http://" + testserver::LocalServer(server.port) + "/Test/";
@@ -53,8 +57,8 @@ TEST(DialogUpload, PublishesThePageShowsAndCopiesItsAddressAndSaysWhatFailed) {
 
   platform::IniWriteString(publish::kSettingsSection, "php_fn", "/Test/missing/up.php", publish::SettingsFilePath());
   Upload(*dialog);
-  ASSERT_EQ(answerer.messages.size(), 1u);  // the first upload showed none
-  const std::string& text = answerer.messages[0];
+  ASSERT_EQ(answerer.messages.size(), 2u);  // the upload of the file showed none
+  const std::string& text = answerer.messages[1];
   EXPECT_TRUE(text.starts_with("アップロードに失敗しました。\nファイル: ")) << text;
   EXPECT_NE(text.find("/drop/notes.txt\n理由: サーバーが 404 を返しました"), std::string::npos) << text;
   EXPECT_EQ(gui::EditText(*dialog), site + "missing/data/" + publish::UploadPageName());

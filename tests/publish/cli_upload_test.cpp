@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <thread>
 
 #include "platform/folders.h"
 #include "platform/profile.h"
@@ -223,6 +224,21 @@ TEST(CliUpload, ASignalMidUploadSendsNoPageAndLeavesNoStagedCopy) {
   EXPECT_EQ(std::ranges::count_if(killed, [](const std::string& path) { return path.ends_with("/large.bin"); }), 1);
   EXPECT_EQ(RunWxPub({"--upload", arguments[2]}, sandbox::Path("tmp_signal/")).status, 0);
   EXPECT_EQ(Leftovers("tmp_signal"), std::vector<std::string>{});
+}
+
+// Two jobs of one user write the same page: the second waits for the first.
+TEST(CliUpload, TwoJobsOfOneUserTakeTurns) {
+  LocalHttpServer server;
+  server.SetResponse(200, "", "", 8 << 10);   // about a second for the first job's file
+  sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + server.HostPort() + "\nopen_http=http\n");
+  ProgramRun first;
+  std::thread firstJob([&] { first = RunWxPub({"--upload", Source("turns/first.bin", std::string(1 << 20, 'f'))}); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const ProgramRun second = RunWxPub({"--upload", Source("turns/second.txt", "second")});
+  firstJob.join();
+  EXPECT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(second.status, 0) << second.err;
+  EXPECT_NE(second.err.find("waiting for another upload of this user to end"), std::string::npos) << second.err;
 }
 
 // One file may grow only up to the limit: a file or page that cannot be
