@@ -70,7 +70,6 @@ bool S3Transfer::Configure(CURL* handle) {
   headers_ = curl_slist_append(headers_, ("Content-MD5: " + digest.md5Base64).c_str());
   if (!config_.sessionToken.empty())
     headers_ = curl_slist_append(headers_, ("x-amz-security-token: " + config_.sessionToken).c_str());
-  headers_ = curl_slist_append(headers_, "Accept:");
 
   signing_ = "aws:amz:" + config_.region + ":s3";
   curl_easy_setopt(handle, CURLOPT_URL, request_.url.c_str());

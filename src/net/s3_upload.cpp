@@ -107,6 +107,8 @@ std::vector<std::string> PutJob::ObjectHeaders(const FileUpload& file) const {
 
 // A 2xx answer that is not an error document (completing may answer 200 with one).
 bool PutJob::Accept(FileUpload& file, const S3Answer& answer) {
+  // The pool aborts a transfer only when asked to stop.
+  if (answer.result == CURLE_ABORTED_BY_CALLBACK) return Fail(&file, answer, "stopped");
   if (answer.result != CURLE_OK) return Fail(&file, answer, answer.error);
   if (answer.status < 200 || answer.status > 299 || answer.body.find("<Error>") != std::string::npos)
     return Fail(&file, answer, "HTTP status " + std::to_string(answer.status));

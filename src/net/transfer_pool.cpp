@@ -82,6 +82,18 @@ bool TransferPool::FinishDone() {
   return ok;
 }
 
+// The multi handle itself failed (out of memory): every running transfer ends unfinished.
+bool TransferPool::AbandonRunning() {
+  for (Slot& slot : slots_) {
+    if (!slot.transfer) continue;
+    curl_multi_remove_handle(multi_, slot.handle);
+    slot.transfer->Finish(CURLE_OUT_OF_MEMORY, slot.handle);
+    slot.transfer.reset();
+  }
+  running_ = 0;
+  return false;
+}
+
 bool TransferPool::Run(const NextTransfer& next, const std::atomic<bool>* stop, const SentBytes& progress) {
   if (!multi_) return false;
   stop_ = stop;
@@ -99,9 +111,10 @@ bool TransferPool::Run(const NextTransfer& next, const std::atomic<bool>* stop, 
     if (running_ == 0) break;
     int active = 0;
     const size_t before = running_;
-    if (curl_multi_perform(multi_, &active) != CURLM_OK) ok = false;
+    if (curl_multi_perform(multi_, &active) != CURLM_OK) return AbandonRunning();
     ok = FinishDone() && ok;
-    if (running_ == before && curl_multi_poll(multi_, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK) ok = false;
+    if (running_ == before && curl_multi_poll(multi_, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK)
+      return AbandonRunning();
   }
   return ok && !Stopped();
 }

@@ -53,6 +53,7 @@ class TransferPool {
   static int OnProgress(void* slot, curl_off_t, curl_off_t, curl_off_t, curl_off_t sent);
   bool Start(Slot& slot, std::unique_ptr<Transfer> transfer);
   bool FinishDone();
+  bool AbandonRunning();
   bool Stopped() const { return stop_ && stop_->load(); }
 
   CURLM* multi_;
