@@ -1,5 +1,7 @@
 #include "net/s3_xml.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace net {
@@ -26,16 +28,13 @@ std::string Decoded(const std::string& text) {
   return decoded;
 }
 
+// The same table both ways, so what is written reads back unchanged.
 std::string Escaped(const std::string& text) {
   std::string escaped;
   for (const char c : text) {
-    switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      default: escaped += c;
-    }
+    const auto* entity = std::find_if(std::begin(kEntities), std::end(kEntities),
+                                      [c](const auto& pair) { return pair.second[0] == c; });
+    escaped += entity == std::end(kEntities) ? std::string(1, c) : entity->first;
   }
   return escaped;
 }
