@@ -10,6 +10,7 @@ packages=(
   chromium nginx-light
   nodejs npm
   dpkg-dev file
+  ceph-mon ceph-mgr ceph-osd radosgw ceph-common rclone libssl-dev
 )
 
 missing=()

@@ -1,0 +1,152 @@
+// Objects put through the real gateway: read back anonymously byte for byte,
+// a large file in parts within bounded memory, and failures that leave nothing.
+#include "net/s3_upload.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "net/payload_digest.h"
+#include "s3_gateway.h"
+#include "support/sandbox.h"
+
+namespace net {
+namespace {
+
+using s3test::TheGateway;
+
+class Recorder : public UploadObserver {
+ public:
+  void OnFileStarted(size_t index, size_t count, const std::string&) override {
+    started.push_back(index);
+    EXPECT_EQ(count, files);
+  }
+  void OnBytesSent(uint64_t done, uint64_t total) override {
+    sent = done;
+    this->total = total;
+    if (stopAfter && done >= stopAfter) *stop = true;
+  }
+  size_t files = 0;
+  std::vector<size_t> started;
+  uint64_t sent = 0, total = 0, stopAfter = 0;
+  std::atomic<bool>* stop = nullptr;
+};
+
+// A file of size bytes, written a block at a time so the test holds none of it.
+std::string WriteLargeFile(const std::string& name, uint64_t size) {
+  const std::string path = sandbox::Path(name);
+  std::ofstream out(path, std::ios::binary);
+  std::string block(1 << 20, '\0');
+  for (uint64_t written = 0; written < size; written += block.size()) {
+    for (size_t i = 0; i < block.size(); i += 4096) block[i] = static_cast<char>(written / block.size() + i);
+    out.write(block.data(), static_cast<std::streamsize>(std::min<uint64_t>(block.size(), size - written)));
+  }
+  return path;
+}
+
+TEST(S3Put, ObjectsReadBackAnonymously) {
+  const S3Location location = s3test::FreshLocation("pub");
+  const struct {
+    std::string name, bytes, contentType, served;
+  } rows[] = {
+      {"a b.txt", "plain text\n", "", "text/plain"},
+      {"日本語.jpg", std::string("\xff\xd8\xff\0jpeg", 8), "", "image/jpeg"},
+      {"x+y&z.css", "", "", "text/css"},
+      {"sub/no extension", "bytes", "", "application/octet-stream"},
+      {"index.htm", "<p>page</p>", "text/html; charset=utf-8", "text/html; charset=utf-8"},
+  };
+  std::vector<S3Object> objects;
+  for (const auto& row : rows)
+    objects.push_back({row.name, sandbox::WriteFile(sandbox::Path("put/" + row.name), row.bytes), row.contentType});
+  Recorder recorder;
+  recorder.files = objects.size();
+  S3Failure failure;
+  ASSERT_TRUE(PutObjects(TheGateway().config, location, objects, {.parallel = 3}, &failure, &recorder, nullptr))
+      << failure.name << ": " << failure.code << " " << failure.detail;
+  EXPECT_EQ(recorder.started.size(), objects.size());
+  EXPECT_EQ(recorder.started.back(), objects.size() - 1);  // the page last
+  EXPECT_EQ(recorder.sent, recorder.total);
+  for (const auto& row : rows) {
+    const auto fetched = s3test::Fetch(S3ObjectUrl(TheGateway().config, location, row.name));
+    EXPECT_EQ(fetched.status, 200) << row.name;
+    EXPECT_EQ(fetched.body, row.bytes) << row.name;
+    EXPECT_EQ(fetched.contentType, row.served) << row.name;
+  }
+}
+
+// Run in a child process, so that its peak resident size is the upload's.
+TEST(S3Put, LargeFileGoesUpInPartsWithinBoundedMemory) {
+  constexpr uint64_t kSize = uint64_t{100} << 20;
+  const std::string path = WriteLargeFile("large.bin", kSize);
+  const S3Location location = s3test::FreshLocation("large");
+  const S3Config config = TheGateway().config;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    S3Failure failure;
+    _exit(PutObjects(config, location, {{"large.bin", path, ""}}, {}, &failure, nullptr, nullptr) ? 0 : 1);
+  }
+  int status = 0;
+  rusage usage{};
+  ASSERT_EQ(wait4(child, &status, 0, &usage), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const long peakKiB = usage.ru_maxrss;
+  RecordProperty("peak_rss_kib", std::to_string(peakKiB));
+  EXPECT_LT(peakKiB, 32 * 1024);  // not even one 16 MiB part held whole
+
+  const auto fetched = s3test::Fetch(S3ObjectUrl(config, location, "large.bin"), kSize + 1);
+  FILE* file = fopen(path.c_str(), "rb");
+  ASSERT_TRUE(file);
+  const auto local = DigestOf(file, 0, kSize);
+  fclose(file);
+  ASSERT_TRUE(local);
+  EXPECT_EQ(fetched.body.size(), kSize);
+  EXPECT_EQ(DigestOf(fetched.body).sha256Hex, local->sha256Hex);
+  EXPECT_TRUE(fetched.etag.ends_with("-7\"")) << fetched.etag;  // 16 MiB parts
+  EXPECT_EQ(s3test::OpenUploads(location), "");
+}
+
+TEST(S3Put, FailuresLeaveNothingStored) {
+  const std::string small = sandbox::WriteFile(sandbox::Path("fail/small.txt"), "small");
+  const std::string large = WriteLargeFile("fail/large.bin", uint64_t{70} << 20);
+  S3Config wrongSecret = TheGateway().config;
+  wrongSecret.secretKey += "x";
+  const struct {
+    std::string label;
+    S3Config config;
+    std::string bucket;
+    uint64_t stopAfter;
+    std::string code, detail;
+  } rows[] = {
+      {"wrong secret", wrongSecret, "", 0, "SignatureDoesNotMatch", "HTTP status 403"},
+      {"missing bucket", TheGateway().config, "no-such-bucket", 0, "NoSuchBucket", "HTTP status 404"},
+      {"stopped in a multipart upload", TheGateway().config, "", uint64_t{20} << 20, "", "stopped"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.label);
+    S3Location location = s3test::FreshLocation("fail");
+    if (!row.bucket.empty()) location.bucket = row.bucket;
+    std::atomic<bool> stop{false};
+    Recorder recorder;
+    recorder.files = 2;
+    recorder.stopAfter = row.stopAfter;
+    recorder.stop = &stop;
+    S3Failure failure;
+    EXPECT_FALSE(PutObjects(row.config, location, {{"large.bin", large, ""}, {"small.txt", small, ""}}, {},
+                            &failure, &recorder, &stop));
+    EXPECT_EQ(failure.name, "large.bin");
+    EXPECT_EQ(failure.code, row.code);
+    EXPECT_EQ(failure.detail, row.detail);
+    EXPECT_EQ(recorder.started, std::vector<size_t>{0});  // the page never started
+    if (row.bucket.empty()) {
+      EXPECT_EQ(s3test::ListedKeys(location), "");
+      EXPECT_EQ(s3test::OpenUploads(location), "");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace net
