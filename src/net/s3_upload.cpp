@@ -66,7 +66,7 @@ class PutJob {
   UploadObserver* observer_;
   std::vector<FileUpload> files_;
   uint64_t totalBytes_ = 0;
-  size_t nextFile_ = 0, filesDone_ = 0, nextAbort_ = 0;
+  size_t nextFile_ = 0, nextAbort_ = 0;
   bool failed_ = false;
 };
 
@@ -121,7 +121,6 @@ std::unique_ptr<Transfer> PutJob::Put(FileUpload& file) {
   return NewS3Transfer(config_, std::move(request), [this, &file](const S3Answer& answer) {
     if (!Accept(file, answer)) return false;
     file.done = true;
-    ++filesDone_;
     return true;
   });
 }
@@ -161,7 +160,6 @@ std::unique_ptr<Transfer> PutJob::Complete(FileUpload& file) {
   return NewS3Transfer(config_, std::move(request), [this, &file](const S3Answer& answer) {
     if (!Accept(file, answer)) return false;
     file.done = true;
-    ++filesDone_;
     return true;
   });
 }
@@ -179,8 +177,6 @@ std::unique_ptr<Transfer> PutJob::Next() {
     }
   }
   if (nextFile_ == files_.size()) return nullptr;
-  // The last object links to the others: it goes only once they all arrived.
-  if (nextFile_ + 1 == files_.size() && filesDone_ < nextFile_) return nullptr;
   FileUpload& file = files_[nextFile_++];
   if (observer_) observer_->OnFileStarted(file.index, files_.size(), file.object->path);
   return file.Multipart() ? Initiate(file) : Put(file);

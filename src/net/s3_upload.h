@@ -1,7 +1,6 @@
 // Puts files into S3 storage, several at once over reused connections; files
 // above 64 MiB go up in parts. Everything is checked before the first byte
-// leaves, and the last object of the list (the page) starts only after every
-// other one arrived.
+// leaves; the caller sends the page in a call of its own once the files arrived.
 #pragma once
 
 #include <atomic>

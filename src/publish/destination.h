@@ -20,6 +20,7 @@ namespace publish {
 struct Upload {
   std::string path;
   std::string listedPath;   // what the person listed; the staged path for the generated page
+  std::string contentType;  // empty: as the name's extension says, where the destination sends one
 };
 
 class Destination {

@@ -140,7 +140,7 @@ std::vector<Upload> FilesToSend(const std::vector<CheckedFile>& checked, const s
   std::vector<Upload> files;
   for (const CheckedFile& file : checked) {
     const auto staged = stagedOf.find(file.path);
-    if (staged != stagedOf.end() && staged->second != pagePath) files.push_back({staged->second, file.path});
+    if (staged != stagedOf.end() && staged->second != pagePath) files.push_back({staged->second, file.path, ""});
   }
   return files;
 }
@@ -191,7 +191,7 @@ void RunUploadJob(const JobCheck& check, const UploadSettings& settings, Destina
   }
 
   const std::vector<Upload> files = FilesToSend(check.files, pagePath, staged.listedOf);
-  const Upload page{pagePath, ListedOf(staged.listedOf, pagePath)};
+  const Upload page{pagePath, ListedOf(staged.listedOf, pagePath), "text/html; charset=utf-8"};
   FileFailure failure;
   result.ok = SendFilesThenPage(destination, files, page, staged.listedOf, observer, stop, &failure);
   if (result.ok) {
