@@ -123,10 +123,12 @@ bool ChildProcess::Running() {
   return false;
 }
 
-PhpServer::PhpServer(const std::string& docroot)
-    : ServerProcess(StartListening([&](uint16_t port) -> std::vector<std::string> {
-        return {"php", "-S", LocalServer(port), "-t", docroot, "-d", "upload_max_filesize=40M", "-d",
-                "post_max_size=41M", "-d", "display_errors=0"};
+PhpServer::PhpServer(const std::string& docroot, const std::vector<std::string>& settings)
+    : ServerProcess(StartListening([&](uint16_t port) {
+        std::vector<std::string> argv = {"php", "-S", LocalServer(port), "-t", docroot, "-d", "upload_max_filesize=40M",
+                                         "-d", "post_max_size=41M", "-d", "display_errors=0"};
+        for (const std::string& setting : settings) argv.insert(argv.end(), {"-d", setting});
+        return argv;
       }, docroot + ".log")) {}
 
 TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) {

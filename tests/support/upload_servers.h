@@ -39,9 +39,10 @@ struct ServerProcess {
   std::unique_ptr<ChildProcess> process;
 };
 
-// php -S with docroot as document root, taking uploads up to 40 MiB.
+// php -S with docroot as document root, taking uploads up to 40 MiB; each of
+// settings ("key=value") goes to php -d after the defaults, so it may override them.
 struct PhpServer : ServerProcess {
-  explicit PhpServer(const std::string& docroot);
+  explicit PhpServer(const std::string& docroot, const std::vector<std::string>& settings = {});
 };
 
 // nginx serving TLS with a self-signed certificate for 127.0.0.1 that it
