@@ -144,7 +144,7 @@ int RunPage(const Arguments& arguments) {
     return Failure("'" + arguments[0] + "' is a file: --page takes the FOLDER whose index page it writes");
   if (!platform::FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
   const std::string path = platform::AddSeparator(folder) + page;
-  if (!publish::WritePage(folder, page)) return Failure("can't write " + path);
+  if (const std::string problem = publish::WritePage(folder, page); !problem.empty()) return Failure(problem);
   std::cout << path << std::endl;
   return kExitOk;
 }

@@ -1,5 +1,9 @@
 #include "platform/file_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 
@@ -15,13 +19,49 @@ constexpr unsigned kRewriteWaitMs = 10;
 constexpr int kMaxRewrites = 10;
 constexpr int kWaitSeconds = 10;
 
-// Reads to the end of the stream, whatever size the status reported;
-// false on a read error.
-bool ReadAll(FILE* file, Bytes& bytes) {
+// Reads to the end of the file, whatever size the status reported, but
+// stops one byte past limit.
+ReadFault ReadUpTo(int fd, size_t limit, Bytes& bytes) {
   unsigned char chunk[65536];
-  size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-  return !std::ferror(file);
+  while (bytes.size() <= limit) {
+    const size_t room = limit - bytes.size();
+    const ssize_t got = ::read(fd, chunk, room < sizeof chunk ? room + 1 : sizeof chunk);
+    if (got == 0) break;
+    if (got < 0 && errno != EINTR) return ReadFault::CannotRead;
+    if (got > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+  }
+  return bytes.size() > limit ? ReadFault::TooLarge : ReadFault::None;
+}
+
+ReadFault ReadOpenFile(int fd, size_t limit, Bytes& bytes) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return ReadFault::CannotRead;
+  if (!S_ISREG(status.st_mode)) return ReadFault::NotRegular;
+  if (static_cast<uint64_t>(status.st_size) > limit) return ReadFault::TooLarge;
+  bytes.reserve(static_cast<size_t>(status.st_size));
+  return ReadUpTo(fd, limit, bytes);
+}
+
+void LogReadFault(ReadFault fault, const std::string& path, size_t limit) {
+  switch (fault) {
+    case ReadFault::NotRegular: DbgLog("Not a regular file  " + path); break;
+    case ReadFault::TooLarge: DbgLog("Larger than " + std::to_string(limit) + " bytes  " + path); break;
+    case ReadFault::CannotRead: DbgLog("Can't read rb  " + path); break;
+    default: break;
+  }
+}
+
+bool IsOpenFault(ReadFault fault) { return fault == ReadFault::Missing || fault == ReadFault::CannotOpen; }
+
+// Calls open every 100 ms, max(seconds * 10, 1) times in all, until done(result).
+template <typename Open, typename Done>
+auto RetryOpen(int seconds, Open open, Done done) {
+  const int attempts = std::max(seconds * 10, 1);
+  for (int attempt = 1;; ++attempt) {
+    auto result = open();
+    if (done(result) || attempt >= attempts) return result;
+    CurrentClock().Sleep(kOpenRetryMs);
+  }
 }
 
 // Writes and closes; false when either fails.
@@ -35,29 +75,31 @@ bool WriteAndClose(FILE* file, const Bytes& bytes) {
 
 FILE* OpenFileWait(const std::string& path, const char* mode, int seconds) {
   if (path.empty()) return nullptr;
-  const int attempts = std::max(seconds * 10, 1);
-  for (int attempt = 1;; ++attempt) {
-    if (FILE* file = std::fopen(path.c_str(), mode)) return file;
-    if (attempt >= attempts) return nullptr;
-    CurrentClock().Sleep(kOpenRetryMs);
-  }
+  return RetryOpen(
+      seconds, [&] { return std::fopen(path.c_str(), mode); }, [](FILE* file) { return file != nullptr; });
 }
 
-Bytes ReadFileBytes(const std::string& path) {
-  FILE* file = OpenFileWait(path, "rb", kWaitSeconds);
-  if (!file) {
-    DbgLog("Can't open rb  " + path);
-    return {};
+FileRead ReadRegularFile(const std::string& path, size_t limit) {
+  FileRead read;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    read.fault = errno == ENOENT ? ReadFault::Missing : ReadFault::CannotOpen;
+    return read;
   }
-  Bytes bytes;
-  bytes.reserve(static_cast<size_t>(std::max<int64_t>(FileStatus(path).Size(), 0)));
-  const bool complete = ReadAll(file, bytes);
-  std::fclose(file);
-  if (!complete) {
-    DbgLog("Can't read rb  " + path);
-    return {};
-  }
-  return bytes;
+  read.fault = ReadOpenFile(fd, limit, read.bytes);
+  ::close(fd);
+  if (read.fault != ReadFault::None) read.bytes.clear();
+  LogReadFault(read.fault, path, limit);
+  return read;
+}
+
+Bytes ReadFileBytes(const std::string& path, size_t limit) {
+  if (path.empty()) return {};
+  const FileRead read = RetryOpen(
+      kWaitSeconds, [&] { return ReadRegularFile(path, limit); },
+      [](const FileRead& attempt) { return !IsOpenFault(attempt.fault); });
+  if (IsOpenFault(read.fault)) DbgLog("Can't open rb  " + path);
+  return read.bytes;
 }
 
 bool WriteFileBytes(const std::string& path, const Bytes& bytes) {

@@ -10,11 +10,27 @@ namespace platform {
 
 using Bytes = std::vector<unsigned char>;
 
+// The largest settings, profile or link markup file the tool reads for itself.
+constexpr size_t kOwnFileLimit = size_t{1} << 20;
+
+enum class ReadFault { None, Missing, CannotOpen, NotRegular, TooLarge, CannotRead };
+
+struct FileRead {
+  Bytes bytes;
+  ReadFault fault = ReadFault::None;
+};
+
+// A file the tool reads for itself: opened without blocking, so that a FIFO
+// or a device never holds the caller, and read only when it is a regular file
+// of at most limit bytes. Faults after opening go to the debug log.
+FileRead ReadRegularFile(const std::string& path, size_t limit);
+
 // Tries every 100 ms, max(seconds * 10, 1) times in all; nullptr when every try fails.
 FILE* OpenFileWait(const std::string& path, const char* mode, int seconds);
 
-// Exactly the bytes the file holds; empty when it cannot be read.
-Bytes ReadFileBytes(const std::string& path);
+// Exactly the bytes the regular file holds, trying to open it as OpenFileWait
+// does; empty when it cannot be read or is larger than limit.
+Bytes ReadFileBytes(const std::string& path, size_t limit = kOwnFileLimit);
 
 // False when the file cannot be opened, written or closed.
 bool WriteFileBytes(const std::string& path, const Bytes& bytes);

@@ -1,9 +1,5 @@
 #include "platform/ini_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -29,20 +25,6 @@ struct CachedDocument {
 std::mutex documentMutex;  // guards documentCache and serialises each read-modify-write
 std::unordered_map<std::string, CachedDocument> documentCache;
 
-// False when the file cannot be read; errno tells why.
-bool ReadWholeFile(const std::string& path, Bytes& bytes) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  unsigned char buffer[65536];
-  ssize_t got = 0;
-  while ((got = ::read(fd, buffer, sizeof buffer)) != 0) {
-    if (got < 0 && errno != EINTR) break;
-    if (got > 0) bytes.insert(bytes.end(), buffer, buffer + got);
-  }
-  ::close(fd);
-  return got == 0;
-}
-
 }  // namespace
 
 std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
@@ -51,12 +33,12 @@ std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
   std::lock_guard lock(documentMutex);
   CachedDocument& entry = documentCache[path];
   if (entry.document && entry.settled && entry.stamp == stamp) return entry.document;
-  Bytes bytes;
-  if (!ReadWholeFile(path, bytes)) {
+  FileRead read = ReadRegularFile(path, kOwnFileLimit);
+  if (read.fault != ReadFault::None) {
     documentCache.erase(path);
     return nullptr;
   }
-  const std::optional<IniFileLines> file = SplitIniFile(std::move(bytes));
+  const std::optional<IniFileLines> file = SplitIniFile(std::move(read.bytes));
   const IniDocument document = file ? IniDocument::Parse(*file) : IniDocument();  // undecodable: empty
   // Judged on the stamp taken before reading: a write during the read shows as a new stamp.
   entry = {stamp, IsSettledStamp(stamp), std::make_shared<const IniDocument>(document)};
@@ -83,9 +65,9 @@ using FileEdit = std::function<std::optional<Bytes>(const IniFileLines& file)>;
 bool EditFile(const std::string& path, const FileEdit& edit) {
   if (path.empty()) return false;
   std::lock_guard lock(documentMutex);
-  Bytes original;
-  if (!ReadWholeFile(path, original) && errno != ENOENT) return false;
-  const std::optional<IniFileLines> file = SplitIniFile(std::move(original));
+  FileRead original = ReadRegularFile(path, kOwnFileLimit);
+  if (original.fault != ReadFault::None && original.fault != ReadFault::Missing) return false;
+  const std::optional<IniFileLines> file = SplitIniFile(std::move(original.bytes));
   const std::optional<Bytes> edited = file ? edit(*file) : std::nullopt;
   if (!edited) return false;
   documentCache.erase(path);

@@ -1,7 +1,5 @@
 #include "platform/profile_text.h"
 
-#include <cstdio>
-
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/file_io.h"
@@ -22,12 +20,6 @@ bool IsUtf16(const Bytes& head) {
   return head.size() >= 2 && ((head[0] == 0xFF && head[1] == 0xFE) || (head[0] == 0xFE && head[1] == 0xFF));
 }
 
-void ReadRest(FILE* file, Bytes& bytes) {
-  unsigned char buffer[65536];
-  size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
-}
-
 // The text when the encoding is settled and it keeps every byte (no zero, no
 // invalid byte): a rewrite must not lose or garble what it cannot read.
 std::optional<std::string> DecodeWithoutLoss(Bytes bytes) {
@@ -42,15 +34,11 @@ std::optional<std::string> DecodeWithoutLoss(Bytes bytes) {
 
 // Runs at every construction of a profile: a missing or converted file costs one open and read.
 bool RewriteProfileAsUtf16(const std::string& path) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return true;
-  Bytes bytes(2);
-  bytes.resize(std::fread(bytes.data(), 1, 2, file));
-  const bool done = bytes.empty() || IsUtf16(bytes);
-  if (!done) ReadRest(file, bytes);
-  std::fclose(file);
-  if (done) return true;
-  const std::optional<std::string> text = DecodeWithoutLoss(std::move(bytes));
+  FileRead read = ReadRegularFile(path, kOwnFileLimit);
+  if (read.fault == ReadFault::Missing) return true;
+  if (read.fault != ReadFault::None) return false;
+  if (read.bytes.empty() || IsUtf16(read.bytes)) return true;
+  const std::optional<std::string> text = DecodeWithoutLoss(std::move(read.bytes));
   return text && ReplaceFileAtomically(path, EncodeUtf16LeWithBom(ConversionNote() + *text));
 }
 

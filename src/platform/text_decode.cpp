@@ -175,9 +175,9 @@ std::string DecodeText(Bytes bytes) {
   return DecodeAs(code, std::move(bytes)).value_or("");
 }
 
-std::string ReadTextFile(const std::string& path) {
+std::string ReadTextFile(const std::string& path, size_t limit) {
   if (!FileExists(path)) return "";
-  return DecodeText(ReadFileBytes(path));
+  return DecodeText(ReadFileBytes(path, limit));
 }
 
 }  // namespace platform

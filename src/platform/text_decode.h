@@ -36,7 +36,7 @@ std::optional<std::string> DecodeAs(int code, Bytes bytes);
 // The text up to its first zero character, as UTF-8 (empty when it cannot be decoded).
 std::string DecodeText(Bytes bytes);
 
-// Empty when the file does not exist.
-std::string ReadTextFile(const std::string& path);
+// Empty when the file does not exist, is no regular file or is larger than limit.
+std::string ReadTextFile(const std::string& path, size_t limit = kOwnFileLimit);
 
 }  // namespace platform

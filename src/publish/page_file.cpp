@@ -21,13 +21,19 @@ bool IsExistingFile(const std::string& path) {
 }
 
 // The markup of "main_lnk.htm" (made when missing), or of the file that
-// "path_link_html" names when it exists; empty when none can be read.
-std::string LinkBlockText(const std::string& chosen) {
+// "path_link_html" names when it exists; empty when none can be read. A file
+// that is no regular file or too large to be a link block is a problem: the
+// page would not show what the user set up.
+std::string LinkBlockText(const std::string& chosen, std::string& problem) {
   const std::string defaultFile = platform::AddSeparator(platform::GetSettingsFolder()) + "main_lnk.htm";
   // Without the settings folder the write would only wait out its retries.
   if (!platform::FileExists(defaultFile) && platform::FolderExists(platform::GetSettingsFolder()))
     html::WriteTextFile(defaultFile, html::DefaultLinkBlock());
-  return platform::ReadTextFile(IsExistingFile(chosen) ? chosen : defaultFile);
+  const std::string file = IsExistingFile(chosen) ? chosen : defaultFile;
+  platform::FileRead read = platform::ReadRegularFile(file, platform::kOwnFileLimit);
+  if (read.fault == platform::ReadFault::NotRegular) problem = "link markup file " + file + " is not a regular file";
+  if (read.fault == platform::ReadFault::TooLarge) problem = "link markup file " + file + " is larger than 1 MiB";
+  return platform::DecodeText(std::move(read.bytes));
 }
 
 std::vector<std::string> ListPageFolder(const std::string& folder) {
@@ -63,8 +69,8 @@ std::optional<std::tm> LocalTimeNow() {
   return local;
 }
 
-html::PageInput ReadPageInput(const std::string& folder, const std::string& pageName,
-                              const UploadSettings& settings) {
+html::PageInput ReadPageInput(const std::string& folder, const std::string& pageName, const UploadSettings& settings,
+                              std::string& problem) {
   platform::Profile profile;
   html::PageInput input;
   input.pageName = pageName;
@@ -76,7 +82,7 @@ html::PageInput ReadPageInput(const std::string& folder, const std::string& page
   input.slideWidth = profile.GetStr("Preference", "img_width_slider", input.slideWidth);
   for (html::Style& width : input.imageWidths)
     width.value = profile.GetStr("Preference", "img_width_" + width.name, width.value);
-  input.linkBlock = LinkBlockText(settings.pathLinkHtml);
+  input.linkBlock = LinkBlockText(settings.pathLinkHtml, problem);
   input.table.tile = profile.GetInt("Preference", "other_tr_is_Tile", input.table.tile);
   input.table.perRow = profile.GetInt("Preference", "other_tr_count", input.table.perRow);
   input.thumbnails = FindThumbnails(input.listing, profile);
@@ -86,11 +92,14 @@ html::PageInput ReadPageInput(const std::string& folder, const std::string& page
 
 }  // namespace
 
-bool WriteIndexPage(const std::string& folder, const std::string& pageName, const UploadSettings& settings) {
+std::string WriteIndexPage(const std::string& folder, const std::string& pageName, const UploadSettings& settings) {
   const std::string path = platform::AddSeparator(folder) + pageName;
-  const html::Element page = html::BuildIndexPage(ReadPageInput(folder, pageName, settings));
+  std::string problem;
+  const html::PageInput input = ReadPageInput(folder, pageName, settings, problem);
+  if (!problem.empty()) return problem;
+  const html::Element page = html::BuildIndexPage(input);
   if (platform::FileExists(path)) platform::BackupFile(path, true);
-  return html::SavePage(page, path);
+  return html::SavePage(page, path) ? "" : "Can't write the index page " + path;
 }
 
 }  // namespace publish

@@ -9,10 +9,12 @@
 
 namespace publish {
 
-// Writes folder + "/" + pageName; true when the page was written there.
-// Creates "main_lnk.htm" in the settings folder when it is missing, tidies
-// thumbnails (see ThumbFinder), and first copies an earlier page of that name
-// to the rescue folder. A failed page goes to the temporary work folder.
-bool WriteIndexPage(const std::string& folder, const std::string& pageName, const UploadSettings& settings);
+// Writes folder + "/" + pageName; empty when the page was written there, else
+// why not. Creates "main_lnk.htm" in the settings folder when it is missing,
+// tidies thumbnails (see ThumbFinder), and first copies an earlier page of that
+// name to the rescue folder. A failed page goes to the temporary work folder;
+// none is written when the link markup file is no regular file or larger
+// than 1 MiB.
+std::string WriteIndexPage(const std::string& folder, const std::string& pageName, const UploadSettings& settings);
 
 }  // namespace publish

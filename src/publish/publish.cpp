@@ -184,8 +184,8 @@ void RunUploadJob(const JobCheck& check, const UploadSettings& settings, Destina
   } else {
     staged.listedOf.erase(pagePath);   // a listed file of the page's name gives way to the page
     // Without a whole page nothing goes out: the server keeps its last good one.
-    if (!WriteIndexPage(stagingFolder, pageName, settings)) {
-      result.failures.push_back({pagePath, LocalCause(stagingFolder, 0), "Can't write the index page " + pagePath});
+    if (const std::string problem = WriteIndexPage(stagingFolder, pageName, settings); !problem.empty()) {
+      result.failures.push_back({pagePath, LocalCause(stagingFolder, 0), problem});
       return;
     }
   }
@@ -251,7 +251,7 @@ std::string PrepareSettings() {
   return BrowserAddress(ReadUploadSettings());
 }
 
-bool WritePage(const std::string& folder, const std::string& pageName) {
+std::string WritePage(const std::string& folder, const std::string& pageName) {
   return WriteIndexPage(folder, pageName, ReadUploadSettings());
 }
 

@@ -54,9 +54,9 @@ PublishResult Publish(const Job& job, PublishObserver& observer, const std::atom
 // the browser address of the page folder.
 std::string PrepareSettings();
 
-// The page the FOLDER's files make, written there as pageName; false when it
-// could not be written.
-bool WritePage(const std::string& folder, const std::string& pageName);
+// The page the FOLDER's files make, written there as pageName; empty when it
+// was written, else why not.
+std::string WritePage(const std::string& folder, const std::string& pageName);
 
 // Program end: removes what the jobs left for later (staged copies, empty
 // work folders). main() calls it once.

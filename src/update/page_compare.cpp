@@ -71,7 +71,7 @@ std::string ComparisonPrefix() {
 void WriteLaidOut(const std::string& path, const std::string& text) {
   const std::string work = path + ".work";
   platform::WriteFileBytes(work, platform::Bytes(text.begin(), text.end()));
-  const std::string laidOut = JoinFilledLines(platform::ReadTextFile(work));
+  const std::string laidOut = JoinFilledLines(platform::ReadTextFile(work, kKeptCopyLimit));
   platform::WriteFileBytes(path, platform::Bytes(laidOut.begin(), laidOut.end()));
   platform::RemoveFile(work);
 }
@@ -96,13 +96,13 @@ bool SameAfterLayout(const std::string& oldText, const std::string& newText, con
   WriteLaidOut(oldFile, BreakPageLines(oldText));
   WriteLaidOut(newFile, BreakPageLines(newText));
   if (platform::FileExists(oldFile) && platform::FileExists(newFile) &&
-      platform::ReadTextFile(oldFile) == platform::ReadTextFile(newFile)) {
+      platform::ReadTextFile(oldFile, kKeptCopyLimit) == platform::ReadTextFile(newFile, kKeptCopyLimit)) {
     trace(net::TraceStream::Error, "no update\n");
     return true;
   }
   const std::string resultFile = prefix + "_.txt";
   if (WritePageDifferences(oldFile, newFile, resultFile)) {
-    const platform::Bytes differences = platform::ReadFileBytes(resultFile);
+    const platform::Bytes differences = platform::ReadFileBytes(resultFile, kKeptCopyLimit);
     trace(net::TraceStream::Output, std::string(differences.begin(), differences.end()));
   }
   return false;

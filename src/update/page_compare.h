@@ -1,11 +1,17 @@
 // Deciding whether two versions of the download page count as the same.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
+#include "net/http_get.h"
 #include "net/trace.h"
 
 namespace update {
+
+// The largest kept copy of the download page, or laid-out text or comparison
+// of two, read back: laying out breaks lines, so room for four downloads.
+constexpr size_t kKeptCopyLimit = 4 * net::DownloadLimits{}.maxBytes;
 
 // Equal once empty lines are dropped and "https:" is read as "http:".
 bool SamePage(const std::string& oldText, const std::string& newText);

@@ -31,10 +31,10 @@ void WriteFailureNote(const std::string& address, const std::string& copyPath, c
 
 // Downloads the page at the address and compares it with the kept copy.
 bool PageChanged(const std::string& address, const net::TraceSink& trace, const std::atomic<bool>* stop) {
-  const std::string oldText = platform::ReadTextFile(net::CachePath(address));
+  const std::string oldText = platform::ReadTextFile(net::CachePath(address), kKeptCopyLimit);
   const std::string copyPath = net::FetchToCache(address, trace, {.stop = stop});
   if (Stopped(stop)) return false;  // nothing arrived that could be compared
-  const std::string newText = platform::ReadTextFile(copyPath);
+  const std::string newText = platform::ReadTextFile(copyPath, kKeptCopyLimit);
   if (newText.empty()) WriteFailureNote(address, copyPath, trace);
   if (oldText.empty()) {
     trace(net::TraceStream::Error, "new\n");

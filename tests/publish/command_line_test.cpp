@@ -2,13 +2,17 @@
 #include "cli/progress_meter.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "platform/clock.h"
+#include "platform/file_io.h"
 #include "platform/folders.h"
+#include "platform/profile_location.h"
 #include "program_run.h"
 #include "publish/upload_settings.h"
+#include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
@@ -62,6 +66,47 @@ TEST(CommandLine, AnswersWithoutADisplay) {
     EXPECT_NE(run.err.find(err), std::string::npos) << run.err;
   }
   EXPECT_NE(sandbox::ReadFile(folder + "/preview.html").find("/preview/images/a_b.png.jpg\""), std::string::npos);
+}
+
+// Files the program reads for itself that are no regular file or too large
+// end the run at once: settings and profile count as missing, the link markup
+// stops the page with a message naming it.
+TEST(CommandLine, ItsOwnFilesAreReadOnlyWhenRegularAndSmall) {
+  const std::string folder = sandbox::Path("own_files");
+  page_test::MakeFile(folder + "/a.txt", "a");
+  const std::string settings = publish::SettingsFilePath();
+  const std::string profile = platform::ResolveProfilePath("");
+  const std::string fifo = sandbox::Path("link.fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string large = sandbox::WriteFile(sandbox::Path("large.htm"), std::string(platform::kOwnFileLimit + 1, 'x'));
+  const std::string limit = sandbox::WriteFile(sandbox::Path("limit.htm"), std::string(platform::kOwnFileLimit, 'x'));
+  const struct {
+    std::string fifoAt, linkFile, message;
+  } cases[] = {
+      {settings, "", "Not a regular file  " + settings},
+      {profile, "", "Not a regular file  " + profile},
+      {"", "/dev/zero", "link markup file /dev/zero is not a regular file"},
+      {"", fifo, "link markup file " + fifo + " is not a regular file"},
+      {"", large, "link markup file " + large + " is larger than 1 MiB"},
+      {"", limit, ""},
+  };
+  for (const auto& c : cases) {
+    fs::remove(folder + "/index.htm");
+    for (const std::string& file : {settings, profile}) fs::remove(file);
+    fs::create_directories(fs::path(settings).parent_path());
+    sandbox::WriteFile(settings, "[Preference_202206]\npath_link_html=" + c.linkFile + "\n");
+    if (!c.fifoAt.empty()) {
+      fs::create_directories(fs::path(c.fifoAt).parent_path());
+      fs::remove(c.fifoAt);
+      ASSERT_EQ(::mkfifo(c.fifoAt.c_str(), 0600), 0);
+    }
+    const ProgramRun run = RunWxPub({"--page", folder});
+    const bool linkFault = !c.linkFile.empty() && !c.message.empty();
+    EXPECT_EQ(run.status, linkFault ? 1 : 0) << c.message << run.err;
+    EXPECT_EQ(fs::exists(folder + "/index.htm"), !linkFault) << c.message;
+    EXPECT_NE((linkFault ? run.err : DebugLogText()).find(c.message), std::string::npos) << c.message << run.err;
+  }
+  for (const std::string& file : {settings, profile}) fs::remove(file);
 }
 
 // Two jobs of one process in one second: the second takes a fresh folder and

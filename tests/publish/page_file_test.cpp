@@ -26,7 +26,7 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
   ASSERT_TRUE(platform::CreateFolder(folder));
   UploadSettings settings;
   const auto makePage = [&] {
-    EXPECT_TRUE(WriteIndexPage(folder, "index.htm", settings));
+    EXPECT_EQ(WriteIndexPage(folder, "index.htm", settings), "");
     return sandbox::ReadFile(folder + "/index.htm");
   };
   // An earlier page is backed up before it is replaced.

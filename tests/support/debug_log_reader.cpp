@@ -1,6 +1,7 @@
 #include "support/debug_log_reader.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/debug_log.h"
 #include "platform/folder_walk.h"
@@ -10,6 +11,6 @@ std::string DebugLogText() {
   std::vector<std::string> files = platform::ListFolder(platform::DbgLogBaseFolder() + "/WC/");
   std::sort(files.begin(), files.end());
   std::string text;
-  for (const std::string& file : files) text += platform::ReadTextFile(file);
+  for (const std::string& file : files) text += platform::ReadTextFile(file, SIZE_MAX);
   return text;
 }
