@@ -201,10 +201,8 @@ HttpClient::~HttpClient() { curl_easy_cleanup(static_cast<CURL*>(curl_)); }
 PostAnswer HttpClient::Post(const PostRequest& request) {
   CURL* curl = static_cast<CURL*>(curl_);
   PostAnswer answer;
-  if (!curl) {
-    answer.error = "no HTTP client";
-    return answer;
-  }
+  answer.error = curl ? "" : "no HTTP client";
+  if (!curl) return answer;
   HeaderList headers;
   headers.Add(request.contentType);
   headers.Add("Expect:");
@@ -257,10 +255,8 @@ PostAnswer HttpClient::Post(const PostRequest& request) {
 PostAnswer HttpClient::ProbeServerKey(const PostRequest& request) {
   CURL* curl = static_cast<CURL*>(curl_);
   PostAnswer answer;
-  if (!curl) {
-    answer.error = "no HTTP client";
-    return answer;
-  }
+  answer.error = curl ? "" : "no HTTP client";
+  if (!curl) return answer;
   char error[CURL_ERROR_SIZE] = "";
   SetCommonOptions(curl, TargetBaseUrl(request.target), request.agent, PostDeadlines(0, 0), error);
   curl_easy_setopt(curl, CURLOPT_CONNECT_ONLY, 1L);
