@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config libgtest-dev
-  libcurl4-openssl-dev libwxgtk3.2-dev
+  libcurl4-openssl-dev libssl-dev libwxgtk3.2-dev
   php-cli php-intl openssl curl tree bsdutils
   xvfb xauth x11-utils fonts-ipafont-gothic adwaita-icon-theme
   chromium nginx-light

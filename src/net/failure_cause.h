@@ -11,6 +11,8 @@ struct FailureCause {
     ServerStatus,       // the server answered with a failing status
     ServerUnreachable,  // no connection could be made
     NoAnswer,           // connected, but no whole answer came
+    Untrusted,          // the TLS handshake or the server's certificate failed the check
+    AnswerTooLarge,     // the server's answer passed the size the transport reads
     TooLarge,           // above the upload size limit
     DiskFull,           // no room for the staged copy or the page
     FileError,          // the file could not be read, copied or written
@@ -25,7 +27,7 @@ struct FailureCause {
     Busy,               // another job of the same user did not end in time
   };
   Kind kind = Kind::FileError;
-  int64_t number = 0;  // the HTTP status (ServerStatus) or the size limit in bytes (TooLarge)
+  int64_t number = 0;  // the HTTP status (ServerStatus, also a redirect) or the size limit in bytes (TooLarge)
 };
 
 }  // namespace net

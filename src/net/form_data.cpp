@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <random>
 
 #include "platform/clock.h"
 #include "platform/debug_log.h"
@@ -13,6 +15,7 @@ namespace net {
 namespace {
 
 constexpr int kOpenWaitSeconds = 10;
+constexpr size_t kBoundaryTailLength = 16;
 
 void Append(platform::Bytes& body, const std::string& text) { body.insert(body.end(), text.begin(), text.end()); }
 
@@ -39,6 +42,30 @@ bool AppendWholeFile(platform::Bytes& body, const std::string& path, size_t tail
   return complete;
 }
 
+std::string HeadRows(const std::string& name, const std::string& boundary) {
+  return "--" + boundary + "\r\n" + "Content-Disposition: form-data; name=\"file_img\"; filename=\"" +
+         EscapeFormFileName(name) + "\"\r\n" + "Content-Type: application/octet-stream\r\n" + "\r\n";
+}
+
+bool Holds(platform::Bytes::const_iterator begin, platform::Bytes::const_iterator end, const std::string& text) {
+  return std::search(begin, end, text.begin(), text.end()) != end;
+}
+
+// A file made to hold the time-named boundary could otherwise close its part
+// and add parts of its own.
+std::string BoundaryNotIn(platform::Bytes::const_iterator begin, platform::Bytes::const_iterator end,
+                          const std::string& boundary) {
+  static constexpr char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  std::random_device random;
+  std::uniform_int_distribution<size_t> pick(0, sizeof kLetters - 2);
+  std::string chosen = boundary;
+  while (Holds(begin, end, chosen)) {
+    chosen = boundary;
+    for (size_t i = 0; i < kBoundaryTailLength; ++i) chosen += kLetters[pick(random)];
+  }
+  return chosen;
+}
+
 void WriteDebugCopy(const std::string& name, const platform::Bytes& body) {
   platform::WriteFileBytes(platform::GetDatedTempFolder() + name + ".txt", body);
 }
@@ -62,18 +89,24 @@ std::string EscapeFormFileName(const std::string& name) {
   return escaped;
 }
 
-platform::Bytes MakeFormData(const std::string& path, const std::string& boundary, bool debugCopy) {
+FormData MakeFormData(const std::string& path, const std::string& boundary, bool debugCopy) {
   const std::string name = platform::GetFileName(path);
-  const std::string tail = "\r\n--" + boundary + "--\r\n";
-  platform::Bytes body;
-  Append(body, "--" + boundary + "\r\n");
-  Append(body, "Content-Disposition: form-data; name=\"file_img\"; filename=\"" + EscapeFormFileName(name) + "\"\r\n");
-  Append(body, "Content-Type: application/octet-stream\r\n");
-  Append(body, "\r\n");
-  if (!AppendWholeFile(body, path, tail.size())) return {};
-  Append(body, tail);
+  const std::string head = HeadRows(name, boundary);
+  FormData form{boundary, {}};
+  platform::Bytes& body = form.body;
+  Append(body, head);
+  // Room for the tail with a longer boundary, should the file hold this one.
+  const size_t tailSize = boundary.size() + kBoundaryTailLength + 8;
+  if (!AppendWholeFile(body, path, tailSize)) return {boundary, {}};
+  form.boundary = BoundaryNotIn(body.begin() + static_cast<std::ptrdiff_t>(head.size()), body.end(), boundary);
+  if (form.boundary != boundary) {
+    const std::string chosenHead = HeadRows(name, form.boundary);
+    body.erase(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(head.size()));
+    body.insert(body.begin(), chosenHead.begin(), chosenHead.end());
+  }
+  Append(body, "\r\n--" + form.boundary + "--\r\n");
   if (debugCopy) WriteDebugCopy(name, body);
-  return body;
+  return form;
 }
 
 }  // namespace net

@@ -8,9 +8,15 @@
 
 namespace net {
 
-// The request body for one file; empty when the file cannot be read whole.
+struct FormData {
+  std::string boundary;  // the one the body uses
+  platform::Bytes body;  // empty when the file cannot be read whole
+};
+
+// The request body for one file, separated by boundary unless the file's
+// bytes hold it: then by boundary plus random letters they do not hold.
 // debugCopy: the body is also written to the dated work folder as name + ".txt".
-platform::Bytes MakeFormData(const std::string& path, const std::string& boundary, bool debugCopy);
+FormData MakeFormData(const std::string& path, const std::string& boundary, bool debugCopy);
 
 // "-----upfile.hxx__" + the local time "%H%M%S".
 std::string MakeBoundary();

@@ -26,7 +26,11 @@ struct PostRequest {
   std::string script;       // request target, sent unchanged
   std::string contentType;  // the one header line this request sets
   const platform::Bytes* body = nullptr;
-  bool relaxCertificate = false;
+  // TLS takes a certificate a known authority signs for the host; with
+  // ownCertificate any, or with pinnedKey ("sha256//...") only that key.
+  bool ownCertificate = false;
+  std::string pinnedKey;
+  long answerSeconds = 0;  // after the last body byte went, the server may stay silent this long
   std::string agent;
   bool credentials = false;  // a user name and password for the host may come from ~/.netrc
   UploadObserver* observer = nullptr;       // hears the bytes sent
@@ -37,6 +41,11 @@ struct PostAnswer {
   long status = 0;         // HTTP status of the answer, 0 when none came
   std::string error;       // transport error text; empty when an answer came
   bool connected = false;  // a connection (with TLS when secure) was made for the request
+  bool untrusted = false;  // the TLS handshake or the check of the server's certificate failed
+  bool answerTooLarge = false;
+  std::string proxy;      // the proxy setting the request went by; empty when none was set
+  std::string location;   // where a redirect pointed
+  std::string serverKey;  // with ownCertificate, on a new connection: the key the server showed
 };
 
 // Takes one piece of a GET body; false ends the transfer.
@@ -50,6 +59,10 @@ class HttpClient {
   HttpClient& operator=(const HttpClient&) = delete;
 
   PostAnswer Post(const PostRequest& request);
+
+  // Only the TLS handshake of request, with ownCertificate: serverKey tells
+  // which key the server shows before anything is sent to it.
+  PostAnswer ProbeServerKey(const PostRequest& request);
 
   // GET of url with redirects (http and https only), the body handed to
   // write; empty when the transfer ended well, else the transport's error

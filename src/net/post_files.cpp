@@ -6,6 +6,7 @@
 
 #include "net/form_data.h"
 #include "net/http_client.h"
+#include "net/trusted_post.h"
 #include "net/upload_target.h"
 #include "net/user_agent.h"
 #include "platform/feedback.h"
@@ -16,6 +17,7 @@ namespace net {
 namespace {
 
 constexpr int64_t kFourGiB = int64_t{1} << 32;
+constexpr long kFirstRedirectStatus = 300;
 constexpr long kFirstFailingStatus = 400;
 
 struct AttemptOutcome {
@@ -55,7 +57,7 @@ AttemptOutcome Refused(const UploadTarget& target, const std::string& script, co
 // What one job's attempts share: the client, the settings, who hears the
 // transport and the flag that ends it.
 struct Job {
-  HttpClient& client;
+  TrustedPoster& client;
   const PostSettings& settings;
   UploadObserver& observer;
   const std::atomic<bool>* stop;
@@ -69,12 +71,28 @@ AttemptOutcome Judged(const UploadTarget& target, const PostAnswer& answer, cons
     job.observer.OnTrace("\n" + TraceStart(target), TraceStream::Output);
     job.observer.OnTrace(answer.error + "\n", TraceStream::Error);
     auto kind = answer.connected ? FailureCause::Kind::NoAnswer : FailureCause::Kind::ServerUnreachable;
+    std::string reason = answer.error;
+    if (answer.untrusted) {
+      kind = FailureCause::Kind::Untrusted;
+      reason = "the server's certificate is not trusted (" + reason + ")";
+      if (!job.settings.relaxCertificate)
+        reason += "; set self_certificate in upfile.ini to accept a server's own certificate";
+    }
+    if (answer.answerTooLarge) kind = FailureCause::Kind::AnswerTooLarge;
+    if (!answer.proxy.empty()) reason += " (through the proxy " + ShownServer(answer.proxy) + ")";
     if (job.Stopped()) kind = FailureCause::Kind::Stopped;
-    AttemptOutcome outcome = Refused(target, script, answer.error, {kind});
-    outcome.unreached = !answer.connected;
+    AttemptOutcome outcome = Refused(target, script, reason, {kind});
+    // Past a proxy or a TLS handshake, a plain attempt would only give the file away.
+    outcome.unreached = !answer.connected && !answer.untrusted && answer.proxy.empty();
     return outcome;
   }
   job.observer.OnTrace("\t" + std::to_string(answer.status) + "\n", TraceStream::Output);
+  // Redirects are not followed: the file did not arrive.
+  if (answer.status >= kFirstRedirectStatus && answer.status < kFirstFailingStatus)
+    return Refused(target, script,
+                   "HTTP status " + std::to_string(answer.status) +
+                       (answer.location.empty() ? "" : ", a redirect to " + answer.location),
+                   {FailureCause::Kind::ServerStatus, answer.status});
   if (answer.status >= kFirstFailingStatus)
     return Refused(target, script, "HTTP status " + std::to_string(answer.status),
                    {FailureCause::Kind::ServerStatus, answer.status});
@@ -88,17 +106,18 @@ AttemptOutcome SendAttempt(const UploadAttempt& attempt, const std::string& path
             "server setting \"" + ShownServer(attempt.server) + "\" is not a host name with an optional port",
             {FailureCause::Kind::ServerUnreachable}};
   if (AttemptOutcome refusal = GateRefusal(path, job.settings.sizeLimit); !refusal.reason.empty()) return refusal;
-  const std::string boundary = MakeBoundary();
-  const platform::Bytes body = MakeFormData(path, boundary, job.settings.debugCopies);
-  if (body.empty()) return {false, false, "file could not be read whole", {}};
+  const FormData form = MakeFormData(path, MakeBoundary(), job.settings.debugCopies);
+  if (form.body.empty()) return {false, false, "file could not be read whole", {}};
 
   // A fallback follows a failed connection, perhaps a blocked TLS one: no password goes out in clear then.
   const bool credentials = !attempt.fallback || target->secure;
   const PostRequest request{*target,
                             job.settings.script,
-                            "Content-Type: multipart/form-data; boundary=" + boundary,
-                            &body,
-                            job.settings.relaxCertificate,
+                            "Content-Type: multipart/form-data; boundary=" + form.boundary,
+                            &form.body,
+                            false,
+                            "",
+                            job.settings.answerSeconds,
                             UploadAgent(),
                             credentials,
                             &job.observer,
@@ -119,8 +138,9 @@ void AddReason(std::string& reasons, const std::string& reason) {
   reasons += (reasons.empty() ? "" : "; ") + reason;
 }
 
-// Up to three attempts for one file: the next only when the last could not
-// connect; a server that answered has decided, and so has a stop request. The
+// Up to three attempts for one file: the next only when the last, plain and
+// direct, could not connect; a server that answered has decided, and so has a
+// stop request. The
 // reason collects every distinct failure; the cause is the first attempt's,
 // the way the person configured.
 AttemptOutcome SendWithRetries(const std::string& path, const Job& job) {
@@ -141,7 +161,8 @@ bool PostFiles(const std::vector<std::string>& files, const PostSettings& settin
                UploadObserver* observer, const std::atomic<bool>* stop) {
   if (failure) *failure = {};
   UploadObserver quiet;
-  HttpClient client;
+  HttpClient http;
+  TrustedPoster client(http, settings.relaxCertificate);
   const Job job{client, settings, observer ? *observer : quiet, stop};
   platform::TitleProgress progress("post_files ...", static_cast<unsigned>(files.size()));
   const size_t count = static_cast<size_t>(std::count_if(files.begin(), files.end(), IsFileToSend));

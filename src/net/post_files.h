@@ -1,7 +1,7 @@
 // Sends files to the server's upload script: one multipart/form-data POST per
-// file with a single part "file_img", all over one HttpClient. A file gets up
-// to three attempts, the next one only when no connection could be made for
-// the last.
+// file with a single part "file_img", all over one HttpClient. A file sent
+// in plain HTTP without a proxy gets up to three attempts, the next one only
+// when no connection could be made for the last; one meant for TLS gets one.
 #pragma once
 
 #include <atomic>
@@ -16,12 +16,13 @@ namespace net {
 
 // Where and how the files go, as the caller read them from its settings.
 struct PostSettings {
-  std::string scheme;             // "https" asks for TLS (port 443 does too); anything else plain HTTP
+  std::string scheme;             // "https" in any case asks for TLS (port 443 does too); anything else plain HTTP
   std::string server;             // a host with an optional port
   std::string script;             // request target of the upload script
   uint32_t sizeLimit = 0;         // bytes; a larger file is refused before any request
-  bool relaxCertificate = false;  // a certificate that does not verify is taken
+  bool relaxCertificate = false;  // a server's own certificate is taken, and its key pinned at the first upload
   bool debugCopies = false;       // every request body is also kept in the dated work folder
+  long answerSeconds = 30;        // how long the server may take to answer once the body is sent
 };
 
 // What stopped PostFiles: the file and why its attempts failed.

@@ -1,5 +1,7 @@
 #include "net/upload_target.h"
 
+#include <strings.h>
+
 #include <algorithm>
 
 namespace net {
@@ -61,8 +63,9 @@ std::optional<UploadTarget> SplitServer(const std::string& server) {
 std::optional<UploadTarget> ResolveUploadTarget(const std::string& scheme, const std::string& server) {
   std::optional<UploadTarget> target = SplitServer(server);
   if (!target) return std::nullopt;
-  if (scheme == "https" && target->port == 0) target->port = 443;
-  target->secure = scheme == "https" || target->port == 443;
+  const bool tlsScheme = ::strcasecmp(scheme.c_str(), "https") == 0;
+  if (tlsScheme && target->port == 0) target->port = 443;
+  target->secure = tlsScheme || target->port == 443;
   return target;
 }
 
@@ -71,7 +74,9 @@ std::string TargetBaseUrl(const UploadTarget& target) {
   return std::string(target.secure ? "https://" : "http://") + target.host + ":" + std::to_string(port) + "/";
 }
 
-std::array<UploadAttempt, 3> UploadAttempts(const std::string& scheme, const std::string& server) {
+std::vector<UploadAttempt> UploadAttempts(const std::string& scheme, const std::string& server) {
+  const std::optional<UploadTarget> first = ResolveUploadTarget(scheme, server);
+  if (!first || first->secure) return {UploadAttempt{scheme, server, false}};
   return {UploadAttempt{scheme, server, false}, UploadAttempt{"http", server, true},
           UploadAttempt{"http", BareHost(server), true}};
 }

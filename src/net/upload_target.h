@@ -2,10 +2,10 @@
 // and the three attempts made for every file.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace net {
 
@@ -19,8 +19,8 @@ struct UploadTarget {
 // is anything else (user info, a path, blanks, other characters).
 std::optional<UploadTarget> SplitServer(const std::string& server);
 
-// Only the exact scheme "https" asks for TLS (then port 0 becomes 443);
-// an explicit port 443 means TLS whatever the scheme says.
+// The scheme "https" in any letter case asks for TLS (then port 0 becomes
+// 443); an explicit port 443 means TLS whatever the scheme says.
 std::optional<UploadTarget> ResolveUploadTarget(const std::string& scheme, const std::string& server);
 
 // "https://host:port/" or "http://host:port/" with the default port filled in.
@@ -32,8 +32,9 @@ struct UploadAttempt {
   bool fallback = false;  // taken only because no connection could be made before
 };
 
-// The given scheme and server, then plain HTTP to the server, then plain HTTP
-// to the bare host.
-std::array<UploadAttempt, 3> UploadAttempts(const std::string& scheme, const std::string& server);
+// The given scheme and server; when that is plain HTTP, then plain HTTP to
+// the server again and to the bare host. What was meant for TLS never goes
+// in clear.
+std::vector<UploadAttempt> UploadAttempts(const std::string& scheme, const std::string& server);
 
 }  // namespace net

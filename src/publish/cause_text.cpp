@@ -22,6 +22,11 @@ CauseWords WordsOf(FailureCause::Kind kind) {
     case FailureCause::Kind::ServerUnreachable:
       return {"the server could not be reached", "サーバーに接続できませんでした"};
     case FailureCause::Kind::NoAnswer: return {"the server did not answer", "サーバーから応答がありませんでした"};
+    case FailureCause::Kind::Untrusted:
+      return {"the server's certificate is not trusted (self_certificate in upfile.ini accepts a server's own one)",
+              "サーバーの証明書を信頼できません（upfile.ini の self_certificate でサーバー独自の証明書を受け入れます）"};
+    case FailureCause::Kind::AnswerTooLarge:
+      return {"the server's answer is too large", "サーバーの応答が大きすぎます"};
     case FailureCause::Kind::TooLarge:
       return {"the file is larger than the limit of % MiB", "ファイルが上限の % MiB を超えています"};
     case FailureCause::Kind::DiskFull: return {"the disk is full", "ディスクがいっぱいです"};

@@ -36,7 +36,7 @@ TEST(FormData, BodyCarriesTheFileUnchangedBetweenTheRows) {
               {"a\r\nb%22;'\\.txt", "a%0D%0Ab%22;'\\.txt", "c"}};
   for (const auto& row : rows) {
     const std::string path = sandbox::WriteFile(sandbox::Path("form/") + row.name, row.content);
-    EXPECT_EQ(AsText(MakeFormData(path, "-----upfile.hxx__123456", false)),
+    EXPECT_EQ(AsText(MakeFormData(path, "-----upfile.hxx__123456", false).body),
               ExpectedBody(row.sent, row.content, "-----upfile.hxx__123456"));
   }
 }
@@ -44,8 +44,8 @@ TEST(FormData, BodyCarriesTheFileUnchangedBetweenTheRows) {
 // An unreadable file gives no body, and no copy even with the debug switch on.
 TEST(FormData, DebugSwitchKeepsACopyOfEveryReadableBody) {
   ManualClock clock;  // opening waits for a missing file
-  EXPECT_TRUE(MakeFormData(sandbox::Path("form/missing.bin"), "B", true).empty());
-  EXPECT_TRUE(MakeFormData(sandbox::Path("form"), "B", true).empty());
+  EXPECT_TRUE(MakeFormData(sandbox::Path("form/missing.bin"), "B", true).body.empty());
+  EXPECT_TRUE(MakeFormData(sandbox::Path("form"), "B", true).body.empty());
   EXPECT_FALSE(platform::FileExists(platform::GetDatedTempFolder() + "missing.bin.txt"));
   const std::string path = sandbox::Path("form/debugged.txt");
   const std::string copy = platform::GetDatedTempFolder() + "debugged.txt.txt";
@@ -54,7 +54,7 @@ TEST(FormData, DebugSwitchKeepsACopyOfEveryReadableBody) {
   EXPECT_FALSE(platform::FileExists(copy));
   MakeFormData(path, "B1", true);
   sandbox::WriteFile(path, "changed content");
-  EXPECT_EQ(AsText(MakeFormData(path, "B2", true)), ExpectedBody("debugged.txt", "changed content", "B2"));
+  EXPECT_EQ(AsText(MakeFormData(path, "B2", true).body), ExpectedBody("debugged.txt", "changed content", "B2"));
   EXPECT_EQ(sandbox::ReadFile(copy), ExpectedBody("debugged.txt", "changed content", "B2"));
 }
 

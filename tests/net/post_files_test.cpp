@@ -10,10 +10,15 @@
 #include <sstream>
 #include <thread>
 
+#include "net/certificate_pins.h"
 #include "net/http_get.h"
+#include "platform/clock.h"
 #include "platform/feedback.h"
+#include "platform/folders.h"
 #include "support/local_http_server.h"
+#include "support/manual_clock.h"
 #include "support/sandbox.h"
+#include "support/scoped_env.h"
 #include "support/trace_record.h"
 #include "support/upload_servers.h"
 
@@ -30,6 +35,10 @@ class PostFilesTest : public testing::Test {
     sandbox::WriteFile(Docroot() + "/upload.php", sandbox::ReadFile(WXPUB_SOURCE_DIR "/server/upload.php"));
     sandbox::WriteFile(Docroot() + "/endless.php", "<?php while (true) { echo str_repeat('x', 65536); flush(); }");
     sandbox::WriteFile(Docroot() + "/fail500.php", "<?php http_response_code(500);");
+    // Longer than the stall time between the last body byte and the answer.
+    sandbox::WriteFile(Docroot() + "/slow.php",
+                       "<?php if ($_FILES['file_img']['name'] === 'file.txt') sleep(6); require 'upload.php';");
+    std::filesystem::create_directories(platform::GetSettingsFolder());
     php_ = std::make_unique<testserver::PhpServer>(Docroot());
     tls_ = std::make_unique<testserver::TlsProxy>(sandbox::Path("tls"), php_->port);
   }
@@ -51,13 +60,20 @@ class PostFilesTest : public testing::Test {
 };
 
 // The status decides while the answer streams on. A file above the limit, a
-// server that does not answer, a setting with user info, an error status or
-// an own certificate fail the file and end the list; only a failed connection
-// brings another attempt.
+// server that does not answer, a setting with user info, an error status, a
+// redirect, an answer head too long or a certificate no one vouches for fail
+// the file and end the list. Only a plain direct attempt that could not
+// connect brings another; nothing meant for TLS, and nothing past a proxy,
+// goes in clear.
 TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
-  LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
+  LocalHttpServer silent(LocalHttpServer::Mode::kSilent), refused(LocalHttpServer::Mode::kRefuse);
+  LocalHttpServer redirect, bigHead, plain;
+  redirect.SetResponse(302, "", "Location: /moved/\r\n");
+  bigHead.SetResponse(200, "", "X-Filler: " + std::string(200000, 'x') + "\r\n");
   const auto at = [](unsigned port) { return "127.0.0.1\t" + std::to_string(port) + "\t"; };
   const std::string silentAt = at(silent.Port()), plainAt = at(php_->port), tlsAt = at(tls_->port);
+  const std::string refusedAt = at(refused.Port()), clearAt = at(plain.Port());
+  const std::string deadProxy = "http://" + testserver::LocalServer(testserver::FreePort());
   using Kind = FailureCause::Kind;
   const struct {
     PostSettings settings;
@@ -65,24 +81,47 @@ TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
     std::string output, reason;
     FailureCause cause;
     long errorLines;
+    const char* proxyVariable = nullptr;
   } rows[] = {
       {Settings("/endless.php"), 1,
        plainAt + "/endless.php\tfile.txt\t200\n" + plainAt + "/endless.php\tafter.txt\t200\n", "", {}, 0},
+      {Settings("/slow.php"), 1, plainAt + "/slow.php\tfile.txt\t200\n" + plainAt + "/slow.php\tafter.txt\t200\n", "",
+       {}, 0},
+      {Settings("/upload.php", Tls(), "Https", true), 1,
+       tlsAt + "/upload.php\tfile.txt\t200\n" + tlsAt + "/upload.php\tafter.txt\t200\n", "", {}, 0},
       {Settings(), kMiB + 1, "", "file of 1048577 bytes is above the upload size limit of 1048576",
        {Kind::TooLarge, 1048576}, 0},
-      {Settings("/upload.php", silent.HostPort()), 1, silentAt + "/upload.php\tfile.txt\n" + silentAt,
-       "Operation too slow", {Kind::NoAnswer}, 1},
+      {{"http", silent.HostPort(), "/upload.php", kMiB, false, false, 1}, 1,
+       silentAt + "/upload.php\tfile.txt\n" + silentAt, "no answer 1 s after the request was sent", {Kind::NoAnswer},
+       1},
       {Settings("/upload.php", "someuser:pw@" + Plain()), 1, "",
        "server setting \"***@" + Plain() + "\" is not a host name with an optional port", {Kind::ServerUnreachable}, 0},
       {Settings("/fail500.php", Tls(), "https", true), 1, tlsAt + "/fail500.php\tfile.txt\t500\n", "HTTP status 500",
        {Kind::ServerStatus, 500}, 0},
-      // The plain second attempt reaches the TLS port and is turned away by it.
-      {Settings("/upload.php", Tls(), "https"), 1,
-       tlsAt + "/upload.php\tfile.txt\n" + tlsAt + tlsAt + "/upload.php\tfile.txt\t400\n",
-       "https://" + Tls() + "/upload.php: SSL certificate problem", {Kind::ServerUnreachable}, 1},
+      {Settings("/upload.php", redirect.HostPort()), 1, at(redirect.Port()) + "/upload.php\tfile.txt\t302\n",
+       "HTTP status 302, a redirect to http://" + redirect.HostPort() + "/moved/", {Kind::ServerStatus, 302}, 0},
+      {Settings("/upload.php", bigHead.HostPort()), 1,
+       at(bigHead.Port()) + "/upload.php\tfile.txt\n" + at(bigHead.Port()), "answer head too long",
+       {Kind::AnswerTooLarge}, 1},
+      {Settings("/upload.php", Tls(), "https"), 1, tlsAt + "/upload.php\tfile.txt\n" + tlsAt,
+       "https://" + Tls() + "/upload.php: the server's certificate is not trusted (SSL certificate problem",
+       {Kind::Untrusted}, 1},
+      // A TLS handshake with a plain server: the scheme in capitals asks for TLS too.
+      {Settings("/upload.php", plain.HostPort(), "HTTPS"), 1, clearAt + "/upload.php\tfile.txt\n" + clearAt,
+       "the server's certificate is not trusted (", {Kind::Untrusted}, 1},
+      {Settings("/upload.php", refused.HostPort(), "https"), 1, refusedAt + "/upload.php\tfile.txt\n" + refusedAt,
+       "https://" + refused.HostPort() + "/upload.php: ", {Kind::ServerUnreachable}, 1},
+      {Settings("/upload.php", plain.HostPort(), "https"), 1, clearAt + "/upload.php\tfile.txt\n" + clearAt,
+       "(through the proxy " + deadProxy + ")", {Kind::ServerUnreachable}, 1, "https_proxy"},
+      {Settings("/upload.php", plain.HostPort()), 1, clearAt + "/upload.php\tfile.txt\n" + clearAt,
+       "(through the proxy " + deadProxy + ")", {Kind::ServerUnreachable}, 1, "http_proxy"},
   };
   for (const auto& row : rows) {
+    const ScopedEnv noBypass("no_proxy", row.proxyVariable ? std::nullopt : std::optional<std::string>("*"));
+    const ScopedEnv proxy(row.proxyVariable ? row.proxyVariable : "all_proxy",
+                          row.proxyVariable ? std::optional(deadProxy) : std::nullopt);
     const std::vector<std::string> files = {Local("file.txt", std::string(row.size, 'f')), Local("after.txt")};
+    std::filesystem::remove(Stored("file.txt"));
     PostFailure failure;
     TraceRecord trace;
     EXPECT_EQ(PostFiles(files, row.settings, &failure, &trace), row.reason.empty()) << row.output;
@@ -92,8 +131,61 @@ TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
     EXPECT_EQ(std::tie(failure.cause.kind, failure.cause.number), std::tie(row.cause.kind, row.cause.number))
         << failure.reason;
     EXPECT_EQ(std::count(trace.error.begin(), trace.error.end(), '\n'), row.errorLines) << trace.error;
+    EXPECT_FALSE(!row.reason.empty() && std::filesystem::exists(Stored("file.txt"))) << row.output;
   }
-  EXPECT_FALSE(std::filesystem::exists(Stored("file.txt")));
+  EXPECT_TRUE(plain.Requests().empty());
+  // nginx answers a plain request on its TLS port with 400.
+  EXPECT_EQ(sandbox::ReadFile(sandbox::Path("tls/access.log")).find(" 400"), std::string::npos);
+}
+
+// A file that holds the boundary of its request, with a part of its own
+// behind it, is stored as it is and adds no file.
+TEST_F(PostFilesTest, FileBytesNeverFormAPartOfTheirOwn) {
+  ManualClock clock;
+  const std::string boundary = "-----upfile.hxx__" + platform::FormatLocalTime("%H%M%S", clock.now);
+  const std::string part = "Content-Disposition: form-data; name=\"file_img\"; filename=\"evil.html\"\r\n"
+                           "Content-Type: text/html\r\n\r\n<script>alert(1)</script>";
+  for (const std::string& content : {"x\r\n--" + boundary + "\r\n" + part + "\r\n--" + boundary + "--\r\n",
+                                     "--" + boundary + "\r\n" + part, "x--" + boundary + "--\r\n"}) {
+    EXPECT_TRUE(PostFiles({Local("forged.txt", content)}, Settings()));
+    EXPECT_EQ(sandbox::ReadFile(Stored("forged.txt")), content);
+    EXPECT_FALSE(std::filesystem::exists(Stored("evil.html")));
+  }
+}
+
+// The first upload pins the key of a server's own certificate; a server on
+// the same host and port with another certificate gets nothing until its
+// line is deleted.
+TEST_F(PostFilesTest, OwnCertificateIsPinnedAtTheFirstUpload) {
+  const uint16_t port = testserver::FreePort();
+  const std::string hostPort = testserver::LocalServer(port);
+  const PostSettings settings = Settings("/upload.php", hostPort, "https", true);
+  const auto keyOf = [](const std::string& folder) {
+    testserver::RunCommand({"sh", "-c", "openssl x509 -in " + folder + "/cert.pem -pubkey -noout | openssl pkey "
+                            "-pubin -outform der | openssl dgst -sha256 -binary | base64"}, folder + "/key.txt");
+    return "sha256//" + sandbox::ReadFile(folder + "/key.txt").substr(0, 44);
+  };
+  std::string firstKey;
+  {
+    std::filesystem::create_directories(sandbox::Path("pin1"));
+    const testserver::TlsProxy first(sandbox::Path("pin1"), php_->port, port);
+    EXPECT_TRUE(PostFiles({Local("pinned.txt", "1")}, settings));
+    firstKey = keyOf(sandbox::Path("pin1"));
+  }
+  EXPECT_EQ(sandbox::ReadFile(PinFilePath()).find(hostPort + " " + firstKey + "\n"), 0u);
+  std::filesystem::create_directories(sandbox::Path("pin2"));
+  const testserver::TlsProxy second(sandbox::Path("pin2"), php_->port, port);
+  const std::string secondKey = keyOf(sandbox::Path("pin2"));
+  PostFailure failure;
+  EXPECT_FALSE(PostFiles({Local("pinned.txt", "2")}, settings, &failure));
+  EXPECT_EQ(failure.cause.kind, FailureCause::Kind::Untrusted);
+  for (const std::string& text : {firstKey, secondKey, "delete the line of " + hostPort + " from " + PinFilePath()})
+    EXPECT_NE(failure.reason.find(text), std::string::npos) << failure.reason;
+  EXPECT_EQ(sandbox::ReadFile(Stored("pinned.txt")), "1");
+  sandbox::WriteFile(PinFilePath(), "");
+  EXPECT_TRUE(PostFiles({Local("pinned.txt", "3")}, settings));
+  EXPECT_EQ(sandbox::ReadFile(Stored("pinned.txt")), "3");
+  EXPECT_EQ(sandbox::ReadFile(PinFilePath()), hostPort + " " + secondKey + "\n");
 }
 
 TEST_F(PostFilesTest, ScriptStoresOnlySafeNames) {

@@ -14,8 +14,9 @@ TEST(PostFilesTarget, SchemeAndServerDecideHostPortAndTls) {
   } rows[] = {
       {"https", "example.org", "example.org", 443, "https://example.org:443/"},
       {"", "my_host-1.example.org", "my_host-1.example.org", 0, "http://my_host-1.example.org:80/"},
-      // Only the exact lower-case scheme asks for TLS; port 443 always does.
-      {"HTTPS", "example.org", "example.org", 0, "http://example.org:80/"},
+      // The scheme in any letter case asks for TLS; port 443 always does.
+      {"HTTPS", "example.org", "example.org", 443, "https://example.org:443/"},
+      {"Https", "example.org:8443", "example.org", 8443, "https://example.org:8443/"},
       {"http", "example.org:443", "example.org", 443, "https://example.org:443/"},
       {"https", "example.org:8080", "example.org", 8080, "https://example.org:8080/"},
       {"https", "example.org:0", "example.org", 443, "https://example.org:443/"},
@@ -36,9 +37,11 @@ TEST(PostFilesTarget, SchemeAndServerDecideHostPortAndTls) {
     EXPECT_FALSE(ResolveUploadTarget("http", server)) << server;
 }
 
+// What was meant for TLS gets no plain attempt.
 TEST(PostFilesTarget, LaterAttemptsArePlainAndTheThirdDropsThePort) {
   for (const auto& [scheme, server, attempts] : std::vector<std::array<std::string, 3>>{
-           {"https", "example.org:8080", "https example.org:8080, http example.org:8080+, http example.org+"},
+           {"https", "example.org:8080", "https example.org:8080"},
+           {"http", "example.org:443", "http example.org:443"},
            {"", "[::1]:8080", " [::1]:8080, http [::1]:8080+, http [::1]+"},
            {"http", "example.org", "http example.org, http example.org+, http example.org+"}}) {
     std::string text;

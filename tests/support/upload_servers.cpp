@@ -48,11 +48,12 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::string& logPath) {
   return pid;
 }
 
-// Another test run may take the free port first: then start again on another.
+// Another test run may take the free port first: then start again on
+// another, unless the port was given.
 ServerProcess StartListening(const std::function<std::vector<std::string>(uint16_t)>& argvFor,
-                             const std::string& logPath) {
+                             const std::string& logPath, uint16_t port = 0) {
   for (int attempt = 0; attempt < 5; ++attempt) {
-    ServerProcess server{FreePort(), nullptr};
+    ServerProcess server{port ? port : FreePort(), nullptr};
     server.process = std::make_unique<ChildProcess>(argvFor(server.port), logPath);
     for (int wait = 0; wait < 750 && server.process->Running(); ++wait) {
       if (Accepts(server.port)) return server;
@@ -65,7 +66,7 @@ ServerProcess StartListening(const std::function<std::vector<std::string>(uint16
 // nginx with folder as its prefix, passing every request to backendPort;
 // listenOptions follow the address and port, site holds further directives.
 ServerProcess StartNginx(const std::string& folder, const std::string& listenOptions, const std::string& site,
-                         uint16_t backendPort) {
+                         uint16_t backendPort, uint16_t port = 0) {
   const std::string nginx = ::access("/usr/sbin/nginx", X_OK) == 0 ? "/usr/sbin/nginx" : "nginx";
   return StartListening(
       [&](uint16_t port) {
@@ -78,7 +79,7 @@ ServerProcess StartNginx(const std::string& folder, const std::string& listenOpt
             << " location / { proxy_pass http://" << LocalServer(backendPort) << "; } }\n}\n";
         return std::vector<std::string>{nginx, "-p", folder + "/", "-e", "error.log", "-c", "nginx.conf"};
       },
-      folder + "/nginx.log");
+      folder + "/nginx.log", port);
 }
 
 }  // namespace
@@ -131,12 +132,12 @@ PhpServer::PhpServer(const std::string& docroot, const std::vector<std::string>&
         return argv;
       }, docroot + ".log")) {}
 
-TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort) {
+TlsProxy::TlsProxy(const std::string& folder, uint16_t backendPort, uint16_t port) {
   RunCommand({"openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days",
               "2", "-subj", "/CN=127.0.0.1", "-keyout", folder + "/key.pem", "-out", folder + "/cert.pem"},
              folder + "/openssl.log");
   static_cast<ServerProcess&>(*this) =
-      StartNginx(folder, " ssl", "ssl_certificate cert.pem; ssl_certificate_key key.pem;", backendPort);
+      StartNginx(folder, " ssl", "ssl_certificate cert.pem; ssl_certificate_key key.pem;", backendPort, port);
 }
 
 PasswordSite::PasswordSite(const std::string& folder, const std::string& docroot, const std::string& user,

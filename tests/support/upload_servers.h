@@ -46,10 +46,10 @@ struct PhpServer : ServerProcess {
 };
 
 // nginx serving TLS with a self-signed certificate for 127.0.0.1 that it
-// writes into folder, passing every request to backendPort.
+// writes into folder, passing every request to backendPort; on port when given.
 // Its access log folder/access.log holds "<connection number> <status>" per request.
 struct TlsProxy : ServerProcess {
-  TlsProxy(const std::string& folder, uint16_t backendPort);
+  TlsProxy(const std::string& folder, uint16_t backendPort, uint16_t port = 0);
 };
 
 // PHP's server for docroot behind nginx asking for user and password
