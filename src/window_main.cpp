@@ -4,24 +4,54 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
+#include <iostream>
 
 #include "app/app.h"
+#include "app/window_language.h"
 #include "cli/command_line.h"
 #include "cli/console_interface.h"
 #include "platform/feedback.h"
+#include "platform/path_text.h"
+#include "platform/system_places.h"
 #include "publish/publish.h"
 
+namespace {
+
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+    if (const char* value = std::getenv(name); value && *value) return true;
+  return false;
+}
+
+// GTK would abort without a display; a terminal user is better told the way round it.
+int NoDisplay() {
+  std::cerr << "wx_pub: no display: to publish from a terminal use `wx_pub --upload FILE…`" << std::endl;
+  return 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (!HasDisplay()) return NoDisplay();
   // As in wx_pub: a write past the file-size limit fails instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
   // Notices reach standard error until the window stands in for this thread.
   cli::ConsoleInterface console;
   platform::InstallUserInterface(&console);
+  app::UseWindowLanguage(platform::GetFolderPart(platform::ProgramPath()) + "/" WXPUB_LOCALE_FROM_WINDOW);
   wxApp::SetInstance(new app::App(cli::DialogFiles(argc, argv)));
   // The toolkit sees the program name only: it would pass the FILE names
   // through the locale's encoding, which need not be theirs.
   int toolkitArgc = std::min(argc, 1);
-  const int status = wxEntry(toolkitArgc, argv);
+  // A display named but not to be opened fails here.
+  if (!wxEntryStart(toolkitArgc, argv)) return NoDisplay();
+  int status = 1;
+  if (wxTheApp->CallOnInit()) {
+    status = wxTheApp->OnRun();
+    wxTheApp->OnExit();
+  }
+  wxEntryCleanup();
   // The uploads ran in this process, so their deferred removal runs here.
   publish::RemoveDeferredAtExit();
   platform::InstallUserInterface(nullptr);
