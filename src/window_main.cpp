@@ -1,6 +1,7 @@
 // The window program: the dialog, listing the FILEs it is started with. wx_pub
 // starts it with its own arguments when a run needs the window.
 #include <wx/app.h>
+#include <wx/log.h>
 
 #include <algorithm>
 #include <csignal>
@@ -44,8 +45,14 @@ int main(int argc, char** argv) {
   // The toolkit sees the program name only: it would pass the FILE names
   // through the locale's encoding, which need not be theirs.
   int toolkitArgc = std::min(argc, 1);
-  // A display named but not to be opened fails here.
-  if (!wxEntryStart(toolkitArgc, argv)) return NoDisplay();
+  // A display named but not to be opened fails here; wx would report that in
+  // a window, which is what cannot be had.
+  bool started = false;
+  {
+    const wxLogNull quiet;
+    started = wxEntryStart(toolkitArgc, argv);
+  }
+  if (!started) return NoDisplay();
   int status = 1;
   if (wxTheApp->CallOnInit()) {
     status = wxTheApp->OnRun();
