@@ -49,13 +49,15 @@ package_version="$(dpkg-deb -f "${deb[0]}" Version)"
   fail "apt did not replace 1.0.0-1 by $package_version"
 
 # As Debian builds: PIE, full RELRO, fortified, stack protector, stripped.
+# Read whole first: grep -q ending a pipe early would fail it under pipefail.
 for program in /usr/bin/wx_pub /usr/libexec/wx_pub/wx_pub; do
-  readelf -h "$program" | grep -q 'DYN (Position-Independent Executable' || fail "$program is not PIE"
-  readelf -lW "$program" | grep -q GNU_RELRO || fail "$program has no RELRO"
-  readelf -dW "$program" | grep -q 'FLAGS.*BIND_NOW' || fail "$program is not bound now"
-  readelf -sW --dyn-syms "$program" | grep -q '__[a-z]*_chk@' || fail "$program is not fortified"
-  readelf -sW --dyn-syms "$program" | grep -q __stack_chk_fail || fail "$program has no stack protector"
-  ! readelf -SW "$program" | grep -qE '\.(comment|symtab|debug_)' || fail "$program is not stripped"
+  elf="$(readelf -hlSdW --dyn-syms "$program")"
+  grep -q 'DYN (Position-Independent Executable' <<<"$elf" || fail "$program is not PIE"
+  grep -q GNU_RELRO <<<"$elf" || fail "$program has no RELRO"
+  grep -q 'FLAGS.*BIND_NOW' <<<"$elf" || fail "$program is not bound now"
+  grep -q '__[a-z]*_chk@' <<<"$elf" || fail "$program is not fortified"
+  grep -q __stack_chk_fail <<<"$elf" || fail "$program has no stack protector"
+  ! grep -qE '\.(comment|symtab|debug_)' <<<"$elf" || fail "$program is not stripped"
 done
 for file in /usr/share/doc/wx-pub/copyright /usr/share/doc/wx-pub/changelog.Debian.gz \
   /usr/share/icons/hicolor/48x48/apps/wx_pub.png /usr/share/locale/en/LC_MESSAGES/wx_pub.mo; do
