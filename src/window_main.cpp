@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
-#include <iostream>
 
 #include "app/app.h"
 #include "app/window_language.h"
@@ -25,21 +24,23 @@ bool HasDisplay() {
   return false;
 }
 
-// GTK would abort without a display; a terminal user is better told the way round it.
+// GTK would abort without a display; a terminal user is better told the way
+// round it, through the console installed meanwhile.
 int NoDisplay() {
-  std::cerr << "wx_pub: no display: to publish from a terminal use `wx_pub --upload FILE…`" << std::endl;
+  platform::ShowNotice("wx_pub: no display: to publish from a terminal use `wx_pub --upload FILE…`");
+  platform::InstallUserInterface(nullptr);
   return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!HasDisplay()) return NoDisplay();
   // As in wx_pub: a write past the file-size limit fails instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
   // Notices reach standard error until the window stands in for this thread.
   cli::ConsoleInterface console;
   platform::InstallUserInterface(&console);
+  if (!HasDisplay()) return NoDisplay();
   app::UseWindowLanguage(platform::GetFolderPart(platform::ProgramPath()) + "/" WXPUB_LOCALE_FROM_WINDOW);
   wxApp::SetInstance(new app::App(cli::DialogFiles(argc, argv)));
   // The toolkit sees the program name only: it would pass the FILE names
