@@ -9,7 +9,7 @@ packages=(
   xvfb xauth x11-utils fonts-ipafont-gothic adwaita-icon-theme
   chromium nginx-light
   nodejs npm
-  dpkg-dev file
+  dpkg-dev file gettext lintian
   ceph-mon ceph-mgr ceph-osd radosgw ceph-common rclone libssl-dev
 )
 

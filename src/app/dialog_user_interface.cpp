@@ -5,6 +5,7 @@
 
 #include <iostream>
 
+#include "app/window_language.h"
 #include "app/wx_text.h"
 #include "platform/folders.h"
 
@@ -67,9 +68,9 @@ long DefaultButtonStyle(platform::DefaultButton defaultButton, const ButtonSet& 
 void Relabel(wxMessageDialog& box, const ButtonSet& set) {
   if (!set.firstLabel) return;
   if (set.buttons & wxYES_NO) {
-    box.SetYesNoCancelLabels(FromUtf8(set.firstLabel), FromUtf8(set.secondLabel), FromUtf8(set.thirdLabel));
+    box.SetYesNoCancelLabels(Translated(set.firstLabel), Translated(set.secondLabel), Translated(set.thirdLabel));
   } else {
-    box.SetOKCancelLabels(FromUtf8(set.firstLabel), FromUtf8(set.secondLabel));
+    box.SetOKCancelLabels(Translated(set.firstLabel), Translated(set.secondLabel));
   }
 }
 

@@ -23,6 +23,7 @@
 #include "app/open_in_browser.h"
 #include "app/upload_failure_text.h"
 #include "app/upload_relay.h"
+#include "app/window_language.h"
 #include "app/wx_text.h"
 #include "platform/feedback.h"
 #include "platform/file_status.h"
@@ -61,9 +62,17 @@ std::string UnreadableFilesText(const std::vector<std::string>& paths) {
   std::string text;
   for (const std::string& path : paths) {
     const int error = platform::FileStatus(path).Error();
-    if (error != 0) text += "\nファイル: " + path + "\n理由: " + std::strerror(error);
+    if (error != 0) text += "\n" + ToUtf8(Translated("ファイル: ")) + path + "\n" + ToUtf8(Translated("理由: ")) + std::strerror(error);
   }
-  return text.empty() ? text : "読めないファイルがあります。" + text;
+  return text.empty() ? text : ToUtf8(Translated("読めないファイルがあります。")) + text;
+}
+
+// The size unit is the first "バイト" of the line: the name comes last.
+wxString ListLineText(std::string line) {
+  constexpr std::string_view kUnit = "バイト";
+  if (const size_t unit = line.find(kUnit); unit != std::string::npos)
+    line.replace(unit, kUnit.size(), ToUtf8(Translated(std::string(kUnit))));
+  return FromUtf8(line);
 }
 
 }  // namespace
@@ -79,7 +88,7 @@ wxBEGIN_EVENT_TABLE(MainDialog, wxDialog)
 wxEND_EVENT_TABLE()
 
 MainDialog::MainDialog(wxWindow* parent) : icons_(AppIcons()) {
-  Create(parent, wxID_ANY, FromUtf8(kCaption), wxDefaultPosition, wxDefaultSize,
+  Create(parent, wxID_ANY, Translated(kCaption), wxDefaultPosition, wxDefaultSize,
          wxCAPTION | wxSYSTEM_MENU | wxRESIZE_BORDER | wxMINIMIZE_BOX | wxCLOSE_BOX);
   SetFont(MainDialogFont());
   SetClientSize(ConvertDialogToPixels(wxSize(kDialogWidth, kDialogHeight)));
@@ -102,7 +111,7 @@ MainDialog::~MainDialog() {
 
 void MainDialog::CreateControls() {
   for (const ControlTemplate& control : kButtons) {
-    auto* button = new wxButton(this, control.id, FromUtf8(control.text),
+    auto* button = new wxButton(this, control.id, Translated(control.text),
                                 ConvertDialogToPixels(wxPoint(control.x, control.y)),
                                 ConvertDialogToPixels(wxSize(control.width, control.height)));
     if (control.id == Id(ControlId::Ok)) {
@@ -179,7 +188,7 @@ void MainDialog::DropStartFiles(const std::vector<std::string>& paths) {
 
 void MainDialog::FillListBox() {
   wxArrayString lines;
-  for (const std::string& path : fileList_) lines.Add(FromUtf8(publish::ListLine(path)));
+  for (const std::string& path : fileList_) lines.Add(ListLineText(publish::ListLine(path)));
   list_->Set(lines);
   UpdateHorizontalExtent();
 }
@@ -213,7 +222,7 @@ void MainDialog::OnClearList(wxCommandEvent&) {
 
 void MainDialog::OnContextMenu(wxContextMenuEvent&) {
   wxMenu menu;
-  menu.Append(Id(ControlId::AboutCommand), FromUtf8(kAboutItem));
+  menu.Append(Id(ControlId::AboutCommand), Translated(kAboutItem));
   PopupMenu(&menu);
 }
 

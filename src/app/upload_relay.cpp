@@ -1,6 +1,8 @@
 #include "app/upload_relay.h"
 
 #include "app/dialog_user_interface.h"
+#include "app/window_language.h"
+#include "app/wx_text.h"
 #include "platform/clock.h"
 #include "platform/folders.h"
 
@@ -34,7 +36,10 @@ void UploadRelay::OnProgressText(const std::string& text) {
   if (!sending_) ShowTitle(text);
 }
 
-void UploadRelay::OnWaiting(bool waiting) { OnProgressText(waiting ? "別のアップロードの終了を待っています..." : ""); }
+// The catalog is only read once the window is up, so any thread may look in it.
+void UploadRelay::OnWaiting(bool waiting) {
+  OnProgressText(waiting ? ToUtf8(Translated("別のアップロードの終了を待っています...")) : "");
+}
 
 void UploadRelay::ShowTitle(const std::string& title) {
   // The transport reports bytes far more often than the title changes.

@@ -97,9 +97,10 @@ Element WithText(Element element, const std::string& text) {
   return element;
 }
 
-// An anchor whose text is the markup of the image (none when src is empty).
-Element ImageLink(const std::string& cls, const std::string& src, const std::string& href) {
-  return A(href, src.empty() ? std::string() : Img(cls, src, href).ToString());
+// An anchor whose text is the markup of the image (none when src is empty);
+// the tip is the name as text, as href is percent-encoded.
+Element ImageLink(const std::string& cls, const std::string& src, const std::string& href, const std::string& tip) {
+  return A(href, src.empty() ? std::string() : Img(cls, src, tip).ToString());
 }
 
 const std::string& CenterStyle() {
@@ -202,7 +203,7 @@ Element TdImageWithCaption(const std::string& cls, const std::string& src, const
   Element td = WithStyle("td", CenterStyle());
   td.AddElement(A(href, text));
   td.AddElement(Element("br"));
-  td.AddElement(ImageLink(cls, src, href));
+  td.AddElement(ImageLink(cls, src, href, text));
   return td;
 }
 
@@ -212,7 +213,7 @@ Element TdImageAndLink(const std::string& cls, const std::string& src, const std
   if (src.empty())
     imageCell.SetText(" ");
   else
-    imageCell.AddElement(ImageLink(cls, src, href));
+    imageCell.AddElement(ImageLink(cls, src, href, text));
   Element linkCell("td");
   linkCell.AddElement(A(href, text));
   Element fragment;

@@ -75,7 +75,7 @@ Element Stylesheet(const std::string& href);
 // tab, so that the script always gets an end tag.
 Element ScriptSrc(const std::string& src);
 // A centred cell: caption link, "br", and a link whose text is the image
-// markup (none when src is empty).
+// markup (none when src is empty). The text is also the image's tip.
 Element TdImageWithCaption(const std::string& cls, const std::string& src, const std::string& href,
                            const std::string& text);
 // Fragment of two cells: the image link (or " ") centred, then the caption link.

@@ -1,5 +1,7 @@
 #include "update/update_check.h"
 
+#include <algorithm>
+
 #include "net/download_cache.h"
 #include "platform/file_io.h"
 #include "platform/folders.h"
@@ -10,8 +12,14 @@
 namespace update {
 namespace {
 
+// Both separators count in these settings: they are written by hand, also on Windows.
+std::string WithSlashes(std::string text) {
+  std::replace(text.begin(), text.end(), '\\', '/');
+  return text;
+}
+
 std::string WithoutLeadingSeparator(const std::string& text) {
-  if (!text.empty() && (text.front() == '/' || text.front() == '\\')) return text.substr(1);
+  if (!text.empty() && text.front() == '/') return text.substr(1);
   return text;
 }
 
@@ -32,8 +40,9 @@ void WriteFailureNote(const std::string& address, const std::string& copyPath, c
 // Downloads the page at the address and compares it with the kept copy.
 bool PageChanged(const std::string& address, const net::TraceSink& trace, const std::atomic<bool>* stop) {
   const std::string oldText = platform::ReadTextFile(net::CachePath(address), kKeptCopyLimit);
+  // A stopped download has moved the kept copy aside all the same, so it
+  // counts as a failed one.
   const std::string copyPath = net::FetchToCache(address, trace, {.stop = stop});
-  if (Stopped(stop)) return false;  // nothing arrived that could be compared
   const std::string newText = platform::ReadTextFile(copyPath, kKeptCopyLimit);
   if (newText.empty()) WriteFailureNote(address, copyPath, trace);
   if (oldText.empty()) {
@@ -51,11 +60,11 @@ bool PageChanged(const std::string& address, const net::TraceSink& trace, const 
 
 std::string UpdatePageAddress() {
   platform::Profile profile(kProfile);
-  const std::string server = profile.GetStr(kSection, kServerKey, kDefaultServer);
-  const std::string path = profile.GetStr(kSection, kPathKey, kDefaultPath);
+  const std::string server = WithSlashes(profile.GetStr(kSection, kServerKey, kDefaultServer));
+  const std::string path = WithSlashes(profile.GetStr(kSection, kPathKey, kDefaultPath));
   const std::string address =
       platform::NormalizePath(platform::RemoveSeparator(server) + "/" + WithoutLeadingSeparator(path));
-  if (!address.empty() && (address.front() == '/' || address.front() == '\\')) return address;
+  if (!address.empty() && address.front() == '/') return address;
   return "//" + address;
 }
 
@@ -63,9 +72,10 @@ CheckResult CheckForUpdate(const net::TraceSink& trace, const std::atomic<bool>*
   CheckResult result;
   const std::string address = UpdatePageAddress();
   result.changed = PageChanged(address, trace, stop);
-  if (Stopped(stop)) return result;
   platform::Profile profile(kProfile);
   if (result.changed) profile.WriteInt(kSection, kCountKey, profile.GetInt(kSection, kCountKey, kDefaultCount) + 1);
+  // The window is closing: the page opens at the next start instead.
+  if (Stopped(stop)) return result;
   if (profile.GetInt(kSection, kCountKey, kDefaultCount) > kCountLimit) {
     result.openAddress = "https:" + address;
     profile.WriteInt(kSection, kCountKey, 0);

@@ -34,7 +34,7 @@ std::string UpdatePageAddress();
 // Downloads and compares the page, keeps the count in the profile and leaves
 // copies and notes in the temporary folders; touches no window, so it may run
 // on any thread. Trace text goes to the sink. A stop request ends the download
-// at once; a stopped check counts nothing and opens nothing.
+// at once and counts as a failed download; a stopped check opens nothing.
 CheckResult CheckForUpdate(const net::TraceSink& trace, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace update

@@ -35,6 +35,7 @@ TEST(IndexPage, ExactBytesOfAPageWithEveryKindOfEntry) {
                            "g.png/"});
   input.thumbnails["/s/photo.JPG"] = ".//images/photo.JPG.jpg";
   input.thumbnails["/s/sub/"] = ".//images/sub.jpg";
+  input.thumbnails["/s/<img src=x onerror=alert(1)>.png"] = ".//images/x.png.jpg";
   const std::string path = sandbox::Path(input.pageName);
   ASSERT_TRUE(SavePage(BuildIndexPage(input), path));
   const std::regex buildDate("\\d{4}/\\d{2}/\\d{2} 16:54:33");

@@ -16,16 +16,21 @@ namespace {
 
 using namespace update;
 
-TEST(UpdatePageAddress, AServerWrittenWithSlashesKeepsThemAndMeetsThePathAtOne) {
-  platform::Profile(kProfile).WriteStr(kSection, kServerKey, "//h/");
-  platform::Profile(kProfile).WriteStr(kSection, kPathKey, "/p/");
-  EXPECT_EQ(UpdatePageAddress(), "//h/p");
+// Backslashes separate as slashes do; server and path meet at one slash.
+TEST(UpdatePageAddress, SettingsWithSeparatorsMeetAtOneSlash) {
+  for (const auto& [server, path, address] : std::vector<std::tuple<std::string, std::string, std::string>>{
+           {"//h/", "/p/", "//h/p"}, {"h\\", "\\p\\q\\", "//h/p/q"}, {"\\\\h", "p\\\\q", "//h/p/q"}}) {
+    platform::Profile(kProfile).WriteStr(kSection, kServerKey, server);
+    platform::Profile(kProfile).WriteStr(kSection, kPathKey, path);
+    EXPECT_EQ(UpdatePageAddress(), address) << server << " " << path;
+  }
   platform::RemoveFile(platform::ResolveProfilePath(kProfile));
 }
 
 // Start after start against one server: each compares with the copy the
 // previous start kept; the count starts at three and opens the page past five.
-// A stopped start compares and counts nothing.
+// A stopped start has moved the copy aside: it counts as a failed download
+// but opens nothing.
 TEST(UpdateCheck, StartAfterStart) {
   const ScopedEnv noProxy("no_proxy", std::string("*"));
   LocalHttpServer server;
@@ -45,7 +50,7 @@ TEST(UpdateCheck, StartAfterStart) {
            {nullptr, true, 1, false, note, false},
            {nullptr, false, 1, false, "new\n", false},
            {"<p>1.4</p>", false, 1, false, "new\n", false},
-           {"<p>1.5</p>", false, 1, false, "", true}}) {
+           {"<p>1.5</p>", true, 2, false, note, true}}) {
     server.SetResponse(page ? 200 : 0, page ? page : "");
     TraceRecord trace;
     const std::atomic<bool> stop{stopped};
