@@ -57,6 +57,13 @@ std::vector<std::string> WriteRandomFiles(const std::string& folder, int count, 
   return paths;
 }
 
+std::string WriteUploadSite(const std::string& root) {
+  const std::string docroot = root + "/www";
+  std::filesystem::create_directories(docroot);
+  std::filesystem::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", docroot + "/upload.php");
+  return docroot;
+}
+
 void WriteUploadSettings(const std::string& server, const std::string& extraLines) {
   const std::string settings = publish::SettingsFilePath();
   std::filesystem::create_directories(std::filesystem::path(settings).parent_path());

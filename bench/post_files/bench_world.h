@@ -23,6 +23,9 @@ void WriteRandomFile(const std::string& path, size_t size, std::mt19937& random)
 // count files of size random bytes in folder, their paths in order.
 std::vector<std::string> WriteRandomFiles(const std::string& folder, int count, size_t size);
 
+// root/www holding the upload script as upload.php; its path.
+std::string WriteUploadSite(const std::string& root);
+
 // upfile.ini of the sandbox: plain HTTP to server's /upload.php, plus extraLines.
 void WriteUploadSettings(const std::string& server, const std::string& extraLines = "");
 

@@ -7,10 +7,10 @@
 
 namespace benchworld {
 
-DelayProxy::DelayProxy(uint16_t target, const std::string& logPath, int lifetimeSeconds) {
+DelayProxy::DelayProxy(uint16_t target, const std::string& logPath) {
   process = std::make_unique<testserver::ChildProcess>(
       std::vector<std::string>{"python3", WXPUB_SOURCE_DIR "/bench/post_files/delay_proxy.py", "0",
-                               std::to_string(target), "25", std::to_string(lifetimeSeconds)},
+                               std::to_string(target), "25", "1800"},
       logPath);
   // Its first line is the port it took, written once it listens.
   for (int wait = 0; wait < 500 && port == 0 && process->Running(); ++wait) {

@@ -25,10 +25,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kFiles = 100;
-constexpr size_t kFileSize = 4096;
-constexpr int kRounds = 5;
-constexpr int kProxyLifetimeSeconds = 1200;
 constexpr char kGatewayScript[] = WXPUB_SOURCE_DIR "/tests/s3/ceph_gateway.sh";
 
 // The gateway's cluster while the object lives; its settings from gateway.env.
@@ -88,7 +84,7 @@ bool Bench(const std::string& root, const std::string& program) {
   }
   const std::string direct = gateway.Value("endpoint");
   const benchworld::DelayProxy proxy(static_cast<uint16_t>(std::stoi(direct.substr(direct.rfind(':') + 1))),
-                                     root + "/proxy.log", kProxyLifetimeSeconds);
+                                     root + "/proxy.log");
   const std::string endpoint = "http://" + testserver::LocalServer(proxy.port);
   UseGateway(gateway, endpoint);
   if (testserver::RunCommand(Rclone(gateway, direct, {"mkdir", ":s3:bench"}), root + "/rclone.log") != 0) {
@@ -97,11 +93,11 @@ bool Bench(const std::string& root, const std::string& program) {
   }
 
   const std::string folder = root + "/files";
-  const std::vector<std::string> files = benchworld::WriteRandomFiles(folder, kFiles, kFileSize);
+  const std::vector<std::string> files = benchworld::WriteRandomFiles(folder, benchworld::kSlowLinkFiles, benchworld::kSlowLinkFileSize);
   std::vector<std::string> ours = {program, "--upload", "--to", "s3://bench/run"};
   ours.insert(ours.end(), files.begin(), files.end());
   const benchworld::Ratios ratios = benchworld::Compare(
-      kRounds, "rclone", [&](int) { return benchworld::Measure(ours, root + "/ours.log"); },
+      benchworld::kSlowLinkRounds, "rclone", [&](int) { return benchworld::Measure(ours, root + "/ours.log"); },
       [&](int round) {
         // A fresh prefix each round, or rclone would find the files there and skip them.
         return benchworld::Measure(Rclone(gateway, endpoint,
@@ -112,7 +108,7 @@ bool Bench(const std::string& root, const std::string& program) {
   std::printf("%d files of 4 KiB to S3 over a 50 ms round trip: wx_pub --upload --to s3:// takes %.2f times the "
               "time of rclone copy --transfers 4 (goal: below 1), %.2f times its processor time (medians of %d "
               "rounds)\n",
-              kFiles, ratios.seconds, ratios.cpu, kRounds);
+              benchworld::kSlowLinkFiles, ratios.seconds, ratios.cpu, benchworld::kSlowLinkRounds);
   return ratios.ok;
 }
 

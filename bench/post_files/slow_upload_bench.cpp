@@ -23,25 +23,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kFiles = 100;
-constexpr size_t kFileSize = 4096;
-constexpr int kRounds = 5;
 constexpr int kServerWorkers = 8;
-constexpr int kProxyLifetimeSeconds = 1800;
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::string root = fs::temp_directory_path() / ("wx_pub-slow-upload-bench-" + std::to_string(::getpid()));
   benchworld::UseSandbox(root);
-  const std::string docroot = root + "/www";
-  fs::create_directories(docroot);
-  fs::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", docroot + "/upload.php");
-  const benchworld::PhpWorkerServer php(docroot, kServerWorkers);
-  const benchworld::DelayProxy proxy(php.Port(), root + "/proxy.log", kProxyLifetimeSeconds);
+  const benchworld::PhpWorkerServer php(benchworld::WriteUploadSite(root), kServerWorkers);
+  const benchworld::DelayProxy proxy(php.Port(), root + "/proxy.log");
   const std::string server = testserver::LocalServer(proxy.port), url = "http://" + server + "/upload.php";
 
-  const std::vector<std::string> files = benchworld::WriteRandomFiles(root + "/files", kFiles, kFileSize);
+  const std::vector<std::string> files = benchworld::WriteRandomFiles(root + "/files", benchworld::kSlowLinkFiles, benchworld::kSlowLinkFileSize);
   std::vector<std::string> ours = {argc > 1 ? argv[1] : WXPUB_PROGRAM, "--upload"};
   ours.insert(ours.end(), files.begin(), files.end());
   const auto oursWith = [&](const std::string& settingLines) {
@@ -58,15 +51,15 @@ int main(int argc, char** argv) {
 
   std::printf("parallel: wx_pub with default settings, curl --parallel --parallel-immediate --parallel-max 4\n");
   const benchworld::Ratios parallel =
-      benchworld::Compare(kRounds, "curl", oursWith(""), curlWith({"--parallel", "--parallel-immediate", "--parallel-max", "4"}));
+      benchworld::Compare(benchworld::kSlowLinkRounds, "curl", oursWith(""), curlWith({"--parallel", "--parallel-immediate", "--parallel-max", "4"}));
   std::printf("sequential: wx_pub with parallel_uploads=1, curl --next\n");
   const benchworld::Ratios sequential =
-      benchworld::Compare(kRounds, "curl", oursWith("parallel_uploads=1\n"), curlWith({}));
+      benchworld::Compare(benchworld::kSlowLinkRounds, "curl", oursWith("parallel_uploads=1\n"), curlWith({}));
   std::printf("%d files of 4 KiB over a 50 ms round trip, wx_pub --upload against one curl process "
               "(medians of %d rounds):\n"
               "  parallel:   %.2f times the time (goal: 1.2 at most), %.2f times the processor time\n"
               "  sequential: %.2f times the time, %.2f times the processor time\n",
-              kFiles, kRounds, parallel.seconds, parallel.cpu, sequential.seconds, sequential.cpu);
+              benchworld::kSlowLinkFiles, benchworld::kSlowLinkRounds, parallel.seconds, parallel.cpu, sequential.seconds, sequential.cpu);
   const bool sent = parallel.ok && sequential.ok;
   if (sent) fs::remove_all(root);
   else std::printf("some uploads failed, see %s\n", root.c_str());

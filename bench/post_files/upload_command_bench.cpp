@@ -30,10 +30,7 @@ constexpr int kRounds = 9;
 int main(int argc, char** argv) {
   const std::string root = fs::temp_directory_path() / ("wx_pub-upload-bench-" + std::to_string(::getpid()));
   benchworld::UseSandbox(root);
-  const std::string docroot = root + "/www";
-  fs::create_directories(docroot);
-  fs::copy_file(WXPUB_SOURCE_DIR "/server/upload.php", docroot + "/upload.php");
-  testserver::PhpServer php(docroot);
+  testserver::PhpServer php(benchworld::WriteUploadSite(root));
   const std::string server = testserver::LocalServer(php.port);
   benchworld::WriteUploadSettings(server);
 
