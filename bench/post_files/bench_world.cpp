@@ -104,8 +104,10 @@ Ratios Compare(int rounds, const std::string& peerName, const std::function<Run(
     const Run ourRun = ours(round);
     const Run peerRun = peer(round);
     result.ok &= ourRun.ok && peerRun.ok;
-    std::printf("round %d: wx_pub %.3f s (%.3f s processor), %s %.3f s (%.3f s processor)\n", round + 1,
-                ourRun.seconds, ourRun.cpu, peerName.c_str(), peerRun.seconds, peerRun.cpu);
+    const auto failed = [](const Run& run) { return run.ok ? "" : " FAILED"; };
+    std::printf("round %d: wx_pub %.3f s (%.3f s processor)%s, %s %.3f s (%.3f s processor)%s\n", round + 1,
+                ourRun.seconds, ourRun.cpu, failed(ourRun), peerName.c_str(), peerRun.seconds, peerRun.cpu,
+                failed(peerRun));
     std::fflush(stdout);
     ratios.push_back(ourRun.seconds / peerRun.seconds);
     cpuRatios.push_back(ourRun.cpu / peerRun.cpu);

@@ -43,7 +43,7 @@ Run Measure(const std::vector<std::string>& argv, const std::string& log);
 
 double Median(std::vector<double> values);
 
-// Medians of the per-round ratios ours/peer; ok when every run succeeded.
+// Medians of the per-round ratios ours/peer; worth nothing unless ok, every run succeeded.
 struct Ratios {
   double seconds = 0, cpu = 0;
   bool ok = true;

@@ -93,22 +93,25 @@ bool Bench(const std::string& root, const std::string& program) {
   }
 
   const std::string folder = root + "/files";
-  const std::vector<std::string> files = benchworld::WriteRandomFiles(folder, benchworld::kSlowLinkFiles, benchworld::kSlowLinkFileSize);
+  const std::vector<std::string> files =
+      benchworld::WriteRandomFiles(folder, benchworld::kSlowLinkFiles, benchworld::kSlowLinkFileSize);
   std::vector<std::string> ours = {program, "--upload", "--to", "s3://bench/run"};
   ours.insert(ours.end(), files.begin(), files.end());
   const benchworld::Ratios ratios = benchworld::Compare(
       benchworld::kSlowLinkRounds, "rclone", [&](int) { return benchworld::Measure(ours, root + "/ours.log"); },
       [&](int round) {
         // A fresh prefix each round, or rclone would find the files there and skip them.
-        return benchworld::Measure(Rclone(gateway, endpoint,
-                                          {"copy", "--transfers", "4", folder,
-                                           ":s3:bench/rclone-" + std::to_string(round)}),
-                                   root + "/rclone.log");
+        return benchworld::Measure(
+            Rclone(gateway, endpoint,
+                   {"copy", "--transfers", "4", folder, ":s3:bench/rclone-" + std::to_string(round)}),
+            root + "/rclone.log");
       });
-  std::printf("%d files of 4 KiB to S3 over a 50 ms round trip: wx_pub --upload --to s3:// takes %.2f times the "
-              "time of rclone copy --transfers 4 (goal: below 1), %.2f times its processor time (medians of %d "
-              "rounds)\n",
-              benchworld::kSlowLinkFiles, ratios.seconds, ratios.cpu, benchworld::kSlowLinkRounds);
+  if (!ratios.ok) return false;
+  std::printf(
+      "%d files of 4 KiB to S3 over a 50 ms round trip: wx_pub --upload --to s3:// takes %.2f times the "
+      "time of rclone copy --transfers 4 (goal: below 1), %.2f times its processor time (medians of %d "
+      "rounds)\n",
+      benchworld::kSlowLinkFiles, ratios.seconds, ratios.cpu, benchworld::kSlowLinkRounds);
   return ratios.ok;
 }
 
@@ -118,7 +121,9 @@ int main(int argc, char** argv) {
   const std::string root = fs::temp_directory_path() / ("wx_pub-slow-s3-bench-" + std::to_string(::getpid()));
   benchworld::UseSandbox(root);
   const bool sent = Bench(root, argc > 1 ? argv[1] : WXPUB_PROGRAM);
-  if (sent) fs::remove_all(root);
-  else std::printf("some uploads failed, see %s\n", root.c_str());
+  if (sent)
+    fs::remove_all(root);
+  else
+    std::printf("some uploads failed, see %s\n", root.c_str());
   return sent ? 0 : 1;
 }

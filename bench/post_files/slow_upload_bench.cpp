@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
   const benchworld::DelayProxy proxy(php.Port(), root + "/proxy.log");
   const std::string server = testserver::LocalServer(proxy.port), url = "http://" + server + "/upload.php";
 
-  const std::vector<std::string> files = benchworld::WriteRandomFiles(root + "/files", benchworld::kSlowLinkFiles, benchworld::kSlowLinkFileSize);
+  const std::vector<std::string> files =
+      benchworld::WriteRandomFiles(root + "/files", benchworld::kSlowLinkFiles, benchworld::kSlowLinkFileSize);
   std::vector<std::string> ours = {argc > 1 ? argv[1] : WXPUB_PROGRAM, "--upload"};
   ours.insert(ours.end(), files.begin(), files.end());
   const auto oursWith = [&](const std::string& settingLines) {
@@ -51,17 +52,28 @@ int main(int argc, char** argv) {
 
   std::printf("parallel: wx_pub with default settings, curl --parallel --parallel-immediate --parallel-max 4\n");
   const benchworld::Ratios parallel =
-      benchworld::Compare(benchworld::kSlowLinkRounds, "curl", oursWith(""), curlWith({"--parallel", "--parallel-immediate", "--parallel-max", "4"}));
+      benchworld::Compare(benchworld::kSlowLinkRounds, "curl", oursWith(""),
+                          curlWith({"--parallel", "--parallel-immediate", "--parallel-max", "4"}));
   std::printf("sequential: wx_pub with parallel_uploads=1, curl --next\n");
   const benchworld::Ratios sequential =
       benchworld::Compare(benchworld::kSlowLinkRounds, "curl", oursWith("parallel_uploads=1\n"), curlWith({}));
-  std::printf("%d files of 4 KiB over a 50 ms round trip, wx_pub --upload against one curl process "
-              "(medians of %d rounds):\n"
-              "  parallel:   %.2f times the time (goal: 1.2 at most), %.2f times the processor time\n"
-              "  sequential: %.2f times the time, %.2f times the processor time\n",
-              benchworld::kSlowLinkFiles, benchworld::kSlowLinkRounds, parallel.seconds, parallel.cpu, sequential.seconds, sequential.cpu);
+  std::printf(
+      "%d files of 4 KiB over a 50 ms round trip, wx_pub --upload against one curl process "
+      "(medians of %d rounds):\n",
+      benchworld::kSlowLinkFiles, benchworld::kSlowLinkRounds);
+  const auto print = [](const char* part, const benchworld::Ratios& ratios, const char* goal) {
+    if (ratios.ok)
+      std::printf("  %-11s %.2f times the time%s, %.2f times the processor time\n", part, ratios.seconds, goal,
+                  ratios.cpu);
+    else
+      std::printf("  %-11s not compared, some uploads failed\n", part);
+  };
+  print("parallel:", parallel, " (goal: 1.2 at most)");
+  print("sequential:", sequential, "");
   const bool sent = parallel.ok && sequential.ok;
-  if (sent) fs::remove_all(root);
-  else std::printf("some uploads failed, see %s\n", root.c_str());
+  if (sent)
+    fs::remove_all(root);
+  else
+    std::printf("some uploads failed, see %s\n", root.c_str());
   return sent ? 0 : 1;
 }
