@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include "net/form_data.h"
 #include "net/http_client.h"
@@ -155,6 +158,109 @@ AttemptOutcome SendWithRetries(const std::string& path, const Job& job) {
   return result;
 }
 
+// Hears one file's attempts on a thread of its own: the trace waits for the
+// file's end, so that its lines reach the job whole; the bytes are counted
+// with those of the other files.
+class FileHeard : public UploadObserver {
+ public:
+  FileHeard(class SharedProgress& shared, uint64_t fileSize) : shared_(shared), fileSize_(fileSize) {}
+  void OnTrace(const std::string& text, TraceStream stream) override { trace_.push_back({text, stream}); }
+  void OnBytesSent(uint64_t sent, uint64_t total) override;
+  uint64_t Sent() const { return sent_; }
+  const std::vector<std::pair<std::string, TraceStream>>& Trace() const { return trace_; }
+
+ private:
+  SharedProgress& shared_;
+  uint64_t fileSize_;
+  uint64_t sent_ = 0;   // of the file's own bytes
+  std::vector<std::pair<std::string, TraceStream>> trace_;
+};
+
+// The files of a parallel run and what the job hears of them, one thread at a time.
+class SharedProgress {
+ public:
+  SharedProgress(const std::vector<std::string>& files, UploadObserver& observer, size_t count)
+      : files_(files), observer_(observer), count_(count) {
+    for (const std::string& path : files) total_ += static_cast<uint64_t>(platform::FileStatus(path).Size());
+  }
+  // The next file to send, and its number among all of the job's; false when none is left.
+  bool Take(size_t& file, size_t first) {
+    const std::lock_guard lock(mutex_);
+    if (failed_ || next_ == files_.size()) return false;
+    file = next_++;
+    observer_.OnFileStarted(first + file, count_, files_[file]);
+    return true;
+  }
+  void Moved(int64_t change) {
+    const std::lock_guard lock(mutex_);
+    sent_ += static_cast<uint64_t>(change);
+    observer_.OnBytesSent(sent_, total_);
+  }
+  // The file's trace reaches the job; the first failure in list order stops the run.
+  void Done(size_t file, const FileHeard& heard, const AttemptOutcome& outcome) {
+    const std::lock_guard lock(mutex_);
+    for (const auto& [text, stream] : heard.Trace()) observer_.OnTrace(text, stream);
+    if (outcome.sent) return;
+    failed_ = true;
+    if (file < failedFile_) {
+      failedFile_ = file;
+      failure_ = outcome;
+    }
+  }
+  bool Failed(size_t& file, AttemptOutcome& outcome) const {
+    file = failedFile_;
+    outcome = failure_;
+    return failed_;
+  }
+
+ private:
+  std::mutex mutex_;
+  const std::vector<std::string>& files_;
+  UploadObserver& observer_;
+  size_t count_;
+  size_t next_ = 0;
+  uint64_t total_ = 0, sent_ = 0;
+  bool failed_ = false;
+  size_t failedFile_ = SIZE_MAX;
+  AttemptOutcome failure_;
+};
+
+void FileHeard::OnBytesSent(uint64_t sent, uint64_t total) {
+  const uint64_t now = total == 0 ? 0 : std::min(fileSize_, sent * fileSize_ / total);
+  shared_.Moved(static_cast<int64_t>(now) - static_cast<int64_t>(sent_));
+  sent_ = now;
+}
+
+// Sends files, up to parallel at once, each thread over a client of its own.
+// False with the first failed file of the list when any failed.
+bool SendSideBySide(const std::vector<std::string>& files, size_t first, size_t count, const PostSettings& settings,
+                    UploadObserver& observer, const std::atomic<bool>* stop, PostFailure* failure) {
+  SharedProgress shared(files, observer, count);
+  const auto sendFiles = [&] {
+    HttpClient http;
+    TrustedPoster client(http, settings.relaxCertificate);
+    for (size_t file = 0; !(stop && *stop) && shared.Take(file, first);) {
+      FileHeard heard(shared, static_cast<uint64_t>(platform::FileStatus(files[file]).Size()));
+      const AttemptOutcome outcome = SendWithRetries(files[file], {client, settings, heard, stop});
+      shared.Done(file, heard, outcome);
+    }
+  };
+  std::vector<std::thread> threads;
+  for (unsigned i = 0; i < std::min<size_t>(settings.parallel, files.size()); ++i) threads.emplace_back(sendFiles);
+  for (std::thread& thread : threads) thread.join();
+  size_t file = 0;
+  AttemptOutcome outcome;
+  if (shared.Failed(file, outcome)) {
+    if (failure) *failure = {files[file], outcome.reason, outcome.cause};
+    return false;
+  }
+  if (stop && *stop) {
+    if (failure) *failure = {files.front(), "stopped before it was sent", {FailureCause::Kind::Stopped}};
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool PostFiles(const std::vector<std::string>& files, const PostSettings& settings, PostFailure* failure,
@@ -165,13 +271,21 @@ bool PostFiles(const std::vector<std::string>& files, const PostSettings& settin
   TrustedPoster client(http, settings.relaxCertificate);
   const Job job{client, settings, observer ? *observer : quiet, stop};
   platform::TitleProgress progress("post_files ...", static_cast<unsigned>(files.size()));
-  const size_t count = static_cast<size_t>(std::count_if(files.begin(), files.end(), IsFileToSend));
+  std::vector<std::string> toSend;
+  std::copy_if(files.begin(), files.end(), std::back_inserter(toSend), IsFileToSend);
   size_t index = 0;
-  for (const std::string& path : files) {
+  for (size_t entry = 0; entry < files.size(); ++entry) {
+    const std::string& path = files[entry];
+    if (IsFileToSend(path) && settings.parallel > 1 && index == 1) {
+      const std::vector<std::string> rest(toSend.begin() + 1, toSend.end());
+      const bool sent = SendSideBySide(rest, 1, toSend.size(), settings, job.observer, stop, failure);
+      for (; entry < files.size(); ++entry) progress.Step();
+      return sent;
+    }
     if (IsFileToSend(path)) {
       AttemptOutcome outcome{false, false, "stopped before it was sent", {FailureCause::Kind::Stopped}};
       if (!job.Stopped()) {
-        job.observer.OnFileStarted(index++, count, path);
+        job.observer.OnFileStarted(index++, toSend.size(), path);
         outcome = SendWithRetries(path, job);
       }
       if (!outcome.sent) {

@@ -23,6 +23,7 @@ struct PostSettings {
   bool relaxCertificate = false;  // a server's own certificate is taken, and its key pinned at the first upload
   bool debugCopies = false;       // every request body is also kept in the dated work folder
   long answerSeconds = 30;        // how long the server may take to answer once the body is sent
+  unsigned parallel = 1;          // files sent at once, each over a connection of its own
 };
 
 // What stopped PostFiles: the file and why its attempts failed.
@@ -34,7 +35,10 @@ struct PostFailure {
 
 // Missing files and folders are skipped; false (and *failure filled) as soon
 // as one file could not be sent or *stop was set (seen between files and
-// within a transfer); the files after it are then not attempted. A server
+// within a transfer); no file after it is started, the ones under way end.
+// With parallel above 1 the first file goes alone (it settles the server's
+// certificate), the others up to parallel at once, each file's trace lines
+// whole and the bytes counted over all of them. A server
 // text that is not a host with an optional port is refused before any
 // request. The observer (none: nothing is reported) hears the trace and the
 // progress.

@@ -14,8 +14,9 @@ bool ScriptDestination::Send(const std::vector<Upload>& files, net::UploadObserv
                              const std::atomic<bool>& stop, FileFailure* failure) {
   std::vector<std::string> paths;
   for (const Upload& file : files) paths.push_back(file.path);
-  const net::PostSettings post{settings_.scheme,    settings_.server,           settings_.scriptPath,
-                               settings_.sizeLimit, settings_.relaxCertificate, settings_.debugCopies};
+  net::PostSettings post{settings_.scheme,    settings_.server,           settings_.scriptPath,
+                         settings_.sizeLimit, settings_.relaxCertificate, settings_.debugCopies};
+  post.parallel = settings_.parallelUploads;
   net::PostFailure postFailure;
   if (net::PostFiles(paths, post, &postFailure, &observer, &stop)) return true;
   std::string listed = postFailure.path;

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -230,6 +232,31 @@ TEST_F(PostFilesTest, AllowedCertificateCarriesEveryFileOverOneConnection) {
   }
   ASSERT_EQ(connections.size(), 3u);
   EXPECT_EQ(connections, std::vector<std::string>(3, connections[0]));
+}
+
+// Side by side: every file arrives, over more than one connection, and each
+// file's trace line reaches the observer whole.
+TEST_F(PostFilesTest, SeveralFilesGoAtOnceEachTraceLineWhole) {
+  TraceRecord trace;
+  PostSettings settings = Settings("/upload.php", Tls(), "https", true);
+  settings.parallel = 3;
+  std::vector<std::string> paths;
+  for (const char* name : {"p1.txt", "p2.txt", "p3.txt", "p4.txt", "p5.txt"})
+    paths.push_back(Local(name, std::string(200000, name[1])));
+  const size_t logged = sandbox::ReadFile(sandbox::Path("tls/access.log")).size();
+  ASSERT_TRUE(PostFiles(paths, settings, nullptr, &trace));
+  for (const std::string& path : paths)
+    EXPECT_TRUE(sandbox::ReadFile(Stored(platform::GetFileName(path))) == std::string(200000, path[path.size() - 5]))
+        << path;
+  const std::string line = R"(127\.0\.0\.1\t\d+\t/upload\.php\tp\d\.txt\t200\n)";
+  EXPECT_TRUE(std::regex_match(trace.output, std::regex("(" + line + "){5}"))) << trace.output;
+  std::set<std::string> connections;
+  for (int tries = 0; tries < 100 && connections.size() < 2; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::istringstream log(sandbox::ReadFile(sandbox::Path("tls/access.log")).substr(logged));
+    for (std::string connection, status; log >> connection >> status;) connections.insert(connection);
+  }
+  EXPECT_GE(connections.size(), 2u);
 }
 
 }  // namespace
