@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/console_report.h"
+#include "cli/settings_listing.h"
 #include "cli/stop_signals.h"
 #include "platform/file_status.h"
 #include "platform/folders.h"
@@ -27,7 +28,7 @@ void PrintUsage() {
   std::cout << "Usage: wx_pub [FILE...]\n"
                "       wx_pub --upload [-q] [--to DESTINATION] [FILE...]\n"
                "       wx_pub --page FOLDER [PAGE]\n"
-               "       wx_pub --help | --version\n"
+               "       wx_pub --settings | --help | --version\n"
                "\n"
                "Without an option the window opens, listing the FILEs.\n"
                "  --upload   publish the FILEs without a window: stage them with an index\n"
@@ -40,6 +41,8 @@ void PrintUsage() {
                "             s3://BUCKET/PREFIX for object storage\n"
                "  --page     write the index page of FOLDER (PAGE, default \"index.htm\")\n"
                "             without uploading, and print its path\n"
+               "  --settings show where the tool keeps its files and every upload setting\n"
+               "             with where its value comes from (secrets masked)\n"
                "  --help     show this text\n"
                "  --version  show the program version\n"
                "Exit status: 0 done, 1 failed (the reasons go to standard error), 2 bad usage,\n"
@@ -160,6 +163,10 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
   if (first == "--page") return RunPage(rest);
   if (first == "--help" || first == "-h") {
     PrintUsage();
+    return kExitOk;
+  }
+  if (first == "--settings" && rest.empty()) {
+    std::cout << SettingsListing();
     return kExitOk;
   }
   if (first == "--version") {

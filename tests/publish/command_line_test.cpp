@@ -16,6 +16,7 @@
 #include "support/manual_clock.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
+#include "support/scoped_env.h"
 #include "upload_site.h"
 
 namespace fs = std::filesystem;
@@ -49,7 +50,7 @@ TEST(CommandLine, AnswersWithoutADisplay) {
       {{"--page"}, 2, "", "wx_pub --help"},
       {{"--page", ".", "sub/page.htm"}, 2, "", "wx_pub --help"},
       {{"--version"}, 0, std::string("wx_pub ") + WXPUB_VERSION + "\n", ""},
-      {{"--help"}, 0, "--upload [-q] [--to DESTINATION] [FILE...]\n       wx_pub --page FOLDER [PAGE]\n       wx_pub --help | --version\n", ""},
+      {{"--help"}, 0, "--upload [-q] [--to DESTINATION] [FILE...]\n       wx_pub --page FOLDER [PAGE]\n       wx_pub --settings | --help | --version\n", ""},
       {{"--page", folder}, 0, folder + "/index.htm\n", ""},
       {{"--page", folder, "preview.html"}, 0, folder + "/preview.html\n", ""},
       {{"--page", sandbox::Path("no_such_folder")}, 1, "", "no such folder: "},
@@ -107,6 +108,20 @@ TEST(CommandLine, ItsOwnFilesAreReadOnlyWhenRegularAndSmall) {
     EXPECT_NE((linkFault ? run.err : DebugLogText()).find(c.message), std::string::npos) << c.message << run.err;
   }
   for (const std::string& file : {settings, profile}) fs::remove(file);
+}
+
+// Where each value comes from, and no secret shown.
+TEST(CommandLine, SettingsNameTheirFilesAndOriginsAndMaskSecrets) {
+  sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nphp_fn=/up/x.php\n");
+  const ScopedEnv secret("AWS_SECRET_ACCESS_KEY", "s3cret-value"), region("AWS_REGION", "eu-west-1");
+  const ProgramRun run = RunWxPub({"--settings"});
+  EXPECT_EQ(run.status, 0);
+  for (const std::string& part : {"  settings" + std::string(28, ' ') + publish::SettingsFilePath() + "\n",
+                                  std::string("php_fn=/up/x.php"), std::string("(file)"),
+                                  std::string("server=localhost"), std::string("(default)"),
+                                  std::string("AWS_SECRET_ACCESS_KEY=****"), std::string("AWS_REGION=eu-west-1")})
+    EXPECT_NE(run.out.find(part), std::string::npos) << part << run.out;
+  EXPECT_EQ(run.out.find("s3cret"), std::string::npos);
 }
 
 // Two jobs of one process in one second: the second takes a fresh folder and
