@@ -20,9 +20,10 @@ std::string InUnit(uint64_t bytes, uint64_t unit) {
 std::string MeterLine(size_t done, size_t all, uint64_t sent, uint64_t total) {
   std::string line = std::to_string(done) + "/" + std::to_string(all) + " files";
   if (total == 0) return line;
-  if (total < kKiB) return line + "  " + std::to_string(sent) + " of " + std::to_string(total) + " B";
+  const std::string share = "  " + std::to_string(sent * 100 / total) + "%";
+  if (total < kKiB) return line + "  " + std::to_string(sent) + " of " + std::to_string(total) + " B" + share;
   const uint64_t unit = total < kMiB ? kKiB : kMiB;
-  return line + "  " + InUnit(sent, unit) + " of " + InUnit(total, unit) + (unit == kKiB ? " KiB" : " MiB");
+  return line + "  " + InUnit(sent, unit) + " of " + InUnit(total, unit) + (unit == kKiB ? " KiB" : " MiB") + share;
 }
 
 }  // namespace cli

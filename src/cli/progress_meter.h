@@ -7,8 +7,8 @@
 
 namespace cli {
 
-// "2/5 files  1.5 of 10.0 MiB": files done of all, then the bytes of the
-// current file in the unit its total calls for; without a total only the files.
+// "2/5 files  1.5 of 10.0 MiB  15%": files done of all, then the bytes sent
+// in the unit their total calls for and their share; without a total only the files.
 std::string MeterLine(size_t done, size_t all, uint64_t sent, uint64_t total);
 
 }  // namespace cli

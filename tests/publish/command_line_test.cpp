@@ -143,9 +143,9 @@ TEST(CommandLine, TwoUploadsInOneSecondUseTwoFoldersAndTheSecondClearsTheFirst) 
 
 TEST(CommandLine, TheMeterShowsFilesDoneAndTheBytesOfTheCurrentFileInTheUnitOfItsTotal) {
   EXPECT_EQ(cli::MeterLine(0, 3, 0, 0), "0/3 files");
-  EXPECT_EQ(cli::MeterLine(1, 3, 512, 1000), "1/3 files  512 of 1000 B");
-  EXPECT_EQ(cli::MeterLine(2, 5, 1536, 4096), "2/5 files  1.5 of 4.0 KiB");
-  EXPECT_EQ(cli::MeterLine(9, 10, 2621440, 10485760), "9/10 files  2.5 of 10.0 MiB");
+  EXPECT_EQ(cli::MeterLine(1, 3, 512, 1000), "1/3 files  512 of 1000 B  51%");
+  EXPECT_EQ(cli::MeterLine(2, 5, 1536, 4096), "2/5 files  1.5 of 4.0 KiB  37%");
+  EXPECT_EQ(cli::MeterLine(2, 5, 1572864, 10485760), "2/5 files  1.5 of 10.0 MiB  15%");
 }
 
 }  // namespace
