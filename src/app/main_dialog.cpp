@@ -175,9 +175,19 @@ void MainDialog::OnSize(wxSizeEvent& event) {
   ApplyLayout();
 }
 
+// Folders are not published: they stay off the list, and the person hears why.
 void MainDialog::DropFiles(const std::vector<std::string>& paths) {
-  publish::AddDroppedFiles(fileList_, paths);
+  std::vector<std::string> files;
+  std::string folders;
+  for (const std::string& path : paths) {
+    if (platform::FolderExists(path)) folders += "\n" + path;
+    else files.push_back(path);
+  }
+  publish::AddDroppedFiles(fileList_, files);
   FillListBox();
+  if (folders.empty()) return;
+  const std::string text = TranslatedCause("フォルダーは公開できません") + ":" + folders;
+  CallAfter([text] { platform::MessageBoxLog(text, {.icon = platform::Icon::Exclamation}); });
 }
 
 void MainDialog::DropStartFiles(const std::vector<std::string>& paths) {

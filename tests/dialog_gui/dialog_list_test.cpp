@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <clocale>
 #include <ctime>
 
@@ -47,8 +49,11 @@ TEST(DialogList, StartFilesAndDropsMakeOneSortedListThatClearingEmpties) {
   gui::Click(*dialog, app::Id(app::ControlId::ClearList));
   EXPECT_TRUE(gui::ListLines(*dialog).empty());
   EXPECT_EQ(gui::EditText(*dialog), "https://localhost/z_Suite/upload/share/data/");
-  gui::Drop(*dialog, {arguments[1]});
+  std::filesystem::create_directories(drop + "folder");
+  gui::Drop(*dialog, {arguments[1], drop + "folder"});
+  gui::ProcessPending();
   EXPECT_EQ(gui::ListLines(*dialog), std::vector<std::string>{kDate + "      5 バイト 写真.txt"});
+  EXPECT_EQ(answerer.messages.back(), "フォルダーは公開できません:\n" + drop + "folder");
   gui::CloseDialog(dialog);
 }
 
