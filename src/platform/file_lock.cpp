@@ -4,9 +4,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <string>
-
 namespace platform {
 
 FileLock::~FileLock() {
@@ -23,18 +20,6 @@ bool FileLock::TryLock(const std::string& path) {
   }
   fd_ = fd;
   return true;
-}
-
-long CurrentProcessId() { return static_cast<long>(::getpid()); }
-
-// A zombie has ended: only its entry waits for a parent that may never come.
-bool ProcessRuns(long id) {
-  if (id <= 0) return false;
-  std::ifstream stat("/proc/" + std::to_string(id) + "/stat");
-  std::string fields;
-  if (!std::getline(stat, fields)) return false;
-  const size_t nameEnd = fields.rfind(')');
-  return nameEnd != std::string::npos && nameEnd + 2 < fields.size() && fields[nameEnd + 2] != 'Z';
 }
 
 }  // namespace platform

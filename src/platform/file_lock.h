@@ -21,8 +21,4 @@ class FileLock {
   int fd_ = -1;
 };
 
-// This process's id, and whether a process of that id still runs.
-long CurrentProcessId();
-bool ProcessRuns(long id);
-
 }  // namespace platform

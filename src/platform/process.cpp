@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/file_status.h"
 #include "platform/path_text.h"
@@ -70,6 +71,18 @@ bool RunProgram(const std::vector<std::string>& arguments, const std::string& ou
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   return true;
+}
+
+long CurrentProcessId() { return static_cast<long>(::getpid()); }
+
+// A zombie has ended: only its entry waits for a parent that may never come.
+bool ProcessRuns(long id) {
+  if (id <= 0) return false;
+  std::ifstream stat("/proc/" + std::to_string(id) + "/stat");
+  std::string fields;
+  if (!std::getline(stat, fields)) return false;
+  const size_t nameEnd = fields.rfind(')');
+  return nameEnd != std::string::npos && nameEnd + 2 < fields.size() && fields[nameEnd + 2] != 'Z';
 }
 
 }  // namespace platform

@@ -21,4 +21,8 @@ int StartProgram(const std::vector<std::string>& arguments, pid_t& child, const 
 // StartProgram, then waits for the program to end; false when it could not be started.
 bool RunProgram(const std::vector<std::string>& arguments, const std::string& outputFile);
 
+// This process's id, and whether a process of that id still runs.
+long CurrentProcessId();
+bool ProcessRuns(long id);
+
 }  // namespace platform

@@ -7,7 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/file_io.h"
-#include "platform/file_lock.h"
+#include "platform/process.h"
 #include "platform/file_operations.h"
 #include "platform/file_status.h"
 #include "platform/folder_walk.h"
