@@ -33,11 +33,6 @@ class MainDialog : public wxDialog {
   // naming those whose status cannot be read.
   void DropStartFiles(const std::vector<std::string>& paths);
 
-  const publish::FileList& GetFileList() const { return fileList_; }
-  // Width the list box needs to scroll to: the widest line plus the border and
-  // scroll-bar allowance.
-  int GetHorizontalExtent() const { return horizontalExtent_; }
-
  private:
   void CreateControls();
   void InstallDropTargets();
@@ -62,6 +57,7 @@ class MainDialog : public wxDialog {
   wxListBox* list_ = nullptr;
   wxString address_;
   wxIconBundle icons_;
+  // Width the list box scrolls to: the widest line plus border and scroll bar.
   int horizontalExtent_ = 0;
   std::unique_ptr<DialogUserInterface> userInterface_;
   // What the thread had before the window stood in for it; set once it does.

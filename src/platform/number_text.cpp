@@ -30,11 +30,4 @@ int64_t LeadingInt64(std::string_view text) {
   return value == kMin ? std::numeric_limits<int64_t>::max() : -value;
 }
 
-int LeadingInt(std::string_view text) {
-  const int64_t value = LeadingInt64(text);
-  if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-  return static_cast<int>(value);
-}
-
 }  // namespace platform

@@ -11,7 +11,4 @@ namespace platform {
 // Values beyond the 64-bit range stop at its limits.
 int64_t LeadingInt64(std::string_view text);
 
-// LeadingInt64 limited to the int range (as _wtoi).
-int LeadingInt(std::string_view text);
-
 }  // namespace platform
