@@ -10,12 +10,12 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/atomic_file.h"
-#include "platform/file_io.h"
-#include "platform/ini_document.h"
-#include "platform/ini_file.h"
-#include "platform/ini_lines.h"
-#include "platform/utf16le.h"
+#include "platform/fs/atomic_file.h"
+#include "platform/fs/file_io.h"
+#include "platform/ini/ini_document.h"
+#include "platform/ini/ini_file.h"
+#include "platform/ini/ini_lines.h"
+#include "platform/text/utf16le.h"
 
 namespace {
 

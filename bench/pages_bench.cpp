@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/folders.h"
 #include "publish/page_file.h"
+#include "suite/folders.h"
 
 namespace fs = std::filesystem;
 
@@ -45,7 +45,7 @@ void Redirect(const fs::path& work) {
 }
 
 std::string MakeFolder(int files) {
-  const std::string folder = platform::GetProgramTempFolder() + "bench/" + std::to_string(files);
+  const std::string folder = suite::GetProgramTempFolder() + "bench/" + std::to_string(files);
   fs::create_directories(folder);
   for (int i = 0; i < files; ++i) {
     const std::string name = "file_" + std::to_string(i) + (i % 10 == 0 ? ".png" : ".txt");
@@ -89,7 +89,7 @@ int main() {
   const fs::path work = fs::absolute("pages-bench-work");
   fs::remove_all(work);
   Redirect(work);
-  fs::create_directories(platform::GetSettingsFolder());
+  fs::create_directories(suite::GetSettingsFolder());
 
   std::map<int, Times> results;
   for (int files : {1000, 10000}) {

@@ -11,8 +11,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/file_io.h"
-#include "platform/text_decode.h"
+#include "platform/fs/file_io.h"
+#include "platform/text/text_decode.h"
 #include "publish/settings_file.h"
 #include "publish/upload_settings.h"
 

@@ -7,16 +7,16 @@
 
 #include "cli/command_line.h"
 #include "cli/console_interface.h"
-#include "platform/feedback.h"
-#include "platform/window_program.h"
+#include "platform/system/feedback.h"
 #include "publish/publish.h"
+#include "suite/window_program.h"
 
 namespace {
 
 constexpr int kExitNoWindow = 1;
 
 int RunWindow(char** argv) {
-  const std::string reason = platform::ExecWindowProgram(argv);
+  const std::string reason = suite::ExecWindowProgram(argv);
   std::cerr << "wx_pub: " << reason << '\n';
   return kExitNoWindow;
 }

@@ -11,9 +11,9 @@
 #include "app/window_language.h"
 #include "cli/command_line.h"
 #include "cli/console_interface.h"
-#include "platform/feedback.h"
-#include "platform/path_text.h"
-#include "platform/system_places.h"
+#include "platform/system/feedback.h"
+#include "platform/system/system_places.h"
+#include "platform/text/path_text.h"
 #include "publish/publish.h"
 
 namespace {

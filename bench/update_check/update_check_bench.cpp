@@ -10,7 +10,7 @@
 #include <string>
 
 #include "bench_world.h"
-#include "platform/profile.h"
+#include "suite/profile.h"
 #include "support/local_http_server.h"
 #include "update/update_check.h"
 
@@ -20,7 +20,7 @@ constexpr int kRounds = 20;
 
 // Seconds per check against the server, trace text dropped.
 double SecondsPerCheck(const LocalHttpServer& server, int rounds) {
-  platform::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
+  suite::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
   const auto start = std::chrono::steady_clock::now();
   for (int round = 0; round < rounds; ++round) update::CheckForUpdate([](net::TraceStream, const std::string&) {});
   const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;

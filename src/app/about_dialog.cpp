@@ -9,9 +9,9 @@
 #include "app/dialog_font.h"
 #include "app/window_language.h"
 #include "app/wx_text.h"
-#include "platform/folders.h"
-#include "platform/system_places.h"
-#include "platform/version_info.h"
+#include "platform/system/system_places.h"
+#include "suite/folders.h"
+#include "suite/version_info.h"
 
 namespace app {
 
@@ -49,7 +49,7 @@ AboutDialog::AboutDialog(wxWindow* parent) {
 
 void AboutDialog::OnInitDialog(wxInitDialogEvent&) {
   TransferDataToWindow();
-  const platform::VersionInfo version(platform::ProgramPath());
+  const suite::VersionInfo version(platform::ProgramPath());
   wxStaticCast(FindWindow(Id(ControlId::AboutVersion)), wxControl)->SetLabelText(FromUtf8(version.ProductName() + " Version " + version.FileVersion()));
   wxStaticCast(FindWindow(Id(ControlId::AboutNotice)), wxControl)->SetLabelText(FromUtf8(version.LegalCopyright()));
 }

@@ -7,7 +7,8 @@
 
 #include "app/window_language.h"
 #include "app/wx_text.h"
-#include "platform/folders.h"
+#include "platform/fs/temp_folder.h"
+#include "suite/folders.h"
 
 namespace app {
 

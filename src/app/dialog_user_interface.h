@@ -6,7 +6,7 @@
 #include <wx/toplevel.h>
 
 #include "net/trace.h"
-#include "platform/feedback.h"
+#include "platform/system/feedback.h"
 
 namespace app {
 

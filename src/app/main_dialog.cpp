@@ -25,8 +25,8 @@
 #include "app/upload_relay.h"
 #include "app/window_language.h"
 #include "app/wx_text.h"
-#include "platform/feedback.h"
-#include "platform/file_status.h"
+#include "platform/fs/file_status.h"
+#include "platform/system/feedback.h"
 #include "publish/publish.h"
 #include "update/update_check.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/stoppable_thread.h"
-#include "platform/feedback.h"
+#include "platform/system/feedback.h"
 #include "publish/file_list.h"
 #include "publish/publish.h"
 

@@ -1,7 +1,7 @@
 #include "app/open_in_browser.h"
 
-#include "platform/feedback.h"
-#include "platform/shell_open.h"
+#include "platform/process/shell_open.h"
+#include "platform/system/feedback.h"
 
 namespace app {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <utility>
 
-#include "platform/feedback.h"
+#include "platform/system/feedback.h"
 
 namespace app {
 

@@ -3,8 +3,9 @@
 #include "app/dialog_user_interface.h"
 #include "app/window_language.h"
 #include "app/wx_text.h"
-#include "platform/clock.h"
-#include "platform/folders.h"
+#include "platform/fs/temp_folder.h"
+#include "platform/system/clock.h"
+#include "suite/folders.h"
 
 namespace app {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "net/trace.h"
-#include "platform/feedback.h"
+#include "platform/system/feedback.h"
 #include "publish/publish.h"
 
 namespace app {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/utf.h"
+#include "platform/text/utf.h"
 
 namespace app {
 

@@ -11,9 +11,10 @@
 #include "cli/console_report.h"
 #include "cli/settings_listing.h"
 #include "cli/stop_signals.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/temp_folder.h"
 #include "publish/publish.h"
+#include "suite/folders.h"
 
 namespace cli {
 namespace {

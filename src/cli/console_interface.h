@@ -2,7 +2,7 @@
 // answer, progress is not drawn, notices go to standard error.
 #pragma once
 
-#include "platform/feedback.h"
+#include "platform/system/feedback.h"
 
 namespace cli {
 

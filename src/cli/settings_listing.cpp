@@ -3,12 +3,13 @@
 #include <cstdlib>
 
 #include "net/certificate_pins.h"
-#include "platform/debug_log.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
-#include "platform/profile_location.h"
-#include "platform/registry.h"
+#include "platform/fs/debug_log.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/temp_folder.h"
 #include "publish/upload_settings.h"
+#include "suite/folders.h"
+#include "suite/profile_location.h"
+#include "suite/registry.h"
 
 namespace cli {
 namespace {
@@ -50,12 +51,12 @@ std::string SettingsListing() {
   const publish::UploadSettings settings = publish::ReadUploadSettings();
   std::string text = "files:\n";
   text += Line("settings", settingsFile);
-  text += Line("link markup", settings.pathLinkHtml.empty() ? platform::GetSettingsFolder() + "/main_lnk.htm"
+  text += Line("link markup", settings.pathLinkHtml.empty() ? suite::GetSettingsFolder() + "/main_lnk.htm"
                                                             : settings.pathLinkHtml);
-  text += Line("family profile", platform::ResolveProfilePath(""));
-  text += Line("registry stand-in", platform::RegAccess::HiveFilePath());
+  text += Line("family profile", suite::ResolveProfilePath(""));
+  text += Line("registry stand-in", suite::RegAccess::HiveFilePath());
   text += Line("private work folder", platform::GetTempFolder());
-  text += Line("working folders", platform::GetProgramTempFolder());
+  text += Line("working folders", suite::GetProgramTempFolder());
   text += Line("debug log", platform::DbgLogBaseFolder() + "/WC/");
   if (platform::FileExists(net::PinFilePath())) text += Line("pinned certificates", net::PinFilePath());
   text += "upload settings ([" + std::string(publish::kSettingsSection) + "] of " + settingsFile + "):\n";

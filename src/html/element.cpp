@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/utf.h"
+#include "platform/text/utf.h"
 
 namespace html {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "html/escape.h"
-#include "platform/path_text.h"
+#include "platform/text/path_text.h"
 
 namespace html {
 namespace {

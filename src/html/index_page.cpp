@@ -7,7 +7,7 @@
 #include "html/file_tables.h"
 #include "html/slide_show.h"
 #include "html/writer.h"
-#include "platform/path_text.h"
+#include "platform/text/path_text.h"
 
 namespace html {
 namespace {

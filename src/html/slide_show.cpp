@@ -1,7 +1,7 @@
 #include "html/slide_show.h"
 
 #include "html/escape.h"
-#include "platform/path_text.h"
+#include "platform/text/path_text.h"
 
 namespace html {
 namespace {

@@ -7,12 +7,12 @@
 #include <memory>
 #include <string_view>
 
-#include "platform/debug_log.h"
-#include "platform/feedback.h"
-#include "platform/file_io.h"
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
+#include "platform/fs/debug_log.h"
+#include "platform/fs/file_io.h"
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "platform/system/feedback.h"
+#include "suite/folders.h"
 
 namespace html {
 namespace {
@@ -178,7 +178,7 @@ bool WritePage(const Element& root, const std::string& path) {
 }
 
 std::string FallbackPath(const std::string& path) {
-  return platform::AddSeparator(platform::GetTempWorkFolder()) + ToSafeFileName(path);
+  return platform::AddSeparator(suite::GetTempWorkFolder()) + ToSafeFileName(path);
 }
 
 char SafeCharacter(char c) {

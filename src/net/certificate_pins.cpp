@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/atomic_file.h"
-#include "platform/debug_log.h"
-#include "platform/folders.h"
+#include "platform/fs/atomic_file.h"
+#include "platform/fs/debug_log.h"
+#include "suite/folders.h"
 
 namespace net {
 namespace {
@@ -19,7 +19,7 @@ std::string PinFileText() {
 
 }  // namespace
 
-std::string PinFilePath() { return platform::GetSettingsFolder() + "/pinned_certificates.txt"; }
+std::string PinFilePath() { return suite::GetSettingsFolder() + "/pinned_certificates.txt"; }
 
 std::optional<std::string> FindPinnedKey(const std::string& hostPort) {
   std::istringstream lines(PinFileText());

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <unordered_map>
 
-#include "platform/text_case.h"
+#include "platform/text/text_case.h"
 
 namespace net {
 namespace {

@@ -6,11 +6,12 @@
 
 #include "net/http_get.h"
 #include "net/move_aside.h"
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
-#include "platform/text_replace.h"
-#include "platform/utf.h"
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/temp_folder.h"
+#include "platform/text/text_replace.h"
+#include "platform/text/utf.h"
+#include "suite/folders.h"
 
 namespace net {
 namespace {
@@ -105,8 +106,8 @@ std::string UrlTail(const std::string& url) {
 }
 
 std::string CacheFolder() {
-  platform::MakeSubTempFolder(platform::GetTempFolder(), "I_Read");
-  return platform::MakeSubTempFolder(platform::GetTempFolder(), "IR_dump");
+  suite::MakeSubTempFolder(platform::GetTempFolder(), "I_Read");
+  return suite::MakeSubTempFolder(platform::GetTempFolder(), "IR_dump");
 }
 
 std::string CacheRelativePath(const std::string& url) {

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <random>
 
-#include "platform/clock.h"
-#include "platform/debug_log.h"
-#include "platform/file_io.h"
-#include "platform/folders.h"
+#include "platform/fs/debug_log.h"
+#include "platform/fs/file_io.h"
+#include "platform/system/clock.h"
+#include "suite/folders.h"
 
 namespace net {
 namespace {
@@ -67,7 +67,7 @@ std::string BoundaryNotIn(platform::Bytes::const_iterator begin, platform::Bytes
 }
 
 void WriteDebugCopy(const std::string& name, const platform::Bytes& body) {
-  platform::WriteFileBytes(platform::GetDatedTempFolder() + name + ".txt", body);
+  platform::WriteFileBytes(suite::GetDatedTempFolder() + name + ".txt", body);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/file_io.h"
+#include "platform/fs/file_io.h"
 
 namespace net {
 

@@ -10,7 +10,7 @@
 
 #include "net/upload_observer.h"
 #include "net/upload_target.h"
-#include "platform/file_io.h"
+#include "platform/fs/file_io.h"
 
 namespace net {
 

@@ -5,9 +5,9 @@
 #include "net/http_client.h"
 #include "net/move_aside.h"
 #include "net/parse_url.h"
-#include "platform/debug_log.h"
-#include "platform/file_io.h"
-#include "platform/file_operations.h"
+#include "platform/fs/debug_log.h"
+#include "platform/fs/file_io.h"
+#include "platform/fs/file_operations.h"
 
 namespace net {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "suite/folders.h"
 
 namespace net {
 namespace {

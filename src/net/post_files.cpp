@@ -12,9 +12,9 @@
 #include "net/trusted_post.h"
 #include "net/upload_target.h"
 #include "net/user_agent.h"
-#include "platform/feedback.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
+#include "platform/fs/file_status.h"
+#include "platform/system/feedback.h"
+#include "suite/folders.h"
 
 namespace net {
 namespace {

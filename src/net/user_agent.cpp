@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <fstream>
 
-#include "platform/folders.h"
-#include "platform/system_places.h"
-#include "platform/version_info.h"
+#include "platform/system/system_places.h"
+#include "suite/folders.h"
+#include "suite/version_info.h"
 
 namespace net {
 namespace {
@@ -143,7 +143,7 @@ std::string DownloadAgentLayout(const AgentParts& parts) {
 const std::string& UploadAgent() {
   static const std::string agent = [] {
     AgentParts parts = SystemAgentParts();
-    const platform::VersionInfo version(platform::ProgramPath());
+    const suite::VersionInfo version(platform::ProgramPath());
     parts.resourceName = version.OriginalFilename();
     parts.fileVersion = version.FileVersion();
     parts.systemVersion = SystemVersionByFolder();
@@ -155,7 +155,7 @@ const std::string& UploadAgent() {
 const std::string& DownloadAgent() {
   static const std::string agent = [] {
     AgentParts parts = SystemAgentParts();
-    const platform::VersionInfo version(platform::ProgramPath());
+    const suite::VersionInfo version(platform::ProgramPath());
     parts.resourceName = version.Find("OriginalFilename").value_or("");
     parts.fileVersion = version.Find("FileVersion").value_or("");
     parts.systemVersion = SystemVersionBySearch();

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <ctime>
 
-#include "platform/clock.h"
-#include "platform/file_status.h"
-#include "platform/path_text.h"
-#include "platform/utf.h"
+#include "platform/fs/file_status.h"
+#include "platform/system/clock.h"
+#include "platform/text/path_text.h"
+#include "platform/text/utf.h"
 
 namespace publish {
 namespace {

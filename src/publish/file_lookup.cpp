@@ -2,10 +2,10 @@
 
 #include <sys/stat.h>
 
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
-#include "platform/folder_walk.h"
-#include "platform/folders.h"
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/folder_walk.h"
+#include "suite/folders.h"
 
 namespace publish {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <optional>
 
-#include "platform/file_status.h"
+#include "platform/fs/file_status.h"
 
 namespace publish {
 namespace {

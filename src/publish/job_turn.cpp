@@ -2,7 +2,8 @@
 
 #include <thread>
 
-#include "platform/folders.h"
+#include "platform/fs/temp_folder.h"
+#include "suite/folders.h"
 
 namespace publish {
 

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <chrono>
 
-#include "platform/file_lock.h"
+#include "platform/fs/file_lock.h"
 #include "publish/publish.h"
 
 namespace publish {

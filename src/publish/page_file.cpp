@@ -2,16 +2,17 @@
 
 #include "html/index_page.h"
 #include "html/writer.h"
-#include "platform/clock.h"
-#include "platform/feedback.h"
-#include "platform/file_backup.h"
-#include "platform/file_status.h"
-#include "platform/folder_walk.h"
-#include "platform/folders.h"
-#include "platform/profile.h"
-#include "platform/system_places.h"
-#include "platform/text_decode.h"
+#include "platform/fs/file_backup.h"
+#include "platform/fs/file_io.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/folder_walk.h"
+#include "platform/system/clock.h"
+#include "platform/system/feedback.h"
+#include "platform/system/system_places.h"
+#include "platform/text/text_decode.h"
 #include "publish/thumb_finder.h"
+#include "suite/folders.h"
+#include "suite/profile.h"
 
 namespace publish {
 namespace {
@@ -25,9 +26,9 @@ bool IsExistingFile(const std::string& path) {
 // that is no regular file or too large to be a link block is a problem: the
 // page would not show what the user set up.
 std::string LinkBlockText(const std::string& chosen, std::string& problem) {
-  const std::string defaultFile = platform::AddSeparator(platform::GetSettingsFolder()) + "main_lnk.htm";
+  const std::string defaultFile = platform::AddSeparator(suite::GetSettingsFolder()) + "main_lnk.htm";
   // Without the settings folder the write would only wait out its retries.
-  if (!platform::FileExists(defaultFile) && platform::FolderExists(platform::GetSettingsFolder()))
+  if (!platform::FileExists(defaultFile) && platform::FolderExists(suite::GetSettingsFolder()))
     html::WriteTextFile(defaultFile, html::DefaultLinkBlock());
   const std::string file = IsExistingFile(chosen) ? chosen : defaultFile;
   platform::FileRead read = platform::ReadRegularFile(file, platform::kOwnFileLimit);
@@ -44,7 +45,7 @@ std::vector<std::string> ListPageFolder(const std::string& folder) {
 
 // Thumbnail addresses by entry, looked up table by table in the order the page
 // shows the entries (a name such as "xhtml" is shown, and looked up, twice).
-std::map<std::string, std::string> FindThumbnails(const std::vector<std::string>& listing, platform::Profile& profile) {
+std::map<std::string, std::string> FindThumbnails(const std::vector<std::string>& listing, suite::Profile& profile) {
   ThumbSettings settings;
   settings.root = profile.GetStr("FilePath", "htm_out_root", settings.root);
   settings.extension = profile.GetStr("FilePath", "htm_out_thumb_ext", settings.extension);
@@ -71,7 +72,7 @@ std::optional<std::tm> LocalTimeNow() {
 
 html::PageInput ReadPageInput(const std::string& folder, const std::string& pageName, const UploadSettings& settings,
                               std::string& problem) {
-  platform::Profile profile;
+  suite::Profile profile;
   html::PageInput input;
   input.pageName = pageName;
   input.listing = ListPageFolder(folder);

@@ -7,10 +7,9 @@
 #include <map>
 #include <system_error>
 
-#include "platform/feedback.h"
-#include "platform/file_status.h"
-#include "platform/folder_walk.h"
-#include "platform/folders.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/folder_walk.h"
+#include "platform/system/feedback.h"
 #include "publish/destination.h"
 #include "publish/file_list.h"
 #include "publish/job_check.h"
@@ -19,6 +18,7 @@
 #include "publish/removal_list.h"
 #include "publish/staging.h"
 #include "publish/upload_settings.h"
+#include "suite/folders.h"
 
 namespace publish {
 namespace {
@@ -81,7 +81,7 @@ void RegisterFolderTree(const std::string& root) {
 
 // The work root and the family's temporary folder above it.
 void RegisterWorkFolders() {
-  const std::string workRoot = platform::GetProgramTempFolder();
+  const std::string workRoot = suite::GetProgramTempFolder();
   RegisterFolderTree(workRoot);
   RegisterFolderTree(platform::GetFolderPart(platform::RemoveSeparator(workRoot)));
 }
@@ -165,8 +165,8 @@ bool SendFilesThenPage(Destination& destination, const std::vector<Upload>& file
 void RunUploadJob(const JobCheck& check, const UploadSettings& settings, Destination& destination,
                   PublishObserver& observer, const std::atomic<bool>& stop, PublishResult& result) {
   const std::string pageName = UploadPageName();
-  const std::string dayFolder = platform::GetDatedTempFolder();
-  RemoveAbandonedStaging(platform::GetProgramTempFolder());
+  const std::string dayFolder = suite::GetDatedTempFolder();
+  RemoveAbandonedStaging(suite::GetProgramTempFolder());
   RegisterDayFolder(dayFolder);
 
   const std::string stagingFolder = MakeStagingFolder(dayFolder);

@@ -4,10 +4,10 @@
 #include <map>
 #include <set>
 
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
-#include "platform/utf.h"
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "platform/text/utf.h"
+#include "suite/folders.h"
 
 namespace publish {
 namespace {

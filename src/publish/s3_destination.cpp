@@ -1,7 +1,7 @@
 #include "publish/s3_destination.h"
 
 #include "net/s3_upload.h"
-#include "platform/path_text.h"
+#include "platform/text/path_text.h"
 
 namespace publish {
 namespace {

@@ -5,9 +5,9 @@
 #include <memory>
 #include <mutex>
 
-#include "platform/file_stamp.h"
-#include "platform/ini_file.h"
-#include "platform/text_decode.h"
+#include "platform/fs/file_stamp.h"
+#include "platform/ini/ini_file.h"
+#include "platform/text/text_decode.h"
 
 namespace publish {
 namespace {

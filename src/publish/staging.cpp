@@ -5,14 +5,14 @@
 #include <map>
 #include <system_error>
 
-#include "platform/clock.h"
-#include "platform/file_io.h"
-#include "platform/process.h"
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
-#include "platform/folder_walk.h"
-#include "platform/folders.h"
+#include "platform/fs/file_io.h"
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/folder_walk.h"
+#include "platform/process/process.h"
+#include "platform/system/clock.h"
 #include "publish/upload_settings.h"
+#include "suite/folders.h"
 
 namespace publish {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "html/writer.h"
-#include "platform/folders.h"
+#include "suite/folders.h"
 
 namespace publish {
 namespace {

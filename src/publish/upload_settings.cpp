@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/folders.h"
-#include "platform/system_places.h"
-#include "platform/utf.h"
+#include "platform/system/system_places.h"
+#include "platform/text/utf.h"
 #include "publish/settings_file.h"
+#include "suite/folders.h"
 
 namespace publish {
 namespace {
@@ -71,7 +71,7 @@ std::string ValueOrDefault(const std::string& key, const std::string& def) {
 
 }  // namespace
 
-std::string SettingsFilePath() { return platform::GetSettingsFolder() + "/upfile.ini"; }
+std::string SettingsFilePath() { return suite::GetSettingsFolder() + "/upfile.ini"; }
 
 std::string ReadSettingValue(const std::string& key, const std::string& def) {
   return ReadSettingFromFile(SettingsFilePath(), kSettingsSection, key, def);

@@ -4,13 +4,13 @@
 #include <cstdio>
 #include <utility>
 
-#include "platform/clock.h"
-#include "platform/file_io.h"
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
-#include "platform/text_decode.h"
-#include "platform/text_replace.h"
+#include "platform/fs/file_io.h"
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "platform/system/clock.h"
+#include "platform/text/text_decode.h"
+#include "platform/text/text_replace.h"
+#include "suite/folders.h"
 #include "update/page_diff.h"
 
 namespace update {
@@ -64,7 +64,7 @@ int NextComparisonNumber() {
 std::string ComparisonPrefix() {
   char number[16];
   std::snprintf(number, sizeof number, "%02d", NextComparisonNumber());
-  return platform::GetDatedTempFolder() + platform::FormatLocalTime("%H%M_") + number;
+  return suite::GetDatedTempFolder() + platform::FormatLocalTime("%H%M_") + number;
 }
 
 // Goes through a work file and back, as every page text the check keeps.

@@ -1,6 +1,6 @@
 #include "update/page_diff.h"
 
-#include "platform/process.h"
+#include "platform/process/process.h"
 
 namespace update {
 

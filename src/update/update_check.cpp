@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "net/download_cache.h"
-#include "platform/file_io.h"
-#include "platform/folders.h"
-#include "platform/profile.h"
-#include "platform/text_decode.h"
+#include "platform/fs/file_io.h"
+#include "platform/text/text_decode.h"
+#include "suite/folders.h"
+#include "suite/profile.h"
 #include "update/page_compare.h"
 
 namespace update {
@@ -59,7 +59,7 @@ bool PageChanged(const std::string& address, const net::TraceSink& trace, const 
 }  // namespace
 
 std::string UpdatePageAddress() {
-  platform::Profile profile(kProfile);
+  suite::Profile profile(kProfile);
   const std::string server = WithSlashes(profile.GetStr(kSection, kServerKey, kDefaultServer));
   const std::string path = WithSlashes(profile.GetStr(kSection, kPathKey, kDefaultPath));
   const std::string address =
@@ -72,7 +72,7 @@ CheckResult CheckForUpdate(const net::TraceSink& trace, const std::atomic<bool>*
   CheckResult result;
   const std::string address = UpdatePageAddress();
   result.changed = PageChanged(address, trace, stop);
-  platform::Profile profile(kProfile);
+  suite::Profile profile(kProfile);
   if (result.changed) profile.WriteInt(kSection, kCountKey, profile.GetInt(kSection, kCountKey, kDefaultCount) + 1);
   // The window is closing: the page opens at the next start instead.
   if (Stopped(stop)) return result;

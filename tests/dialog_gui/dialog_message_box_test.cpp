@@ -2,7 +2,7 @@
 #include <wx/msgdlg.h>
 
 #include "gui_support.h"
-#include "platform/feedback.h"
+#include "platform/system/feedback.h"
 
 using namespace platform;
 

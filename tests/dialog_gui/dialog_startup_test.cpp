@@ -4,7 +4,7 @@
 
 #include "app/control_id.h"
 #include "gui_support.h"
-#include "platform/profile.h"
+#include "suite/profile.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -17,7 +17,7 @@
 TEST(DialogStartup, TheUpdateCheckHoldsNothingAndOpensThePagePastTheLimit) {
   const ScopedEnv noProxy("no_proxy", std::string("*"));
   LocalHttpServer silent(LocalHttpServer::Mode::kSilent);
-  platform::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, silent.HostPort());
+  suite::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, silent.HostPort());
   const auto opening = std::chrono::steady_clock::now();
   app::MainDialog* dialog = gui::OpenDialog();
   bool answered = false;
@@ -31,8 +31,8 @@ TEST(DialogStartup, TheUpdateCheckHoldsNothingAndOpensThePagePastTheLimit) {
   const ScopedEnv noOpener("PATH", sandbox::Root());
   LocalHttpServer server;
   server.SetResponse(200, "<p>download page</p>");
-  platform::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
-  platform::Profile(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
+  suite::Profile(update::kProfile).WriteStr(update::kSection, update::kServerKey, server.HostPort());
+  suite::Profile(update::kProfile).WriteInt(update::kSection, update::kCountKey, 9);
   gui::ModalAnswerer answerer;
   dialog = gui::OpenDialog();
   ASSERT_TRUE(gui::WaitUntil([&answerer] { return !answerer.messages.empty(); }));

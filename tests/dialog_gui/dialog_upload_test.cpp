@@ -8,11 +8,11 @@
 #include "app/control_id.h"
 #include "app/wx_text.h"
 #include "gui_support.h"
-#include "platform/feedback.h"
-#include "platform/folders.h"
-#include "platform/ini_file.h"
+#include "platform/ini/ini_file.h"
+#include "platform/system/feedback.h"
 #include "publish/publish.h"
 #include "publish/upload_settings.h"
+#include "suite/folders.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "support/upload_servers.h"
@@ -74,7 +74,7 @@ TEST(DialogUpload, WhileALargeFileGoesOutTheWindowAnswersAndClosingStopsIt) {
   LocalHttpServer server;
   server.SetResponse(200, "", "", 8 << 10);  // ten seconds for the file
   SetServer(server.HostPort());
-  const std::string dayFolder = platform::GetDatedTempFolder();
+  const std::string dayFolder = suite::GetDatedTempFolder();
   app::MainDialog* dialog = gui::OpenDialog();
   gui::Drop(*dialog, {sandbox::WriteFile(sandbox::Path("drop/large.bin"), std::string(8 << 20, 'x'))});
   gui::Click(*dialog, app::Id(app::ControlId::Upload));

@@ -15,7 +15,7 @@
 #include "app/control_id.h"
 #include "app/file_drop_target.h"
 #include "app/wx_text.h"
-#include "platform/profile.h"
+#include "suite/profile.h"
 #include "support/local_http_server.h"
 #include "update/update_check.h"
 
@@ -60,7 +60,7 @@ app::MainDialog* OpenDialog() {
   // Start-up runs the update check: unless a test names its own server, it meets
   // one that refuses, so no test reaches a server it did not start.
   static LocalHttpServer refusing(LocalHttpServer::Mode::kRefuse);
-  platform::Profile profile(update::kProfile);
+  suite::Profile profile(update::kProfile);
   if (profile.GetStr(update::kSection, update::kServerKey, "").empty())
     profile.WriteStr(update::kSection, update::kServerKey, refusing.HostPort());
   auto* dialog = new app::MainDialog;

@@ -6,8 +6,8 @@
 #include <csignal>
 #include <utility>
 
-#include "platform/file_status.h"
-#include "platform/folders.h"
+#include "platform/fs/file_status.h"
+#include "suite/folders.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 #include "support/recording_ui.h"
@@ -56,7 +56,7 @@ TEST(SavePage, AFailedSaveLeavesAWholeCopyInTheWorkFolderOrNone) {
   for (int i = 0; i < 30000; ++i, expected += "\t<br\t/>\r\n") page.AddElement(Element("br"));
   page.AddElement(Div(std::string(700000, 'r')));
   expected += "\t<div\t>" + std::string(700000, 'r') + "</div>\r\n\t</body>\r\n";
-  const std::string work = platform::AddSeparator(platform::GetTempWorkFolder());
+  const std::string work = platform::AddSeparator(suite::GetTempWorkFolder());
   const std::string unopened = sandbox::Path("missing folder/page.htm");
   EXPECT_FALSE(SavePage(page, unopened));
   EXPECT_EQ(sandbox::ReadFile(work + ToSafeFileName(unopened)), expected);

@@ -6,8 +6,9 @@
 
 #include "net/download_cache.h"
 #include "net/user_agent.h"
-#include "platform/file_status.h"
-#include "platform/folders.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/temp_folder.h"
+#include "suite/folders.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"

@@ -5,8 +5,8 @@
 
 #include <regex>
 
-#include "platform/file_status.h"
-#include "platform/folders.h"
+#include "platform/fs/file_status.h"
+#include "suite/folders.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"
 
@@ -46,9 +46,9 @@ TEST(FormData, DebugSwitchKeepsACopyOfEveryReadableBody) {
   ManualClock clock;  // opening waits for a missing file
   EXPECT_TRUE(MakeFormData(sandbox::Path("form/missing.bin"), "B", true).body.empty());
   EXPECT_TRUE(MakeFormData(sandbox::Path("form"), "B", true).body.empty());
-  EXPECT_FALSE(platform::FileExists(platform::GetDatedTempFolder() + "missing.bin.txt"));
+  EXPECT_FALSE(platform::FileExists(suite::GetDatedTempFolder() + "missing.bin.txt"));
   const std::string path = sandbox::Path("form/debugged.txt");
-  const std::string copy = platform::GetDatedTempFolder() + "debugged.txt.txt";
+  const std::string copy = suite::GetDatedTempFolder() + "debugged.txt.txt";
   sandbox::WriteFile(path, "content");
   MakeFormData(path, "B1", false);
   EXPECT_FALSE(platform::FileExists(copy));

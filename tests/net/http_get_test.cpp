@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "platform/file_status.h"
+#include "platform/fs/file_status.h"
 #include "support/local_http_server.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"

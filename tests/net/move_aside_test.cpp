@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "platform/file_status.h"
-#include "platform/folder_walk.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/folder_walk.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
 

@@ -14,9 +14,9 @@
 
 #include "net/certificate_pins.h"
 #include "net/http_get.h"
-#include "platform/clock.h"
-#include "platform/feedback.h"
-#include "platform/folders.h"
+#include "platform/system/clock.h"
+#include "platform/system/feedback.h"
+#include "suite/folders.h"
 #include "support/local_http_server.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"
@@ -40,7 +40,7 @@ class PostFilesTest : public testing::Test {
     // Longer than the stall time between the last body byte and the answer.
     sandbox::WriteFile(Docroot() + "/slow.php",
                        "<?php if ($_FILES['file_img']['name'] === 'file.txt') sleep(6); require 'upload.php';");
-    std::filesystem::create_directories(platform::GetSettingsFolder());
+    std::filesystem::create_directories(suite::GetSettingsFolder());
     php_ = std::make_unique<testserver::PhpServer>(Docroot());
     tls_ = std::make_unique<testserver::TlsProxy>(sandbox::Path("tls"), php_->port);
   }

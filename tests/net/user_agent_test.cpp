@@ -5,8 +5,8 @@
 
 #include <regex>
 
-#include "platform/folders.h"
-#include "platform/system_places.h"
+#include "platform/system/system_places.h"
+#include "suite/folders.h"
 
 namespace net {
 namespace {

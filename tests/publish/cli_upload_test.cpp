@@ -9,11 +9,11 @@
 #include <set>
 #include <thread>
 
-#include "platform/folders.h"
-#include "platform/profile.h"
 #include "program_run.h"
-#include "support/local_http_server.h"
 #include "publish/upload_settings.h"
+#include "suite/folders.h"
+#include "suite/profile.h"
+#include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "upload_site.h"
 
@@ -46,7 +46,7 @@ void UseSite(const std::string& settings = "") {
   const std::string server = Site().HostAndPort();
   sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\n" + settings + "server=" + server +
                                                       "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
-  platform::Profile profile;
+  suite::Profile profile;
   profile.WriteStr("Preference", "http___2019_10", "http:");
   profile.WriteStr("Preference", "server_2019_10", "//" + server);
 }

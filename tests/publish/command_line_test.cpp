@@ -6,12 +6,12 @@
 
 #include <filesystem>
 
-#include "platform/clock.h"
-#include "platform/file_io.h"
-#include "platform/folders.h"
-#include "platform/profile_location.h"
+#include "platform/fs/file_io.h"
+#include "platform/system/clock.h"
 #include "program_run.h"
 #include "publish/upload_settings.h"
+#include "suite/folders.h"
+#include "suite/profile_location.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 #include "support/page_fixture.h"
@@ -76,7 +76,7 @@ TEST(CommandLine, ItsOwnFilesAreReadOnlyWhenRegularAndSmall) {
   const std::string folder = sandbox::Path("own_files");
   page_test::MakeFile(folder + "/a.txt", "a");
   const std::string settings = publish::SettingsFilePath();
-  const std::string profile = platform::ResolveProfilePath("");
+  const std::string profile = suite::ResolveProfilePath("");
   const std::string fifo = sandbox::Path("link.fifo");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string large = sandbox::WriteFile(sandbox::Path("large.htm"), std::string(platform::kOwnFileLimit + 1, 'x'));
@@ -132,7 +132,7 @@ TEST(CommandLine, TwoUploadsInOneSecondUseTwoFoldersAndTheSecondClearsTheFirst) 
                                                       "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
   ManualClock clock;
   clock.now = 1781000000;
-  const std::string first = platform::GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
+  const std::string first = suite::GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
   EXPECT_EQ(RunInProcess({"--upload", sandbox::WriteFile(sandbox::Path("first.txt"), "1")}), 0);
   EXPECT_TRUE(fs::exists(first + "/first.txt"));
   sandbox::WriteFile(first + "_2", "a file, not a folder");

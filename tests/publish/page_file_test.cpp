@@ -5,12 +5,12 @@
 #include <filesystem>
 
 #include "html/index_page.h"
-#include "platform/file_backup.h"
-#include "platform/file_status.h"
-#include "platform/folder_walk.h"
-#include "platform/file_operations.h"
-#include "platform/folders.h"
-#include "platform/profile.h"
+#include "platform/fs/file_backup.h"
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "platform/fs/folder_walk.h"
+#include "suite/folders.h"
+#include "suite/profile.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
 
@@ -22,7 +22,7 @@ namespace publish {
 // What the page file takes from the settings, the profile and the link file;
 // the library address is checked where the page is served.
 TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
-  const std::string folder = platform::GetProgramTempFolder() + "20261206/194905";
+  const std::string folder = suite::GetProgramTempFolder() + "20261206/194905";
   ASSERT_TRUE(platform::CreateFolder(folder));
   UploadSettings settings;
   const auto makePage = [&] {
@@ -31,14 +31,14 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
   };
   // An earlier page is backed up before it is replaced.
   MakeFile(folder + "/index.htm", "earlier page");
-  std::filesystem::create_directories(platform::GetSettingsFolder());
+  std::filesystem::create_directories(suite::GetSettingsFolder());
   EXPECT_TRUE(InOrder(makePage(), {"<body\t>\r\n\t\t<div\t><div\tstyle=\"text-align : center ;\tfont-size : 300% ;\""}));
   const std::string rescue = platform::GetRescueFolder(folder + "/index.htm", false);
   EXPECT_EQ(platform::ListFolder(rescue), std::vector<std::string>{rescue + "/index.000.htm"});
   EXPECT_EQ(sandbox::ReadFile(rescue + "/index.000.htm"), "earlier page");
 
   // The missing link file was made; the chosen one is shown while it exists.
-  const std::string linkFile = platform::GetSettingsFolder() + "/main_lnk.htm";
+  const std::string linkFile = suite::GetSettingsFolder() + "/main_lnk.htm";
   EXPECT_EQ(sandbox::ReadFile(linkFile), html::DefaultLinkBlock());
   MakeFile(linkFile, "<nav id=\"site\">&copy; mine</nav>");
   EXPECT_TRUE(InOrder(makePage(), {"<div\t><nav id=\"site\">&copy; mine</nav></div>"}));
@@ -51,7 +51,7 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
 
   MakeFile(folder + "/a.png");
   settings.scheme = "";
-  platform::Profile profile;
+  suite::Profile profile;
   profile.WriteStr("Preference", "img_width_slider", "640px");
   profile.WriteStr("Preference", "img_width_data_br", "250px");
   profile.WriteStr("Preference", "other_tr_is_Tile", "0");

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/file_status.h"
+#include "platform/fs/file_status.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/debug_log.h"
-#include "platform/folder_walk.h"
-#include "platform/text_decode.h"
+#include "platform/fs/debug_log.h"
+#include "platform/fs/folder_walk.h"
+#include "platform/text/text_decode.h"
 
 std::string DebugLogText() {
   std::vector<std::string> files = platform::ListFolder(platform::DbgLogBaseFolder() + "/WC/");

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <vector>
 
-#include "platform/clock.h"
+#include "platform/system/clock.h"
 
 class ManualClock : public platform::Clock {
  public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/feedback.h"
+#include "platform/system/feedback.h"
 
 struct RecordingUi : platform::UserInterface {
   RecordingUi() { platform::InstallUserInterface(this); }

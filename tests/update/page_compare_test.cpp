@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "platform/folder_walk.h"
-#include "platform/folders.h"
+#include "platform/fs/folder_walk.h"
+#include "suite/folders.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 #include "support/trace_record.h"
@@ -16,7 +16,7 @@ using namespace update;
 
 // The comparison files written so far whose names end so ("o.htm", "_.txt").
 std::vector<std::string> ComparisonFiles(const std::string& end) {
-  return platform::FilterFiles(platform::ListFolder(platform::GetDatedTempFolder()), "*" + end);
+  return platform::FilterFiles(platform::ListFolder(suite::GetDatedTempFolder()), "*" + end);
 }
 
 TEST(SamePage, SchemeOfLinksAndEmptyLinesDoNotCount) {

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "net/download_cache.h"
-#include "platform/file_operations.h"
-#include "platform/folders.h"
-#include "platform/profile.h"
-#include "platform/profile_location.h"
+#include "platform/fs/file_operations.h"
+#include "suite/folders.h"
+#include "suite/profile.h"
+#include "suite/profile_location.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -20,11 +20,11 @@ using namespace update;
 TEST(UpdatePageAddress, SettingsWithSeparatorsMeetAtOneSlash) {
   for (const auto& [server, path, address] : std::vector<std::tuple<std::string, std::string, std::string>>{
            {"//h/", "/p/", "//h/p"}, {"h\\", "\\p\\q\\", "//h/p/q"}, {"\\\\h", "p\\\\q", "//h/p/q"}}) {
-    platform::Profile(kProfile).WriteStr(kSection, kServerKey, server);
-    platform::Profile(kProfile).WriteStr(kSection, kPathKey, path);
+    suite::Profile(kProfile).WriteStr(kSection, kServerKey, server);
+    suite::Profile(kProfile).WriteStr(kSection, kPathKey, path);
     EXPECT_EQ(UpdatePageAddress(), address) << server << " " << path;
   }
-  platform::RemoveFile(platform::ResolveProfilePath(kProfile));
+  platform::RemoveFile(suite::ResolveProfilePath(kProfile));
 }
 
 // Start after start against one server: each compares with the copy the
@@ -34,7 +34,7 @@ TEST(UpdatePageAddress, SettingsWithSeparatorsMeetAtOneSlash) {
 TEST(UpdateCheck, StartAfterStart) {
   const ScopedEnv noProxy("no_proxy", std::string("*"));
   LocalHttpServer server;
-  platform::Profile(kProfile).WriteStr(kSection, kServerKey, server.HostPort());
+  suite::Profile(kProfile).WriteStr(kSection, kServerKey, server.HostPort());
   const std::string address = "//" + server.HostPort() + "/z_Suite/download";
   const std::string copy = net::CachePath(address);
   const std::string notePath = platform::GetFolderPart(copy) + "/_.txt";
@@ -56,7 +56,7 @@ TEST(UpdateCheck, StartAfterStart) {
     const std::atomic<bool> stop{stopped};
     const CheckResult result = CheckForUpdate(trace.Sink(), &stop);
     EXPECT_EQ(result.changed, changed) << count;
-    EXPECT_EQ(platform::Profile(kProfile).GetInt(kSection, kCountKey, -1), count);
+    EXPECT_EQ(suite::Profile(kProfile).GetInt(kSection, kCountKey, -1), count);
     EXPECT_EQ(result.openAddress, opens ? "https:" + address : "");
     EXPECT_NE(trace.error.find(traced), std::string::npos) << trace.error;
     EXPECT_EQ(sandbox::ReadFile(copy), page && !stopped ? page : "");

@@ -1,0 +1,28 @@
+#include "platform/text/text_encode.h"
+
+#include "platform/text/cp932.h"
+#include "platform/text/text_case.h"
+#include "platform/text/text_decode.h"
+#include "platform/text/utf16le.h"
+
+namespace platform {
+
+namespace {
+
+Bytes AsBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
+
+}  // namespace
+
+std::optional<Bytes> EncodeAs(int code, std::string_view text) {
+  std::string cp932;
+  switch (code) {
+    case kEncodingUtf8: return AsBytes(text);
+    case kEncodingUtf16Le: return EncodeUtf16Le(text);
+    case kEncodingShiftJis: return Utf8ToCp932(text, cp932) ? std::optional(AsBytes(cp932)) : std::nullopt;
+    case kEncoding7Bit:
+    case kEncodingNone: return IsAscii(text) ? std::optional(AsBytes(text)) : std::nullopt;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,64 @@
+#include "suite/profile_location.h"
+
+#include "platform/fs/file_operations.h"
+#include "platform/fs/file_status.h"
+#include "platform/system/system_places.h"
+#include "platform/text/text_case.h"
+#include "suite/folders.h"
+#include "suite/registry.h"
+
+namespace suite {
+
+namespace {
+
+constexpr const char* kSuiteKey = "Software\\z_Suite";
+
+// Values meant for a person who looks into the registry: written only when changed.
+void WriteHint(RegAccess& key, const std::string& name, const std::string& value) {
+  if (key.GetStr(name, "") != value) key.WriteStr(name, value);
+}
+
+std::string DefaultProfileFolder() {
+  const std::string documents = platform::RemoveSeparator(platform::CommonDocumentsFolder());
+  const std::string shared = documents + "/z_Suite_Setting";
+  if (platform::FolderExists(shared)) return shared;
+  const std::string temporary = documents + "/Temp/z_Suite_Setting";
+  platform::CreateFolder(temporary);
+  return temporary;
+}
+
+bool HasIniExtension(const std::string& name) {
+  const std::string file = platform::GetFileName(name);
+  const size_t dot = file.rfind('.');
+  return dot != std::string::npos && platform::EqualNoCase(std::string_view(file).substr(dot + 1), "ini");
+}
+
+}  // namespace
+
+std::string GetFamilyKey() {
+  static const std::string key = [] {
+    RegAccess suite(kSuiteKey);
+    std::string base = suite.GetStr("", "");
+    if (base.empty()) base = "z_Suite";
+    WriteHint(suite, "RegKey_Base は", base);
+    return std::string("Software\\") + base + "\\z_Suite";
+  }();
+  return key;
+}
+
+std::string GetProfileFolder() {
+  RegAccess family(GetFamilyKey());
+  const std::string configured = family.GetStr("IniFullBase", "");
+  const std::string folder = configured.empty() ? DefaultProfileFolder() : platform::RemoveSeparator(platform::NormalizePath(configured));
+  WriteHint(family, "IniFullBase は", folder);
+  return folder;
+}
+
+std::string ResolveProfilePath(const std::string& name) {
+  std::string path = name.empty() ? kDefaultProfileName : name;
+  if (path.find_first_of("/\\") == std::string::npos) path = GetProfileFolder() + "/" + path;
+  if (!HasIniExtension(path)) path += ".ini";
+  return path;
+}
+
+}  // namespace suite
