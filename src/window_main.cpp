@@ -8,9 +8,9 @@
 #include <cstdlib>
 
 #include "app/app.h"
+#include "app/notices_to_standard_error.h"
 #include "app/window_language.h"
-#include "cli/command_line.h"
-#include "cli/console_interface.h"
+#include "platform/fs/file_status.h"
 #include "platform/system/feedback.h"
 #include "platform/system/system_places.h"
 #include "platform/text/path_text.h"
@@ -38,11 +38,14 @@ int main(int argc, char** argv) {
   // As in wx_pub: a write past the file-size limit fails instead of ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
   // Notices reach standard error until the window stands in for this thread.
-  cli::ConsoleInterface console;
+  app::NoticesToStandardError console;
   platform::InstallUserInterface(&console);
   if (!HasDisplay()) return NoDisplay();
   app::UseWindowLanguage(platform::GetFolderPart(platform::ProgramPath()) + "/" WXPUB_LOCALE_FROM_WINDOW);
-  wxApp::SetInstance(new app::App(cli::DialogFiles(argc, argv)));
+  // The FILE names as main() got them: no locale conversion touches a name.
+  std::vector<std::string> files;
+  for (int i = 1; i < argc; ++i) files.push_back(platform::AbsolutePath(argv[i]));
+  wxApp::SetInstance(new app::App(files));
   // The toolkit sees the program name only: it would pass the FILE names
   // through the locale's encoding, which need not be theirs.
   int toolkitArgc = std::min(argc, 1);

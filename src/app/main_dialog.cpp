@@ -20,6 +20,7 @@
 #include "app/dialog_font.h"
 #include "app/dialog_user_interface.h"
 #include "app/file_drop_target.h"
+#include "app/list_line.h"
 #include "app/open_in_browser.h"
 #include "app/upload_failure_text.h"
 #include "app/upload_relay.h"
@@ -198,7 +199,7 @@ void MainDialog::DropStartFiles(const std::vector<std::string>& paths) {
 
 void MainDialog::FillListBox() {
   wxArrayString lines;
-  for (const std::string& path : fileList_) lines.Add(ListLineText(publish::ListLine(path)));
+  for (const std::string& path : fileList_) lines.Add(ListLineText(ListLine(path)));
   list_->Set(lines);
   UpdateHorizontalExtent();
 }

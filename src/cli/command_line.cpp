@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -62,12 +61,6 @@ int Failure(const std::string& reason) {
   return kExitFailed;
 }
 
-std::string FullPath(const std::string& path) {
-  const std::filesystem::path full = std::filesystem::absolute(std::u8string(path.begin(), path.end()));
-  const std::u8string text = full.lexically_normal().u8string();
-  return platform::RemoveSeparator(std::string(text.begin(), text.end()));
-}
-
 struct UploadArguments {
   Arguments files;
   std::string destination;
@@ -95,7 +88,7 @@ std::string SplitUploadArguments(const Arguments& arguments, UploadArguments& up
       return argument == "--to" ? "--to needs a DESTINATION" : "unknown option '" + argument + "' after --upload";
     }
   }
-  for (; i < arguments.size(); ++i) upload.files.push_back(FullPath(arguments[i]));
+  for (; i < arguments.size(); ++i) upload.files.push_back(platform::AbsolutePath(arguments[i]));
   return "";
 }
 
@@ -143,7 +136,7 @@ int RunPage(const Arguments& arguments) {
   if (page.empty() || page != platform::GetFileName(page)) {
     return UsageError("PAGE must be a file name, not '" + page + "'");
   }
-  const std::string folder = FullPath(arguments[0]);
+  const std::string folder = platform::AbsolutePath(arguments[0]);
   if (platform::FileExists(folder) && !platform::FolderExists(folder))
     return Failure("'" + arguments[0] + "' is a file: --page takes the FOLDER whose index page it writes");
   if (!platform::FolderExists(folder)) return Failure("no such folder: " + arguments[0]);
@@ -178,12 +171,6 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     if (IsOption(argument)) return UsageError("unknown option '" + argument + "'");
   }
   return std::nullopt;
-}
-
-std::vector<std::string> DialogFiles(int argc, char** argv) {
-  std::vector<std::string> files;
-  for (int i = 1; i < argc; ++i) files.push_back(FullPath(argv[i]));
-  return files;
 }
 
 }  // namespace cli

@@ -13,8 +13,4 @@ namespace cli {
 // dialog should open (no arguments, or only FILE arguments).
 std::optional<int> RunCommandLine(int argc, char** argv);
 
-// The FILE arguments of a dialog start as full paths, byte for byte as main()
-// got them, as --upload takes them: no locale conversion touches a name.
-std::vector<std::string> DialogFiles(int argc, char** argv);
-
 }  // namespace cli

@@ -103,6 +103,7 @@ Element ImageLink(const std::string& cls, const std::string& src, const std::str
   return A(href, src.empty() ? std::string() : Img(cls, src, tip).ToString());
 }
 
+// Every cell of a table takes one of these styles: made once per run.
 const std::string& CenterStyle() {
   static const std::string style = StyleText({{"text-align", "center"}});
   return style;

@@ -8,7 +8,7 @@ bool NeedsPercent(unsigned char c) {
 }
 
 std::string PercentEncode(std::string_view address) {
-  static const char kHex[] = "0123456789ABCDEF";
+  constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(address.size());
   for (unsigned char c : address) {

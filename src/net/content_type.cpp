@@ -38,6 +38,7 @@ TypeTable ReadSystemTypes() {
 }  // namespace
 
 std::string ContentTypeFor(const std::string& name) {
+  // The system's table is read once per run, on first use.
   static const TypeTable kTypes = ReadSystemTypes();
   const auto dot = name.rfind('.');
   const auto slash = name.rfind('/');

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <string_view>
 
+#include "net/curl_ready.h"
 #include "net/public_key_pin.h"
 #include "net/upload_proxy.h"
 #include "net/user_agent.h"
@@ -104,8 +105,7 @@ struct HeaderList {
 };
 
 CURL* NewHandle() {
-  static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-  return initialised ? curl_easy_init() : nullptr;
+  return CurlReady() ? curl_easy_init() : nullptr;
 }
 
 // What every request sets; reset first, which keeps the open connections and

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "net/curl_ready.h"
+
 namespace net {
 namespace {
 
@@ -9,8 +11,7 @@ namespace {
 constexpr int kPollMilliseconds = 1000;
 
 CURLM* NewMulti(unsigned parallel) {
-  static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-  CURLM* multi = initialised ? curl_multi_init() : nullptr;
+  CURLM* multi = CurlReady() ? curl_multi_init() : nullptr;
   if (!multi) return nullptr;
   curl_multi_setopt(multi, CURLMOPT_PIPELINING, CURLPIPE_MULTIPLEX);
   curl_multi_setopt(multi, CURLMOPT_MAX_HOST_CONNECTIONS, static_cast<long>(parallel));

@@ -140,6 +140,7 @@ std::string DownloadAgentLayout(const AgentParts& parts) {
   return agent + EnvironmentPart(parts.wow64) + ClassLibraryPart() + CompilerVersion() + parts.userName;
 }
 
+// Each agent names this program's file and version, which do not change while it runs.
 const std::string& UploadAgent() {
   static const std::string agent = [] {
     AgentParts parts = SystemAgentParts();

@@ -1,11 +1,10 @@
 #include "publish/settings_file.h"
 
 #include <algorithm>
-#include <map>
 #include <memory>
-#include <mutex>
 
-#include "platform/fs/file_stamp.h"
+#include "platform/fs/file_io.h"
+#include "platform/fs/parsed_file_cache.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/text_decode.h"
 
@@ -51,26 +50,12 @@ std::string_view Unquote(std::string_view value) {
   return value;
 }
 
-struct ParsedFile {
-  platform::FileStamp stamp;
-  bool settled = false;
-  std::shared_ptr<const SettingLines> lines;
-};
-
 std::shared_ptr<const SettingLines> CurrentLines(const std::string& path) {
-  static std::mutex mutex;
-  static std::map<std::string, ParsedFile> parsed;
-
-  const platform::FileStamp stamp = platform::GetFileStamp(path);
-  if (!stamp.exists) return nullptr;
-  std::lock_guard<std::mutex> lock(mutex);
-  ParsedFile& entry = parsed[path];
-  if (entry.lines && entry.settled && entry.stamp == stamp) return entry.lines;
-  // Judged before reading: a write during the read then shows as a new stamp.
-  entry.settled = platform::IsSettledStamp(stamp);
-  entry.stamp = stamp;
-  entry.lines = std::make_shared<const SettingLines>(SplitSettingLines(platform::ReadTextFile(path)));
-  return entry.lines;
+  // One per process, shared by every job's reads.
+  static platform::ParsedFileCache<SettingLines> files;
+  return files.Get(path, [](const std::string& file) {
+    return std::make_shared<const SettingLines>(SplitSettingLines(platform::ReadTextFile(file)));
+  });
 }
 
 }  // namespace

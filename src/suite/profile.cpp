@@ -18,7 +18,8 @@ namespace {
 constexpr size_t kMaxValueUnits = 9999;
 
 std::recursive_mutex profileLock;  // held by every profile read and write of the program
-// Value texts by lower-case section and key; touched only under profileLock.
+// The values the switch UseProfileCache keeps as first read, whatever the file
+// does later, by lower-case section and key; touched only under profileLock.
 std::unordered_map<std::string, std::string> valueCache;
 
 std::string CacheKey(const std::string& section, const std::string& key) {

@@ -10,6 +10,7 @@ namespace suite {
 namespace {
 
 const std::map<std::string, std::string>& OwnVersionValues() {
+  // Compiled in: the same for the whole run.
   static const std::map<std::string, std::string> values = {
       {"FileDescription", "Publishes local files to a web server"},
       {"FileVersion", WXPUB_VERSION},

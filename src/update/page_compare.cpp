@@ -1,6 +1,7 @@
 #include "update/page_compare.h"
 
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <utility>
 
@@ -57,7 +58,7 @@ std::string PageForComparison(const std::string& text) {
 
 // Counts comparisons for the life of the process; the first is number 01.
 int NextComparisonNumber() {
-  static int number = 0;
+  static std::atomic<int> number{0};
   return ++number;
 }
 

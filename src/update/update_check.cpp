@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "net/download_cache.h"
+#include "update/download_cache.h"
 #include "platform/fs/file_io.h"
 #include "platform/text/text_decode.h"
 #include "suite/folders.h"
@@ -32,17 +32,17 @@ std::string NotePath(const std::string& copyPath) {
 
 void WriteFailureNote(const std::string& address, const std::string& copyPath, const net::TraceSink& trace) {
   const std::string notePath = NotePath(copyPath);
-  const std::string note = address + "\r\n" + net::CacheRelativePath(address) + "\r\n" + notePath + "\r\n";
+  const std::string note = address + "\r\n" + CacheRelativePath(address) + "\r\n" + notePath + "\r\n";
   trace(net::TraceStream::Error, note);
   platform::WriteFileBytes(notePath, platform::Bytes(note.begin(), note.end()));
 }
 
 // Downloads the page at the address and compares it with the kept copy.
 bool PageChanged(const std::string& address, const net::TraceSink& trace, const std::atomic<bool>* stop) {
-  const std::string oldText = platform::ReadTextFile(net::CachePath(address), kKeptCopyLimit);
+  const std::string oldText = platform::ReadTextFile(CachePath(address), kKeptCopyLimit);
   // A stopped download has moved the kept copy aside all the same, so it
   // counts as a failed one.
-  const std::string copyPath = net::FetchToCache(address, trace, {.stop = stop});
+  const std::string copyPath = FetchToCache(address, trace, {.stop = stop});
   const std::string newText = platform::ReadTextFile(copyPath, kKeptCopyLimit);
   if (newText.empty()) WriteFailureNote(address, copyPath, trace);
   if (oldText.empty()) {

@@ -6,8 +6,8 @@
 #include <ctime>
 
 #include "app/control_id.h"
-#include "cli/command_line.h"
 #include "gui_support.h"
+#include "platform/fs/file_status.h"
 #include "support/page_fixture.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
@@ -31,10 +31,10 @@ TEST(DialogList, StartFilesAndDropsMakeOneSortedListThatClearingEmpties) {
            {"写真.txt", 5}, {"caf\xe9.txt", 1023}, {"b.txt", 0}, {"B.txt", 1024}})
     page_test::MakeFile(drop + name, std::string(size, 'x'), kTime);
   std::string arguments[] = {"wx_pub", drop + "写真.txt", drop + "caf\xe9.txt", drop + "gone.txt"};
-  char* argv[] = {arguments[0].data(), arguments[1].data(), arguments[2].data(), arguments[3].data()};
   const std::string locale = std::setlocale(LC_ALL, nullptr);
   std::setlocale(LC_ALL, "C");
-  dialog->DropStartFiles(cli::DialogFiles(4, argv));
+  dialog->DropStartFiles({platform::AbsolutePath(arguments[1]), platform::AbsolutePath(arguments[2]),
+                          platform::AbsolutePath(arguments[3])});
   gui::ProcessPending();
   std::setlocale(LC_ALL, locale.c_str());
   gui::Drop(*dialog, {drop + "b.txt"});

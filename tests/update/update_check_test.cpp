@@ -1,7 +1,7 @@
 // The start-up check against a page server on 127.0.0.1 that the test controls.
 #include <gtest/gtest.h>
 
-#include "net/download_cache.h"
+#include "update/download_cache.h"
 #include "platform/fs/file_operations.h"
 #include "suite/folders.h"
 #include "suite/profile.h"
@@ -36,9 +36,9 @@ TEST(UpdateCheck, StartAfterStart) {
   LocalHttpServer server;
   suite::Profile(kProfile).WriteStr(kSection, kServerKey, server.HostPort());
   const std::string address = "//" + server.HostPort() + "/z_Suite/download";
-  const std::string copy = net::CachePath(address);
+  const std::string copy = update::CachePath(address);
   const std::string notePath = platform::GetFolderPart(copy) + "/_.txt";
-  const std::string note = address + "\r\n" + net::CacheRelativePath(address) + "\r\n" + notePath + "\r\n";
+  const std::string note = address + "\r\n" + update::CacheRelativePath(address) + "\r\n" + notePath + "\r\n";
   // page (none: the server hangs up), changed, count kept (-1: none), opens, traced, stopped
   for (const auto& [page, changed, count, opens, traced, stopped] :
        std::vector<std::tuple<const char*, bool, int, bool, std::string, bool>>{

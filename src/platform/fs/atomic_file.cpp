@@ -31,6 +31,7 @@ std::string FollowLinks(std::string path) {
 }
 
 std::string TemporaryName(const std::string& target) {
+  // With the process id: no two writers of one target share a temporary name.
   static std::atomic<unsigned> counter{0};
   return target + ".~" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
 }

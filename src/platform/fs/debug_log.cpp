@@ -88,6 +88,7 @@ bool DbgDumper::Write(const Bytes& bytes) {
 }
 
 bool DbgDump(const Bytes& bytes) {
+  // One log per process, so that a log given up stays given up for every caller.
   static DbgDumper dumper;
   return dumper.Dump(bytes);
 }

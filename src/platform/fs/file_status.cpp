@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
+
+#include "platform/text/path_text.h"
 
 namespace platform {
 namespace {
@@ -54,6 +57,12 @@ int ReadAccessError(const std::string& path) {
 bool IsSymbolicLink(const std::string& path) {
   struct stat status {};
   return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+std::string AbsolutePath(const std::string& path) {
+  const std::filesystem::path full = std::filesystem::absolute(std::u8string(path.begin(), path.end()));
+  const std::u8string text = full.lexically_normal().u8string();
+  return RemoveSeparator(std::string(text.begin(), text.end()));
 }
 
 }  // namespace platform

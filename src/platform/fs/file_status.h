@@ -1,4 +1,4 @@
-// What the file system says about one path: status, existence, links.
+// What the file system says about one path: status, existence, links, its full form.
 #pragma once
 
 #include <cstdint>
@@ -40,5 +40,9 @@ int ReadAccessError(const std::string& path);
 
 // True for the link itself, wherever it points; a trailing '/' would look through it.
 bool IsSymbolicLink(const std::string& path);
+
+// The path made absolute against the current directory and normalised, byte
+// for byte as given otherwise: no locale conversion touches a name.
+std::string AbsolutePath(const std::string& path);
 
 }  // namespace platform

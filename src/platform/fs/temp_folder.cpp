@@ -50,6 +50,7 @@ std::string PrivateTempFolder(const std::string& base) {
 std::string CommonTempTemp() { return CommonDocumentsFolder() + "/Temp/Temp"; }
 
 std::string GetProgramName() {
+  // The program file does not change while it runs.
   static const std::string name = [] {
     const std::string original = WXPUB_PROGRAM_NAME;
     const std::string module = ProgramPath();

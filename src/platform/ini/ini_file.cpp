@@ -2,12 +2,10 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <unordered_map>
 
 #include "platform/fs/atomic_file.h"
 #include "platform/fs/file_io.h"
-#include "platform/fs/file_stamp.h"
+#include "platform/fs/parsed_file_cache.h"
 #include "platform/ini/ini_editor.h"
 #include "platform/ini/ini_line.h"
 #include "platform/text/number_text.h"
@@ -16,33 +14,21 @@ namespace platform {
 
 namespace {
 
-struct CachedDocument {
-  FileStamp stamp;
-  bool settled = false;
-  std::shared_ptr<const IniDocument> document;
-};
-
-std::mutex documentMutex;  // guards documentCache and serialises each read-modify-write
-std::unordered_map<std::string, CachedDocument> documentCache;
+ParsedFileCache<IniDocument>& Documents() {
+  // One per process: every reader and writer of a file must meet in it.
+  static ParsedFileCache<IniDocument> documents;
+  return documents;
+}
 
 }  // namespace
 
 std::shared_ptr<const IniDocument> IniLoad(const std::string& path) {
-  const FileStamp stamp = GetFileStamp(path);
-  if (!stamp.exists) return nullptr;
-  std::lock_guard lock(documentMutex);
-  CachedDocument& entry = documentCache[path];
-  if (entry.document && entry.settled && entry.stamp == stamp) return entry.document;
-  FileRead read = ReadRegularFile(path, kOwnFileLimit);
-  if (read.fault != ReadFault::None) {
-    documentCache.erase(path);
-    return nullptr;
-  }
-  const std::optional<IniFileLines> file = SplitIniFile(std::move(read.bytes));
-  const IniDocument document = file ? IniDocument::Parse(*file) : IniDocument();  // undecodable: empty
-  // Judged on the stamp taken before reading: a write during the read shows as a new stamp.
-  entry = {stamp, IsSettledStamp(stamp), std::make_shared<const IniDocument>(document)};
-  return entry.document;
+  return Documents().Get(path, [](const std::string& file) -> std::shared_ptr<const IniDocument> {
+    FileRead read = ReadRegularFile(file, kOwnFileLimit);
+    if (read.fault != ReadFault::None) return nullptr;
+    const std::optional<IniFileLines> lines = SplitIniFile(std::move(read.bytes));
+    return std::make_shared<const IniDocument>(lines ? IniDocument::Parse(*lines) : IniDocument());  // undecodable: empty
+  });
 }
 
 namespace {
@@ -64,14 +50,13 @@ using FileEdit = std::function<std::optional<Bytes>(const IniFileLines& file)>;
 // Nothing is written unless every line of the file could be decoded and the edit found its form.
 bool EditFile(const std::string& path, const FileEdit& edit) {
   if (path.empty()) return false;
-  std::lock_guard lock(documentMutex);
-  FileRead original = ReadRegularFile(path, kOwnFileLimit);
-  if (original.fault != ReadFault::None && original.fault != ReadFault::Missing) return false;
-  const std::optional<IniFileLines> file = SplitIniFile(std::move(original.bytes));
-  const std::optional<Bytes> edited = file ? edit(*file) : std::nullopt;
-  if (!edited) return false;
-  documentCache.erase(path);
-  return ReplaceFileAtomically(path, *edited);
+  return Documents().Rewrite(path, [&] {
+    FileRead original = ReadRegularFile(path, kOwnFileLimit);
+    if (original.fault != ReadFault::None && original.fault != ReadFault::Missing) return false;
+    const std::optional<IniFileLines> file = SplitIniFile(std::move(original.bytes));
+    const std::optional<Bytes> edited = file ? edit(*file) : std::nullopt;
+    return edited && ReplaceFileAtomically(path, *edited);
+  });
 }
 
 }  // namespace

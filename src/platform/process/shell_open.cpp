@@ -17,6 +17,7 @@ constexpr const char* kOpener = "xdg-open";
 constexpr uint64_t kOpenerWaitMs = 5000;
 constexpr unsigned kPollMs = 20;
 
+// Openers of this process that may still run; only the window's thread opens pages.
 std::vector<pid_t>& UnreapedChildren() {
   static std::vector<pid_t> children;
   return children;

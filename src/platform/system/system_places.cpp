@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <mutex>
 #include <vector>
 
 #include "platform/system/feedback.h"
@@ -79,11 +80,11 @@ bool MakePrivateFolder(const std::string& path) {
 unsigned UserId() { return ::geteuid(); }
 
 std::string ProgramPath() {
-  static bool argumentsChecked = false;
-  if (!argumentsChecked) {
-    argumentsChecked = true;
+  // The notice is given once per run, whichever thread asks first.
+  static std::once_flag argumentsChecked;
+  std::call_once(argumentsChecked, [] {
     if (!HasArgumentList()) ShowNotice("::get_arv() ... empty");
-  }
+  });
   if (const char* startedAs = std::getenv(kStartedAsVariable); startedAs && *startedAs) return startedAs;
   std::vector<char> buffer(4096);
   const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());

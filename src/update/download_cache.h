@@ -8,7 +8,7 @@
 #include "net/http_get.h"
 #include "net/trace.h"
 
-namespace net {
+namespace update {
 
 // Longest relative copy path before it is shortened, in UTF-16 units.
 constexpr size_t kCachePathLimit = 100;
@@ -28,6 +28,6 @@ std::string CachePath(const std::string& url);
 // Downloads the URL into its CachePath (the previous copy moved aside), HTTPS
 // first, plain HTTP when that brings nothing; returns that path, whether or
 // not a body arrived. Failed attempts go to the trace.
-std::string FetchToCache(const std::string& url, const TraceSink& trace, const DownloadLimits& limits = {});
+std::string FetchToCache(const std::string& url, const net::TraceSink& trace, const net::DownloadLimits& limits = {});
 
-}  // namespace net
+}  // namespace update

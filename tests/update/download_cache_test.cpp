@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "net/download_cache.h"
+#include "update/download_cache.h"
 #include "net/user_agent.h"
 #include "platform/fs/file_status.h"
 #include "platform/fs/temp_folder.h"
@@ -21,7 +21,7 @@ using Rows = std::vector<std::pair<std::string, std::string>>;
 TEST(UrlTail, EveryFormBeginsWithTwoSlashes) {
   for (const auto& [url, tail] : Rows{{"https://h/d/", "//h/d/"}, {"//h/p.htm", "//h/p.htm"}, {"/h/p.htm", "//h/p.htm"},
                                       {"h/p.htm", "//h/p.htm"}, {"https://h/go?to=http://x", "//h/go?to=//x"}}) {
-    EXPECT_EQ(net::UrlTail(url), tail) << url;
+    EXPECT_EQ(update::UrlTail(url), tail) << url;
   }
 }
 
@@ -55,7 +55,7 @@ TEST(CachePath, RelativePaths) {
            {"//hh/" + kanji + "/page.htm", "_//hh/" + kanji.substr(0, 38 * 4) + "~9c235a9f/page.htm"},
            {"//hh/" + std::string(76, 'k') + kanji + "/page.htm",
             "_//hh/" + std::string(76, 'k') + "~69c2251b/page.htm"}}) {
-    EXPECT_EQ(net::CacheRelativePath(url), relative) << url;
+    EXPECT_EQ(update::CacheRelativePath(url), relative) << url;
   }
 }
 
@@ -67,7 +67,7 @@ TEST(FetchToCache, HttpsIsTurnedAwayAndThePlainBodyStored) {
     server.SetResponse(status, body);
     const std::string url = "//" + server.HostPort() + "/z_Suite/download/";
     TraceRecord trace;
-    const std::string path = net::FetchToCache(url, trace.Sink());
+    const std::string path = update::FetchToCache(url, trace.Sink());
     // The copies lie in the host's folder chain below IR_dump.
     EXPECT_EQ(path, platform::GetTempFolder() + "z_Suite.tmp/IR_dump/_/127_0_0_1/" + std::to_string(server.Port()) +
                         "/z_Suite/download/_.htm");

@@ -1,4 +1,4 @@
-#include "net/download_cache.h"
+#include "update/download_cache.h"
 
 #include <array>
 #include <cstdio>
@@ -13,7 +13,7 @@
 #include "platform/text/utf.h"
 #include "suite/folders.h"
 
-namespace net {
+namespace update {
 namespace {
 
 constexpr std::array<std::string_view, 16> kKnownExtensions = {
@@ -122,13 +122,13 @@ std::string CachePath(const std::string& url) {
   return path;
 }
 
-std::string FetchToCache(const std::string& url, const TraceSink& trace, const DownloadLimits& limits) {
+std::string FetchToCache(const std::string& url, const net::TraceSink& trace, const net::DownloadLimits& limits) {
   const std::string localPath = CachePath(url);
   const std::string tail = UrlTail(url);
-  MoveAside(localPath);
-  if (!platform::FileExists(localPath, true)) HttpGet("https:", tail, localPath, trace, limits);
-  if (!platform::FileExists(localPath, true)) HttpGet("http:", tail, localPath, trace, limits);
+  net::MoveAside(localPath);
+  if (!platform::FileExists(localPath, true)) net::HttpGet("https:", tail, localPath, trace, limits);
+  if (!platform::FileExists(localPath, true)) net::HttpGet("http:", tail, localPath, trace, limits);
   return localPath;
 }
 
-}  // namespace net
+}  // namespace update
