@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config libgtest-dev
   libcurl4-openssl-dev libssl-dev libwxgtk3.2-dev
   php-cli php-intl openssl curl tree bsdutils
-  xvfb xauth x11-utils fonts-ipafont-gothic adwaita-icon-theme
+  xvfb xauth x11-utils xclip fonts-ipafont-gothic adwaita-icon-theme
   chromium nginx-light
   nodejs npm
   dpkg-dev file gettext lintian

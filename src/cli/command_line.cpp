@@ -12,6 +12,7 @@
 #include "cli/stop_signals.h"
 #include "platform/fs/file_status.h"
 #include "platform/fs/temp_folder.h"
+#include "platform/process/system_clipboard.h"
 #include "publish/publish.h"
 #include "suite/folders.h"
 
@@ -26,7 +27,7 @@ using Arguments = std::vector<std::string>;
 
 void PrintUsage() {
   std::cout << "Usage: wx_pub [FILE...]\n"
-               "       wx_pub --upload [-q] [--to DESTINATION] [FILE...]\n"
+               "       wx_pub --upload [-q] [--copy] [--to DESTINATION] [FILE...]\n"
                "       wx_pub --page FOLDER [PAGE]\n"
                "       wx_pub --settings | --help | --version\n"
                "\n"
@@ -37,6 +38,8 @@ void PrintUsage() {
                "             shows the progress. Nothing is sent unless every FILE can be\n"
                "             published, and the page goes last\n"
                "  -q, --quiet  with --upload: print only the page address (for scripts)\n"
+               "  --copy     with --upload: also put the page address on the clipboard\n"
+               "             (needs a display and wl-copy, xclip or xsel)\n"
                "  --to       publish to DESTINATION instead of the setting upload_to:\n"
                "             s3://BUCKET/PREFIX for object storage\n"
                "  --page     write the index page of FOLDER (PAGE, default \"index.htm\")\n"
@@ -65,9 +68,10 @@ struct UploadArguments {
   Arguments files;
   std::string destination;
   bool quiet = false;
+  bool copy = false;
 };
 
-// "--to DESTINATION" (or "--to=DESTINATION") and "-q"/"--quiet" may come
+// "--to DESTINATION" (or "--to=DESTINATION"), "-q"/"--quiet" and "--copy" may come
 // before the FILEs; a "--" lets FILEs through that begin with '-'. The error
 // text when the arguments are not usable.
 std::string SplitUploadArguments(const Arguments& arguments, UploadArguments& upload) {
@@ -80,6 +84,8 @@ std::string SplitUploadArguments(const Arguments& arguments, UploadArguments& up
     }
     if (argument == "-q" || argument == "--quiet") {
       upload.quiet = true;
+    } else if (argument == "--copy") {
+      upload.copy = true;
     } else if (argument.starts_with("--to=")) {
       upload.destination = argument.substr(5);
     } else if (argument == "--to" && i + 1 < arguments.size()) {
@@ -123,6 +129,11 @@ int RunUpload(const Arguments& arguments) {
   }
   if (result.ok) {
     std::cout << result.pageAddress << std::endl;
+    // The page is published either way: a clipboard that failed is only told.
+    if (upload.copy) {
+      if (const std::string problem = platform::CopyToSystemClipboard(result.pageAddress); !problem.empty())
+        std::cerr << "wx_pub: the address was not copied: " << problem << '\n';
+    }
     return kExitOk;
   }
   std::cout.flush();

@@ -74,13 +74,9 @@ AttemptOutcome Judged(const UploadTarget& target, const PostAnswer& answer, cons
     job.observer.OnTrace("\n" + TraceStart(target), TraceStream::Output);
     job.observer.OnTrace(answer.error + "\n", TraceStream::Error);
     auto kind = answer.connected ? FailureCause::Kind::NoAnswer : FailureCause::Kind::ServerUnreachable;
+    // The cause's own words come from the front end: the reason keeps the transport's.
     std::string reason = answer.error;
-    if (answer.untrusted) {
-      kind = FailureCause::Kind::Untrusted;
-      reason = "the server's certificate is not trusted (" + reason + ")";
-      if (!job.settings.relaxCertificate)
-        reason += "; set self_certificate in upfile.ini to accept a server's own certificate";
-    }
+    if (answer.untrusted) kind = FailureCause::Kind::Untrusted;
     if (answer.answerTooLarge) kind = FailureCause::Kind::AnswerTooLarge;
     if (!answer.proxy.empty()) reason += " (through the proxy " + ShownServer(answer.proxy) + ")";
     if (job.Stopped()) kind = FailureCause::Kind::Stopped;

@@ -278,3 +278,46 @@ TEST(CliUpload, OnATerminalStandardErrorShowsTheMeterAndStandardOutputStaysAsItI
 }
 
 }  // namespace
+
+namespace {
+
+// What the display's clipboard holds, as a second program reads it.
+std::string Clipboard(const std::string& display) {
+  static int reads = 0;
+  const std::string log = sandbox::Path("clipboard" + std::to_string(++reads) + ".out");
+  testserver::RunCommand({"xclip", "-display", display, "-selection", "clipboard", "-o"}, log);
+  return sandbox::ReadFile(log);
+}
+
+}  // namespace
+
+// The address goes on the clipboard only when asked for, and a clipboard that
+// cannot be used does not fail a job that was published.
+TEST(CliUpload, CopyPutsTheAddressOnTheClipboard) {
+  UseSite();
+  int number = 100 + ::getpid() % 5000;
+  while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock")) ++number;
+  const std::string display = ":" + std::to_string(number);
+  const testserver::ChildProcess xvfb({"Xvfb", display, "-nolisten", "tcp"}, sandbox::Path("xvfb.log"));
+  for (int wait = 0; wait < 100 && testserver::RunCommand({"xdpyinfo", "-display", display}, sandbox::Path("x.log")) != 0;
+       ++wait)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  ASSERT_EQ(testserver::RunCommand({"sh", "-c", "printf before | xclip -display " + display + " -selection clipboard"},
+                                   sandbox::Path("xclip.log")), 0);
+  const std::string file = Source("copy.txt", "c");
+  const struct {
+    std::vector<std::string> arguments;
+    std::string launcher, clipboard, err;
+  } cases[] = {
+      {{"--upload", file}, "env DISPLAY=" + display, "before", ""},
+      {{"--upload", "--copy", "-q", file}, "", "before", "wx_pub: the address was not copied: there is no display"},
+      {{"--upload", "-q", "--copy", file}, "env DISPLAY=" + display, PageAddress(), ""},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = RunWxPub(c.arguments, sandbox::Path("tmp/"), "unlimited", c.launcher);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(LastLine(run.out), PageAddress());
+    EXPECT_EQ(run.err.substr(0, run.err.find(" (")), c.err);
+    EXPECT_EQ(Clipboard(display), c.clipboard) << c.arguments[1];
+  }
+}

@@ -50,7 +50,7 @@ TEST(CommandLine, AnswersWithoutADisplay) {
       {{"--page"}, 2, "", "wx_pub --help"},
       {{"--page", ".", "sub/page.htm"}, 2, "", "wx_pub --help"},
       {{"--version"}, 0, std::string("wx_pub ") + WXPUB_VERSION + "\n", ""},
-      {{"--help"}, 0, "--upload [-q] [--to DESTINATION] [FILE...]\n       wx_pub --page FOLDER [PAGE]\n       wx_pub --settings | --help | --version\n", ""},
+      {{"--help"}, 0, "--upload [-q] [--copy] [--to DESTINATION] [FILE...]\n       wx_pub --page FOLDER [PAGE]\n       wx_pub --settings | --help | --version\n", ""},
       {{"--page", folder}, 0, folder + "/index.htm\n", ""},
       {{"--page", folder, "preview.html"}, 0, folder + "/preview.html\n", ""},
       {{"--page", sandbox::Path("no_such_folder")}, 1, "", "no such folder: "},

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,12 +51,9 @@ std::string FindProgram(const std::string& name) {
   return SearchPath(trimmed);
 }
 
-int StartProgram(const std::vector<std::string>& arguments, pid_t& child, const std::string& outputFile) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  if (!outputFile.empty()) {
-    posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  }
+namespace {
+
+int Spawn(const std::vector<std::string>& arguments, pid_t& child, posix_spawn_file_actions_t& actions) {
   std::vector<char*> argv;
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
@@ -64,13 +62,56 @@ int StartProgram(const std::vector<std::string>& arguments, pid_t& child, const 
   return error;
 }
 
-bool RunProgram(const std::vector<std::string>& arguments, const std::string& outputFile) {
-  pid_t child = 0;
-  if (StartProgram(arguments, child, outputFile) != 0) return false;
+int WaitFor(pid_t child) {
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
+  return status;
+}
+
+// The input as an unnamed file read from its start: no pipe to keep fed.
+int InputFile(const std::string& input) {
+  const int file = ::memfd_create("input", MFD_CLOEXEC);
+  if (file < 0) return -1;
+  if (::write(file, input.data(), input.size()) != static_cast<ssize_t>(input.size()) || ::lseek(file, 0, SEEK_SET) != 0) {
+    ::close(file);
+    return -1;
+  }
+  return file;
+}
+
+}  // namespace
+
+int StartProgram(const std::vector<std::string>& arguments, pid_t& child, const std::string& outputFile) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!outputFile.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 1, outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  }
+  return Spawn(arguments, child, actions);
+}
+
+bool RunProgram(const std::vector<std::string>& arguments, const std::string& outputFile) {
+  pid_t child = 0;
+  if (StartProgram(arguments, child, outputFile) != 0) return false;
+  WaitFor(child);
   return true;
+}
+
+int RunWithInput(const std::vector<std::string>& arguments, const std::string& input) {
+  const int file = InputFile(input);
+  if (file < 0) return -1;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, file, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_t child = 0;
+  const int error = Spawn(arguments, child, actions);
+  ::close(file);
+  if (error != 0) return -1;
+  const int status = WaitFor(child);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 long CurrentProcessId() { return static_cast<long>(::getpid()); }

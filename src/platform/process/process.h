@@ -21,6 +21,12 @@ int StartProgram(const std::vector<std::string>& arguments, pid_t& child, const 
 // StartProgram, then waits for the program to end; false when it could not be started.
 bool RunProgram(const std::vector<std::string>& arguments, const std::string& outputFile);
 
+// Runs the program with input as its standard input and its output streams
+// on /dev/null (a tool that stays behind, as a clipboard owner does, then
+// holds no pipe of ours); its exit status, -1 when it could not be started
+// or did not exit by itself.
+int RunWithInput(const std::vector<std::string>& arguments, const std::string& input);
+
 // This process's id, and whether a process of that id still runs.
 long CurrentProcessId();
 bool ProcessRuns(long id);
