@@ -1,6 +1,5 @@
 // What the core and the platform's feedback functions tell the user, shown
-// on the main dialog: message boxes, and progress in the window title;
-// notices go to standard error.
+// on the main dialog: progress in the window title; notices go to standard error.
 #pragma once
 
 #include <wx/toplevel.h>
@@ -13,7 +12,6 @@ namespace app {
 class DialogUserInterface : public platform::UserInterface {
  public:
   explicit DialogUserInterface(wxTopLevelWindow& window);
-  platform::Answer ShowMessageBox(const std::string& text, platform::BoxStyle style) override;
   void ShowProgressTitle(const std::string& title) override;
   void PumpMessages() override;
   void ShowNotice(const std::string& notice) override;

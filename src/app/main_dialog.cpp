@@ -21,6 +21,7 @@
 #include "app/dialog_user_interface.h"
 #include "app/file_drop_target.h"
 #include "app/list_line.h"
+#include "app/message_box.h"
 #include "app/open_in_browser.h"
 #include "app/upload_failure_text.h"
 #include "app/upload_relay.h"
@@ -153,7 +154,7 @@ void MainDialog::StartUpdateCheck() {
   // must not hold the window.
   updateCheck_.Start([this, trace = TraceOnWindowThread(*this)](const std::atomic<bool>& stop) {
     const update::CheckResult result = update::CheckForUpdate(trace, &stop);
-    if (!result.openAddress.empty()) CallAfter([address = result.openAddress] { OpenInBrowser(address); });
+    if (!result.openAddress.empty()) CallAfter([this, address = result.openAddress] { OpenInBrowser(this, address); });
   });
 }
 
@@ -188,13 +189,13 @@ void MainDialog::DropFiles(const std::vector<std::string>& paths) {
   FillListBox();
   if (folders.empty()) return;
   const std::string text = TranslatedCause("フォルダーは公開できません") + ":" + folders;
-  CallAfter([text] { platform::MessageBoxLog(text, {.icon = platform::Icon::Exclamation}); });
+  CallAfter([this, text] { MessageBoxLog(this, text, {.icon = Icon::Exclamation}); });
 }
 
 void MainDialog::DropStartFiles(const std::vector<std::string>& paths) {
   DropFiles(paths);
   const std::string text = UnreadableFilesText(paths);
-  if (!text.empty()) CallAfter([text] { platform::MessageBoxLog(text, {.icon = platform::Icon::Exclamation}); });
+  if (!text.empty()) CallAfter([this, text] { MessageBoxLog(this, text, {.icon = Icon::Exclamation}); });
 }
 
 void MainDialog::FillListBox() {
@@ -263,7 +264,7 @@ void MainDialog::FinishUpload(const publish::PublishResult& result) {
   EnableJobControls(true);
   // The address is shown either way, but a failed job must not pass for a
   // published page.
-  if (!result.ok) platform::MessageBoxLog(UploadFailureText(result.failures), {.icon = platform::Icon::Exclamation});
+  if (!result.ok) MessageBoxLog(this, UploadFailureText(result.failures), {.icon = Icon::Exclamation});
 }
 
 void MainDialog::EnableJobControls(bool enable) {
@@ -272,7 +273,7 @@ void MainDialog::EnableJobControls(bool enable) {
 
 void MainDialog::OnOpenBrowser(wxCommandEvent&) {
   TransferDataFromWindow();
-  OpenInBrowser(ToUtf8(address_));
+  OpenInBrowser(this, ToUtf8(address_));
 }
 
 }  // namespace app

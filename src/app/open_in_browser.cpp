@@ -1,14 +1,14 @@
 #include "app/open_in_browser.h"
 
+#include "app/message_box.h"
 #include "platform/process/shell_open.h"
-#include "platform/system/feedback.h"
 
 namespace app {
 
-bool OpenInBrowser(const std::string& address) {
+bool OpenInBrowser(wxWindow* parent, const std::string& address) {
   const platform::ShellResult result = platform::ShellOpen(address);
   if (result == platform::ShellResult::Ok) return true;
-  platform::MessageBoxLog(platform::ShellErrorText(result, address), {});
+  MessageBoxLog(parent, platform::ShellErrorText(result, address), {});
   return false;
 }
 

@@ -3,10 +3,12 @@
 
 #include <string>
 
+class wxWindow;
+
 namespace app {
 
-// platform::ShellOpen; on failure the logged message box with
+// platform::ShellOpen; on failure the logged message box over parent with
 // platform::ShellErrorText. True on success.
-bool OpenInBrowser(const std::string& address);
+bool OpenInBrowser(wxWindow* parent, const std::string& address);
 
 }  // namespace app

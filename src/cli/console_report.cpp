@@ -33,23 +33,14 @@ void ConsoleReport::OnTrace(const std::string& text, publish::TraceStream stream
   Draw();
 }
 
-void ConsoleReport::OnFileStarted(size_t index, size_t count, const std::string&) {
-  done_ = index;
-  all_ = count;
-  sent_ = total_ = 0;
-  Draw();
-}
-
-void ConsoleReport::OnBytesSent(uint64_t sent, uint64_t total) {
-  sent_ = sent;
-  total_ = total;
-  Draw();
-}
-
-void ConsoleReport::OnWaiting(bool waiting) {
-  if (!waiting) return;
-  Erase();
-  std::cerr << "wx_pub: waiting for another upload of this user to end" << std::endl;
+void ConsoleReport::OnProgress(const publish::Progress& progress) {
+  if (progress.phase == publish::Progress::Phase::Waiting) {
+    Erase();
+    std::cerr << "wx_pub: waiting for another upload of this user to end" << std::endl;
+  } else if (progress.phase == publish::Progress::Phase::Sending) {
+    progress_ = progress;
+    Draw();
+  }
 }
 
 void ConsoleReport::StartNewLine() {
@@ -66,8 +57,8 @@ void ConsoleReport::WriteOut(const std::string& text) {
 }
 
 void ConsoleReport::Draw() {
-  if (!meter_ || all_ == 0) return;
-  const std::string line = MeterLine(done_, all_, sent_, total_);
+  if (!meter_ || progress_.files == 0) return;
+  const std::string line = MeterLine(progress_);
   if (line == shown_) return;
   std::cerr << '\r' << line << "\033[K" << std::flush;
   shown_ = line;

@@ -3,8 +3,6 @@
 // and, only when standard error is a terminal, a progress meter on its last line.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <string>
 
 #include "publish/publish.h"
@@ -17,9 +15,7 @@ class ConsoleReport : public publish::PublishObserver {
   ~ConsoleReport() override;   // takes the meter away, prints what is held back
 
   void OnTrace(const std::string& text, publish::TraceStream stream) override;
-  void OnFileStarted(size_t index, size_t count, const std::string& listedPath) override;
-  void OnBytesSent(uint64_t sent, uint64_t total) override;
-  void OnWaiting(bool waiting) override;
+  void OnProgress(const publish::Progress& progress) override;
 
   // Prints what is held back and ends an open line of standard output, so
   // that what follows stands on a line of its own.
@@ -39,10 +35,7 @@ class ConsoleReport : public publish::PublishObserver {
   bool atLineStart_ = true;
   std::string heldOut_;
   std::string shown_;  // the meter on the screen; empty when none
-  size_t done_ = 0;
-  size_t all_ = 0;
-  uint64_t sent_ = 0;
-  uint64_t total_ = 0;
+  publish::Progress progress_;  // of the sending; files stays 0 until it begins
 };
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #include "cli/progress_meter.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace cli {
@@ -17,10 +18,11 @@ std::string InUnit(uint64_t bytes, uint64_t unit) {
 
 }  // namespace
 
-std::string MeterLine(size_t done, size_t all, uint64_t sent, uint64_t total) {
-  std::string line = std::to_string(done) + "/" + std::to_string(all) + " files";
+std::string MeterLine(const publish::Progress& progress) {
+  std::string line = std::to_string(progress.file) + "/" + std::to_string(progress.files) + " files";
+  const uint64_t sent = progress.bytesDone, total = progress.bytesTotal;
   if (total == 0) return line;
-  const std::string share = "  " + std::to_string(sent * 100 / total) + "%";
+  const std::string share = "  " + std::to_string(publish::BytesPercent(progress)) + "%";
   if (total < kKiB) return line + "  " + std::to_string(sent) + " of " + std::to_string(total) + " B" + share;
   const uint64_t unit = total < kMiB ? kKiB : kMiB;
   return line + "  " + InUnit(sent, unit) + " of " + InUnit(total, unit) + (unit == kKiB ? " KiB" : " MiB") + share;

@@ -154,6 +154,29 @@ AttemptOutcome SendWithRetries(const std::string& path, const Job& job) {
   return result;
 }
 
+// A file's request bytes sent, as bytes of the file itself: the form's own
+// lines around it are not the person's.
+uint64_t OwnBytes(uint64_t sent, uint64_t total, uint64_t fileSize) {
+  return total == 0 ? 0 : std::min(fileSize, sent * fileSize / total);
+}
+
+uint64_t SizeOf(const std::string& path) { return static_cast<uint64_t>(platform::FileStatus(path).Size()); }
+
+// Hears one file sent alone: its bytes count after those of the files before it.
+class CountedFile : public UploadObserver {
+ public:
+  CountedFile(UploadObserver& observer, uint64_t before, uint64_t fileSize, uint64_t allBytes)
+      : observer_(observer), before_(before), fileSize_(fileSize), allBytes_(allBytes) {}
+  void OnTrace(const std::string& text, TraceStream stream) override { observer_.OnTrace(text, stream); }
+  void OnBytesSent(uint64_t sent, uint64_t total) override {
+    observer_.OnBytesSent(before_ + OwnBytes(sent, total, fileSize_), allBytes_);
+  }
+
+ private:
+  UploadObserver& observer_;
+  uint64_t before_, fileSize_, allBytes_;
+};
+
 // Hears one file's attempts on a thread of its own: the trace waits for the
 // file's end, so that its lines reach the job whole; the bytes are counted
 // with those of the other files.
@@ -175,10 +198,10 @@ class FileHeard : public UploadObserver {
 // The files of a parallel run and what the job hears of them, one thread at a time.
 class SharedProgress {
  public:
-  SharedProgress(const std::vector<std::string>& files, UploadObserver& observer, size_t count)
-      : files_(files), observer_(observer), count_(count) {
-    for (const std::string& path : files) total_ += static_cast<uint64_t>(platform::FileStatus(path).Size());
-  }
+  // sentBefore of allBytes went with the files before these.
+  SharedProgress(const std::vector<std::string>& files, UploadObserver& observer, size_t count, uint64_t sentBefore,
+                 uint64_t allBytes)
+      : files_(files), observer_(observer), count_(count), total_(allBytes), sent_(sentBefore) {}
   // The next file to send, and its number among all of the job's; false when none is left.
   bool Take(size_t& file, size_t first) {
     const std::lock_guard lock(mutex_);
@@ -215,28 +238,29 @@ class SharedProgress {
   UploadObserver& observer_;
   size_t count_;
   size_t next_ = 0;
-  uint64_t total_ = 0, sent_ = 0;
+  uint64_t total_, sent_;
   bool failed_ = false;
   size_t failedFile_ = SIZE_MAX;
   AttemptOutcome failure_;
 };
 
 void FileHeard::OnBytesSent(uint64_t sent, uint64_t total) {
-  const uint64_t now = total == 0 ? 0 : std::min(fileSize_, sent * fileSize_ / total);
+  const uint64_t now = OwnBytes(sent, total, fileSize_);
   shared_.Moved(static_cast<int64_t>(now) - static_cast<int64_t>(sent_));
   sent_ = now;
 }
 
 // Sends files, up to parallel at once, each thread over a client of its own.
 // False with the first failed file of the list when any failed.
-bool SendSideBySide(const std::vector<std::string>& files, size_t first, size_t count, const PostSettings& settings,
-                    UploadObserver& observer, const std::atomic<bool>* stop, PostFailure* failure) {
-  SharedProgress shared(files, observer, count);
+bool SendSideBySide(const std::vector<std::string>& files, size_t first, size_t count, uint64_t sentBefore,
+                    uint64_t allBytes, const PostSettings& settings, UploadObserver& observer,
+                    const std::atomic<bool>* stop, PostFailure* failure) {
+  SharedProgress shared(files, observer, count, sentBefore, allBytes);
   const auto sendFiles = [&] {
     HttpClient http;
     TrustedPoster client(http, settings.relaxCertificate);
     for (size_t file = 0; !(stop && *stop) && shared.Take(file, first);) {
-      FileHeard heard(shared, static_cast<uint64_t>(platform::FileStatus(files[file]).Size()));
+      FileHeard heard(shared, SizeOf(files[file]));
       const AttemptOutcome outcome = SendWithRetries(files[file], {client, settings, heard, stop});
       shared.Done(file, heard, outcome);
     }
@@ -269,12 +293,15 @@ bool PostFiles(const std::vector<std::string>& files, const PostSettings& settin
   platform::TitleProgress progress("post_files ...", static_cast<unsigned>(files.size()));
   std::vector<std::string> toSend;
   std::copy_if(files.begin(), files.end(), std::back_inserter(toSend), IsFileToSend);
+  uint64_t allBytes = 0, sentBytes = 0;
+  for (const std::string& path : toSend) allBytes += SizeOf(path);
   size_t index = 0;
   for (size_t entry = 0; entry < files.size(); ++entry) {
     const std::string& path = files[entry];
     if (IsFileToSend(path) && settings.parallel > 1 && index == 1) {
       const std::vector<std::string> rest(toSend.begin() + 1, toSend.end());
-      const bool sent = SendSideBySide(rest, 1, toSend.size(), settings, job.observer, stop, failure);
+      const bool sent =
+          SendSideBySide(rest, 1, toSend.size(), sentBytes, allBytes, settings, job.observer, stop, failure);
       for (; entry < files.size(); ++entry) progress.Step();
       return sent;
     }
@@ -282,7 +309,10 @@ bool PostFiles(const std::vector<std::string>& files, const PostSettings& settin
       AttemptOutcome outcome{false, false, "stopped before it was sent", {FailureCause::Kind::Stopped}};
       if (!job.Stopped()) {
         job.observer.OnFileStarted(index++, toSend.size(), path);
-        outcome = SendWithRetries(path, job);
+        const uint64_t size = SizeOf(path);
+        CountedFile counted(job.observer, sentBytes, size, allBytes);
+        outcome = SendWithRetries(path, {job.client, job.settings, counted, job.stop});
+        sentBytes += size;
       }
       if (!outcome.sent) {
         if (failure) *failure = {path, outcome.reason, outcome.cause};

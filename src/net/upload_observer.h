@@ -18,7 +18,8 @@ class UploadObserver {
   virtual void OnTrace(const std::string& /*text*/, TraceStream /*stream*/) {}
   // Before the first attempt on file index (0-based) of count files to send.
   virtual void OnFileStarted(size_t /*index*/, size_t /*count*/, const std::string& /*path*/) {}
-  // Request bytes of the current file sent so far, of total (0 while unknown).
+  // Bytes of the files' own content sent so far over all files of the call,
+  // of the bytes of them all.
   virtual void OnBytesSent(uint64_t /*sent*/, uint64_t /*total*/) {}
 };
 

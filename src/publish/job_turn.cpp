@@ -15,11 +15,10 @@ bool JobTurn::Take(PublishObserver& observer, const std::atomic<bool>& stop, std
   bool waited = false;
   while (!lock_.TryLock(path)) {
     if (stop || std::chrono::steady_clock::now() >= end) break;
-    if (!waited) observer.OnWaiting(true);
+    if (!waited) observer.OnProgress(Progress{.phase = Progress::Phase::Waiting, .name = ""});
     waited = true;
     std::this_thread::sleep_for(kPoll);
   }
-  if (waited) observer.OnWaiting(false);
   return lock_.TryLock(path) && !stop;
 }
 

@@ -13,7 +13,7 @@ namespace publish {
 class JobTurn {
  public:
   // Takes the user's turn, waiting up to limit for another job to end and
-  // telling the observer while it waits; false when the turn did not come or
+  // telling the observer when it begins to wait; false when the turn did not come or
   // stop was set first. The turn lasts as long as the object.
   bool Take(PublishObserver& observer, const std::atomic<bool>& stop, std::chrono::milliseconds limit);
 

@@ -9,7 +9,6 @@
 
 #include "platform/fs/file_status.h"
 #include "platform/fs/folder_walk.h"
-#include "platform/system/feedback.h"
 #include "publish/destination.h"
 #include "publish/file_list.h"
 #include "publish/job_check.h"
@@ -19,36 +18,10 @@
 #include "publish/staging.h"
 #include "publish/upload_settings.h"
 #include "suite/folders.h"
+#include "suite/profile_location.h"
 
 namespace publish {
 namespace {
-
-// While the job runs, stands in as this thread's user interface, so that the
-// progress of the lower layers reaches the observer instead of a window.
-class ProgressRoute : private platform::UserInterface {
- public:
-  explicit ProgressRoute(PublishObserver& observer) : observer_(observer), previous_(platform::InstalledUserInterface()) {
-    platform::InstallUserInterface(this);
-  }
-  ~ProgressRoute() override { platform::InstallUserInterface(previous_); }
-  ProgressRoute(const ProgressRoute&) = delete;
-  ProgressRoute& operator=(const ProgressRoute&) = delete;
-
- private:
-  // Nothing on the way of a job asks a question: the default answer stands.
-  platform::Answer ShowMessageBox(const std::string&, platform::BoxStyle style) override {
-    return platform::DefaultAnswer(style);
-  }
-  void ShowProgressTitle(const std::string& title) override { observer_.OnProgressText(title); }
-  void PumpMessages() override {}
-  // Notices are not the job's: they go where they went before it.
-  void ShowNotice(const std::string& notice) override {
-    if (previous_) previous_->ShowNotice(notice);
-  }
-
-  PublishObserver& observer_;
-  platform::UserInterface* previous_;
-};
 
 // The one owner of what the jobs leave for later; emptied at program end.
 DeferredRemoval& ProgramRemoval() {
@@ -112,25 +85,46 @@ std::string ListedOf(const std::map<std::string, std::string>& listedOf, const s
   return found == listedOf.end() ? staged : found->second;
 }
 
-// The destination knows the staged copies; the person knows the files they
-// listed, counted with the page as the last of them.
-class ListedPaths : public net::UploadObserver {
+// The destination knows the staged copies and the bytes of one call; the
+// person knows the files they listed, counted with the page as the last of
+// them, and the bytes of the whole job.
+class SendingProgress : public net::UploadObserver {
  public:
-  ListedPaths(net::UploadObserver& observer, const std::map<std::string, std::string>& listedOf, size_t first,
-              size_t count)
-      : observer_(observer), listedOf_(listedOf), first_(first), count_(count) {}
+  SendingProgress(PublishObserver& observer, const std::map<std::string, std::string>& listedOf, size_t files,
+                  uint64_t bytesTotal)
+      : observer_(observer), listedOf_(listedOf) {
+    progress_.files = files;
+    progress_.bytesTotal = bytesTotal;
+  }
+  // The next call to the destination sends from the job's file first on, after bytesBefore.
+  void StartCall(size_t first, uint64_t bytesBefore) {
+    first_ = first;
+    bytesBefore_ = bytesBefore;
+  }
   void OnTrace(const std::string& text, net::TraceStream stream) override { observer_.OnTrace(text, stream); }
   void OnFileStarted(size_t index, size_t, const std::string& path) override {
-    observer_.OnFileStarted(first_ + index, count_, ListedOf(listedOf_, path));
+    progress_.file = first_ + index;
+    progress_.name = ListedOf(listedOf_, path);
+    observer_.OnProgress(progress_);
   }
-  void OnBytesSent(uint64_t sent, uint64_t total) override { observer_.OnBytesSent(sent, total); }
+  void OnBytesSent(uint64_t sent, uint64_t) override {
+    progress_.bytesDone = bytesBefore_ + sent;
+    observer_.OnProgress(progress_);
+  }
 
  private:
-  net::UploadObserver& observer_;
+  PublishObserver& observer_;
   const std::map<std::string, std::string>& listedOf_;
-  size_t first_;
-  size_t count_;
+  Progress progress_;
+  size_t first_ = 0;
+  uint64_t bytesBefore_ = 0;
 };
+
+uint64_t BytesOf(const std::vector<Upload>& files) {
+  uint64_t bytes = 0;
+  for (const Upload& file : files) bytes += static_cast<uint64_t>(platform::FileStatus(file.path).Size());
+  return bytes;
+}
 
 // The staged files in the order of the list, the page apart.
 std::vector<Upload> FilesToSend(const std::vector<CheckedFile>& checked, const std::string& pagePath,
@@ -149,14 +143,15 @@ std::vector<Upload> FilesToSend(const std::vector<CheckedFile>& checked, const s
 bool SendFilesThenPage(Destination& destination, const std::vector<Upload>& files, const Upload& page,
                        const std::map<std::string, std::string>& listedOf, PublishObserver& observer,
                        const std::atomic<bool>& stop, FileFailure* failure) {
-  ListedPaths filesHeard(observer, listedOf, 0, files.size() + 1);
-  if (!files.empty() && !destination.Send(files, filesHeard, stop, failure)) return false;
+  const uint64_t fileBytes = BytesOf(files);
+  SendingProgress progress(observer, listedOf, files.size() + 1, fileBytes + BytesOf({page}));
+  if (!files.empty() && !destination.Send(files, progress, stop, failure)) return false;
   if (stop) {
     *failure = {page.listedPath, {FailureCause::Kind::Stopped}, "stopped before the page was sent"};
     return false;
   }
-  ListedPaths pageHeard(observer, listedOf, files.size(), files.size() + 1);
-  return destination.Send({page}, pageHeard, stop, failure);
+  progress.StartCall(files.size(), fileBytes);
+  return destination.Send({page}, progress, stop, failure);
 }
 
 // Stages the checked files with the page, sends everything and schedules the
@@ -216,23 +211,32 @@ Job ReadJob(std::vector<std::string> files, const std::string& destination) {
 }
 
 PublishResult Publish(const Job& job, PublishObserver& observer, const std::atomic<bool>& stop) {
-  constexpr std::chrono::minutes kLongestWait{10};
-  PublishResult result;
   FileFailure badText;
   const std::unique_ptr<Destination> destination = MakeDestination(job.destination, job.settings, &badText);
-  if (const std::optional<FileFailure> unusable = destination ? destination->Unusable() : badText) {
+  if (!destination) {
+    PublishResult result;
+    result.failures.push_back(badText);
+    return result;
+  }
+  return Publish(job, *destination, observer, stop);
+}
+
+PublishResult Publish(const Job& job, Destination& destination, PublishObserver& observer,
+                      const std::atomic<bool>& stop) {
+  constexpr std::chrono::minutes kLongestWait{10};
+  PublishResult result;
+  if (const std::optional<FileFailure> unusable = destination.Unusable()) {
     result.failures.push_back(*unusable);
     return result;
   }
-  result.pageAddress = destination->PageAddress(UploadPageName());
+  result.pageAddress = destination.PageAddress(UploadPageName());
   FileList list;
   AddDroppedFiles(list, job.files);
-  const JobCheck check = CheckListedFiles(list, destination->SizeLimit());
+  const JobCheck check = CheckListedFiles(list, destination.SizeLimit());
   if (!check.failures.empty()) {
     result.failures = check.failures;
     return result;
   }
-  const ProgressRoute route(observer);
   JobTurn turn;
   if (!turn.Take(observer, stop, kLongestWait)) {
     const bool stopped = stop;
@@ -242,11 +246,13 @@ PublishResult Publish(const Job& job, PublishObserver& observer, const std::atom
                                stopped ? "stopped while waiting for another upload" : "waited 10 minutes"});
     return result;
   }
-  RunUploadJob(check, job.settings, *destination, observer, stop, result);
+  observer.OnProgress(Progress{.phase = Progress::Phase::Staging, .name = ""});
+  RunUploadJob(check, job.settings, destination, observer, stop, result);
   return result;
 }
 
 std::string PrepareSettings() {
+  suite::PrepareProfileFolder();
   WriteServerDefaults();
   return BrowserAddress(ReadUploadSettings());
 }

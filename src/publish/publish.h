@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "net/upload_observer.h"
+#include "net/trace.h"
 #include "publish/cause_text.h"
+#include "publish/destination.h"
+#include "publish/progress.h"
 #include "publish/publish_result.h"
 #include "publish/upload_settings.h"
 
@@ -29,16 +31,13 @@ struct Job {
 Job ReadJob(std::vector<std::string> files, const std::string& destination = "");
 
 // Called on the thread that runs Publish; every hook does nothing by default.
-// From net::UploadObserver: OnTrace (the transport's trace, fragment by fragment,
-// as the command line prints it), OnFileStarted (index, count and the path as
-// listed; the staged path for the generated page) and OnBytesSent.
-class PublishObserver : public net::UploadObserver {
+class PublishObserver {
  public:
-  // A long step's progress as the window title shows it ("post_files ...  12
-  // *****...."); empty when the step ends.
-  virtual void OnProgressText(const std::string& /*text*/) {}
-  // The job begins (true) or ends (false) waiting for another job of the same user.
-  virtual void OnWaiting(bool /*waiting*/) {}
+  virtual ~PublishObserver() = default;
+  // The transport's trace, fragment by fragment, as the command line prints it.
+  virtual void OnTrace(const std::string& /*text*/, TraceStream /*stream*/) {}
+  // Where the job stands: when it waits, stages, starts a file and as bytes go out.
+  virtual void OnProgress(const Progress& /*progress*/) {}
 };
 
 // Checks the whole job first (every listed path a readable regular file
@@ -49,8 +48,12 @@ class PublishObserver : public net::UploadObserver {
 // user run one at a time. A stop request is honoured between files and
 // within a transfer; a stopped job sends no page and removes its staged copies.
 PublishResult Publish(const Job& job, PublishObserver& observer, const std::atomic<bool>& stop);
+// The same job sent to the given destination instead of the one job.destination names.
+PublishResult Publish(const Job& job, Destination& destination, PublishObserver& observer,
+                      const std::atomic<bool>& stop);
 
-// Start-up: writes the server defaults where the settings lack them; returns
+// Start-up: makes the family's profile folder with its registry hints and
+// writes the server defaults where the settings lack them; returns
 // the browser address of the page folder.
 std::string PrepareSettings();
 

@@ -54,10 +54,6 @@ int Switch(const platform::IniDocument* document, const char* section, const cha
 }  // namespace
 
 Profile::Profile(const std::string& name) : path_(ResolveProfilePath(name)) {
-  {
-    std::lock_guard lock(profileLock);
-    RewriteProfileAsUtf16(path_);
-  }
   const std::shared_ptr<const platform::IniDocument> document = platform::IniLoad(path_);
   writeBack_ = Switch(document.get(), "Debug", "Write");
   trace_ = Switch(document.get(), "Debug", "Log");
@@ -96,7 +92,14 @@ int Profile::RawWriteInt(const std::string& section, const std::string& key, int
 }
 
 // A written value replaces its cached copy, so that the next read sees it.
+// Before its first write a profile gets its folder, and its file turns into
+// UTF-16, so that no text it takes is lost.
 int Profile::RawWriteStr(const std::string& section, const std::string& key, const std::string& value) {
+  if (!prepared_) {
+    PrepareProfileFolder();
+    RewriteProfileAsUtf16(path_);
+    prepared_ = true;
+  }
   if (!platform::IniWriteString(section, key, value, path_)) return 0;
   if (useCache_) StoreCached(section, key, value);
   return 1;

@@ -33,6 +33,7 @@ class Profile {
              const std::string& value) const;
 
   std::string path_;
+  bool prepared_ = false;  // its first write has made the folder and the file UTF-16
   int writeBack_ = 0;      // "Write" in section "Debug": every read writes its value back
   int trace_ = 0;          // "Log" in section "Debug": every raw read writes a debug-log line
   bool useCache_ = false;  // "UseProfileCache" in section "Debug\2009_09", default profile only

@@ -21,10 +21,12 @@ void WriteHint(RegAccess& key, const std::string& name, const std::string& value
 std::string DefaultProfileFolder() {
   const std::string documents = platform::RemoveSeparator(platform::CommonDocumentsFolder());
   const std::string shared = documents + "/z_Suite_Setting";
-  if (platform::FolderExists(shared)) return shared;
-  const std::string temporary = documents + "/Temp/z_Suite_Setting";
-  platform::CreateFolder(temporary);
-  return temporary;
+  return platform::FolderExists(shared) ? shared : documents + "/Temp/z_Suite_Setting";
+}
+
+std::string FamilyBase() {
+  const std::string base = RegAccess(kSuiteKey).GetStr("", "");
+  return base.empty() ? "z_Suite" : base;
 }
 
 bool HasIniExtension(const std::string& name) {
@@ -36,22 +38,22 @@ bool HasIniExtension(const std::string& name) {
 }  // namespace
 
 std::string GetFamilyKey() {
-  static const std::string key = [] {
-    RegAccess suite(kSuiteKey);
-    std::string base = suite.GetStr("", "");
-    if (base.empty()) base = "z_Suite";
-    WriteHint(suite, "RegKey_Base は", base);
-    return std::string("Software\\") + base + "\\z_Suite";
-  }();
+  static const std::string key = std::string("Software\\") + FamilyBase() + "\\z_Suite";
   return key;
 }
 
 std::string GetProfileFolder() {
+  const std::string configured = RegAccess(GetFamilyKey()).GetStr("IniFullBase", "");
+  return configured.empty() ? DefaultProfileFolder() : platform::RemoveSeparator(platform::NormalizePath(configured));
+}
+
+void PrepareProfileFolder() {
+  RegAccess suite(kSuiteKey);
+  WriteHint(suite, "RegKey_Base は", FamilyBase());
+  const std::string folder = GetProfileFolder();
+  if (!platform::FolderExists(folder)) platform::CreateFolder(folder);
   RegAccess family(GetFamilyKey());
-  const std::string configured = family.GetStr("IniFullBase", "");
-  const std::string folder = configured.empty() ? DefaultProfileFolder() : platform::RemoveSeparator(platform::NormalizePath(configured));
   WriteHint(family, "IniFullBase は", folder);
-  return folder;
 }
 
 std::string ResolveProfilePath(const std::string& name) {

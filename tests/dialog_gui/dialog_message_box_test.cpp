@@ -2,9 +2,9 @@
 #include <wx/msgdlg.h>
 
 #include "gui_support.h"
-#include "platform/system/feedback.h"
+#include "app/message_box.h"
 
-using namespace platform;
+using namespace app;
 
 // Each button set gives its own answers for the box's buttons; the icon and
 // default button become the box's style, and buttons wx lacks are relabelled
@@ -23,7 +23,7 @@ TEST(DialogMessageBox, ButtonSetsIconsAndDefaultButtons) {
            {{Buttons::Ok, Icon::Information}, wxID_CANCEL, Answer::Ok, "", wxICON_INFORMATION},
            {{Buttons::YesNoCancel}, wxID_CANCEL, Answer::Cancel, "", wxICON_NONE}}) {
     answerer.answer = id;
-    EXPECT_EQ(MessageBoxLog(label, box), answer) << label;
+    EXPECT_EQ(MessageBoxLog(dialog, label, box), answer) << label;
     EXPECT_TRUE(answerer.firstLabels.back().starts_with(label)) << answerer.firstLabels.back();
     EXPECT_EQ(answerer.styles.back() & (wxICON_MASK | wxNO_DEFAULT | wxCANCEL_DEFAULT), style) << label;
   }

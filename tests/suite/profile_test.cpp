@@ -7,6 +7,7 @@
 #include "platform/fs/file_io.h"
 #include "platform/text/text_decode.h"
 #include "suite/profile_location.h"
+#include "suite/profile_text.h"
 #include "suite/registry.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
@@ -27,11 +28,15 @@ std::string MakeProfile(const std::string& name, const std::string& text) {
 
 }  // namespace
 
-// A person sets "IniFullBase" by editing the hive file; the tool writes what it uses beside it.
+// A person sets "IniFullBase" by editing the hive file; the start-up writes what it uses beside it.
 TEST(ProfileLocation, ANameGetsTheFolderAndExtensionItLacks) {
   EXPECT_EQ(ResolveProfilePath("z.INI"), sandbox::Path("documents/Temp/z_Suite_Setting/z.INI"));
   EXPECT_EQ(ResolveProfilePath("/abs/ini"), "/abs/ini.ini");
+  EXPECT_FALSE(std::filesystem::exists(RegAccess::HiveFilePath())) << "finding the folder writes nothing";
+  PrepareProfileFolder();
+  EXPECT_TRUE(std::filesystem::is_directory(sandbox::Path("documents/Temp/z_Suite_Setting")));
   EXPECT_EQ(RegAccess(GetFamilyKey()).GetStr("IniFullBase は", ""), sandbox::Path("documents/Temp/z_Suite_Setting"));
+  EXPECT_EQ(RegAccess("Software\\z_Suite").GetStr("RegKey_Base は", ""), "z_Suite");
   sandbox::WriteFile(RegAccess::HiveFilePath(), "[Software\\z_Suite\\z_Suite]\nIniFullBase = \"" + sandbox::Root() + "//set/\"\n");
   EXPECT_EQ(ResolveProfilePath(""), sandbox::Path("set/z_Suite.ini"));
   std::filesystem::remove(RegAccess::HiveFilePath());
@@ -52,18 +57,21 @@ TEST(Profile, TextIsCutAfter9999UnitsNeverInsideAPairAndWriteBackTraceAndCacheSw
   EXPECT_EQ(cached.GetStr("S", "K", ""), "first");
 }
 
-// Rewritten once as UTF-16 with a note, unless that would lose bytes.
-TEST(Profile, AnyOtherEncodingIsRewrittenOnceAsUtf16WithANote) {
+// Rewritten as UTF-16 with a note at the first write, never by reading, and
+// never when that would lose bytes.
+TEST(Profile, AnyOtherEncodingIsRewrittenAsUtf16WithANoteAtTheFirstWrite) {
   ManualClock clock;
   ScopedEnv tz("TZ", "UTC0");
   clock.now = 1663000000;  // 2022-09-12 16:26:40 UTC
   Profile converted(MakeProfile("converted", "[s]\r\nname=日本語\r\n"));
+  const std::string path = ResolveProfilePath("converted");
+  EXPECT_EQ(converted.GetStr("s", "name", ""), "日本語");
+  EXPECT_EQ(sandbox::ReadFile(path), "[s]\r\nname=日本語\r\n");
+  ASSERT_TRUE(converted.WriteStr("s", "more", "語"));
   const std::string rule = ";" + std::string(69, '-') + "\r\n";
-  EXPECT_EQ(ReadTextFile(ResolveProfilePath("converted")), rule + ";\t2022/09/12 16:26:40\r\n" + rule + "[s]\r\nname=日本語\r\n");
-  for (const std::string& kept : {sandbox::ReadFile(ResolveProfilePath("converted")), "[s]\r\n;\0\r\nk=v\r\n"s,
-                                  "\xFE\xFF\0[\0s\0]"s, "\xE6\x97"s, ""s}) {
-    Profile profile(MakeProfile("kept", kept));
+  EXPECT_EQ(ReadTextFile(path), rule + ";\t2022/09/12 16:26:40\r\n" + rule + "[s]\r\nname=日本語\r\nmore=語\r\n");
+  for (const std::string& kept : {sandbox::ReadFile(path), "[s]\r\n;\0\r\nk=v\r\n"s, "\xFE\xFF\0[\0s\0]"s, "\xE6\x97"s, ""s}) {
+    RewriteProfileAsUtf16(ResolveProfilePath(MakeProfile("kept", kept)));
     EXPECT_EQ(sandbox::ReadFile(ResolveProfilePath("kept")), kept);
   }
 }
-

@@ -1,5 +1,5 @@
-// The calling thread's UserInterface while the object lives: it answers every
-// box with OK and keeps what the core showed.
+// The calling thread's UserInterface while the object lives: it keeps what
+// the core showed.
 #pragma once
 
 #include <string>
@@ -10,13 +10,8 @@
 struct RecordingUi : platform::UserInterface {
   RecordingUi() { platform::InstallUserInterface(this); }
   ~RecordingUi() override { platform::InstallUserInterface(nullptr); }
-  platform::Answer ShowMessageBox(const std::string& text, platform::BoxStyle) override {
-    messages.push_back(text);
-    return platform::Answer::Ok;
-  }
   void ShowProgressTitle(const std::string& title) override { titles.push_back(title); }
-  void PumpMessages() override {}
   void ShowNotice(const std::string& notice) override { notices.push_back(notice); }
 
-  std::vector<std::string> messages, titles, notices;
+  std::vector<std::string> titles, notices;
 };

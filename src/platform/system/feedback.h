@@ -1,8 +1,6 @@
-// User feedback from the core: message boxes that are logged, notices, and
-// progress reporters for long loops. Each thread has its own UserInterface
-// (the front ends install one on every thread they run, a publishing job its
-// own); without one, boxes answer their default button and progress and
-// notices are dropped.
+// User feedback from the core: notices, and progress reporters for long
+// loops. Each thread has its own UserInterface (the front ends install one on
+// every thread they run); without one, progress and notices are dropped.
 #pragma once
 
 #include <cstdint>
@@ -10,25 +8,14 @@
 
 namespace platform {
 
-enum class Buttons { Ok, OkCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
-enum class Icon { None, Stop, Question, Exclamation, Information };
-enum class DefaultButton { First, Second, Third };
-enum class Answer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
-
-struct BoxStyle {
-  Buttons buttons = Buttons::Ok;
-  Icon icon = Icon::None;
-  DefaultButton defaultButton = DefaultButton::First;
-};
-
 class UserInterface {
  public:
   virtual ~UserInterface();
-  virtual Answer ShowMessageBox(const std::string& text, BoxStyle style) = 0;
+  // Every hook does nothing by default, as on a thread without a window.
   // Progress shown in the window title; an empty title restores the window's own.
-  virtual void ShowProgressTitle(const std::string& title) = 0;
+  virtual void ShowProgressTitle(const std::string& /*title*/) {}
   // Lets the system deliver pending messages without removing input.
-  virtual void PumpMessages() = 0;
+  virtual void PumpMessages() {}
   // A line for the person running the program that asks nothing; both front ends print it to standard error.
   virtual void ShowNotice(const std::string& /*notice*/) {}
 };
@@ -39,15 +26,6 @@ UserInterface* InstalledUserInterface();
 
 // Hands the notice to the calling thread's UserInterface.
 void ShowNotice(const std::string& notice);
-
-// The answer the box gives by itself: its default button.
-Answer DefaultAnswer(BoxStyle style);
-
-// Shows the box (or takes its default answer) and logs question and answer.
-Answer MessageBoxLog(const std::string& text, BoxStyle style);
-
-// The fixed-width debug-log line for a box and its answer.
-std::string MessageBoxLogLine(const std::string& text, BoxStyle style, Answer answer);
 
 // Counts steps of a loop; the display is refreshed only when the whole
 // percentage changes and at most every 100 ms (CurrentClock().Ticks()).
