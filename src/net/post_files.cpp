@@ -27,7 +27,7 @@ struct AttemptOutcome {
   bool sent = false;
   bool unreached = false;  // no connection could be made: only then may another way be tried
   std::string reason;
-  FailureCause cause;
+  TransportOutcome cause;
 };
 
 // An empty reason when the file may be sent.
@@ -38,7 +38,7 @@ AttemptOutcome GateRefusal(const std::string& path, uint32_t limit) {
   if (size >= kFourGiB || size > int64_t{limit})
     return {false, false,
             "file of " + std::to_string(size) + " bytes is above the upload size limit of " + std::to_string(limit),
-            {FailureCause::Kind::TooLarge, limit}};
+            {TransportOutcome::Kind::TooLarge, limit}};
   return {};
 }
 
@@ -51,7 +51,7 @@ std::string ShownServer(const std::string& server) {
 std::string TraceStart(const UploadTarget& target) { return target.host + "\t" + std::to_string(target.port) + "\t"; }
 
 AttemptOutcome Refused(const UploadTarget& target, const std::string& script, const std::string& reason,
-                       FailureCause cause) {
+                       TransportOutcome cause) {
   std::string address = TargetBaseUrl(target);
   address.pop_back();
   return {false, false, address + script + ": " + reason, cause};
@@ -73,13 +73,13 @@ AttemptOutcome Judged(const UploadTarget& target, const PostAnswer& answer, cons
   if (!answer.error.empty()) {
     job.observer.OnTrace("\n" + TraceStart(target), TraceStream::Output);
     job.observer.OnTrace(answer.error + "\n", TraceStream::Error);
-    auto kind = answer.connected ? FailureCause::Kind::NoAnswer : FailureCause::Kind::ServerUnreachable;
+    auto kind = answer.connected ? TransportOutcome::Kind::NoAnswer : TransportOutcome::Kind::Unreachable;
     // The cause's own words come from the front end: the reason keeps the transport's.
     std::string reason = answer.error;
-    if (answer.untrusted) kind = FailureCause::Kind::Untrusted;
-    if (answer.answerTooLarge) kind = FailureCause::Kind::AnswerTooLarge;
+    if (answer.untrusted) kind = TransportOutcome::Kind::Untrusted;
+    if (answer.answerTooLarge) kind = TransportOutcome::Kind::AnswerTooLarge;
     if (!answer.proxy.empty()) reason += " (through the proxy " + ShownServer(answer.proxy) + ")";
-    if (job.Stopped()) kind = FailureCause::Kind::Stopped;
+    if (job.Stopped()) kind = TransportOutcome::Kind::Stopped;
     AttemptOutcome outcome = Refused(target, script, reason, {kind});
     // Past a proxy or a TLS handshake, a plain attempt would only give the file away.
     outcome.unreached = !answer.connected && !answer.untrusted && answer.proxy.empty();
@@ -91,10 +91,10 @@ AttemptOutcome Judged(const UploadTarget& target, const PostAnswer& answer, cons
     return Refused(target, script,
                    "HTTP status " + std::to_string(answer.status) +
                        (answer.location.empty() ? "" : ", a redirect to " + answer.location),
-                   {FailureCause::Kind::ServerStatus, answer.status});
+                   {TransportOutcome::Kind::Status, answer.status});
   if (answer.status >= kFirstFailingStatus)
     return Refused(target, script, "HTTP status " + std::to_string(answer.status),
-                   {FailureCause::Kind::ServerStatus, answer.status});
+                   {TransportOutcome::Kind::Status, answer.status});
   return {true, false, "", {}};
 }
 
@@ -103,7 +103,7 @@ AttemptOutcome SendAttempt(const UploadAttempt& attempt, const std::string& path
   if (!target)
     return {false, false,
             "server setting \"" + ShownServer(attempt.server) + "\" is not a host name with an optional port",
-            {FailureCause::Kind::ServerUnreachable}};
+            {TransportOutcome::Kind::Unreachable}};
   if (AttemptOutcome refusal = GateRefusal(path, job.settings.sizeLimit); !refusal.reason.empty()) return refusal;
   const FormData form = MakeFormData(path, MakeBoundary(), job.settings.debugCopies);
   if (form.body.empty()) return {false, false, "file could not be read whole", {}};
@@ -147,7 +147,7 @@ AttemptOutcome SendWithRetries(const std::string& path, const Job& job) {
   for (const UploadAttempt& attempt : UploadAttempts(job.settings.scheme, job.settings.server)) {
     const AttemptOutcome outcome = SendAttempt(attempt, path, job);
     if (outcome.sent) return outcome;
-    if (result.reason.empty() || outcome.cause.kind == FailureCause::Kind::Stopped) result.cause = outcome.cause;
+    if (result.reason.empty() || outcome.cause.kind == TransportOutcome::Kind::Stopped) result.cause = outcome.cause;
     AddReason(result.reason, outcome.reason);
     if (!outcome.unreached || job.Stopped()) break;
   }
@@ -275,7 +275,7 @@ bool SendSideBySide(const std::vector<std::string>& files, size_t first, size_t 
     return false;
   }
   if (stop && *stop) {
-    if (failure) *failure = {files.front(), "stopped before it was sent", {FailureCause::Kind::Stopped}};
+    if (failure) *failure = {files.front(), "stopped before it was sent", {TransportOutcome::Kind::Stopped}};
     return false;
   }
   return true;
@@ -306,7 +306,7 @@ bool PostFiles(const std::vector<std::string>& files, const PostSettings& settin
       return sent;
     }
     if (IsFileToSend(path)) {
-      AttemptOutcome outcome{false, false, "stopped before it was sent", {FailureCause::Kind::Stopped}};
+      AttemptOutcome outcome{false, false, "stopped before it was sent", {TransportOutcome::Kind::Stopped}};
       if (!job.Stopped()) {
         job.observer.OnFileStarted(index++, toSend.size(), path);
         const uint64_t size = SizeOf(path);

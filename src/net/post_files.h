@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "net/failure_cause.h"
+#include "net/transport_outcome.h"
 #include "net/upload_observer.h"
 
 namespace net {
@@ -30,7 +30,7 @@ struct PostSettings {
 struct PostFailure {
   std::string path;    // empty when nothing failed
   std::string reason;  // one text per distinct attempt failure, "; "-separated
-  FailureCause cause;  // the first attempt's, or Stopped
+  TransportOutcome cause;  // the first attempt's, or Stopped
 };
 
 // Missing files and folders are skipped; false (and *failure filled) as soon

@@ -4,8 +4,6 @@
 
 namespace publish {
 
-using net::FailureCause;
-
 namespace {
 
 constexpr int64_t kMiB = 1048576;

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "net/failure_cause.h"
+#include "publish/failure_cause.h"
 
 namespace publish {
 
 enum class Language { English, Japanese };
 
 // The short cause of a failure for a person: "the server answered 500".
-std::string CauseText(const net::FailureCause& cause, Language language);
+std::string CauseText(const FailureCause& cause, Language language);
 
 }  // namespace publish

@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "net/failure_cause.h"
+#include "publish/failure_cause.h"
 
 namespace publish {
-
-using net::FailureCause;
 
 // A file that did not reach the server: the cause a person can act on, and
 // the technical detail behind it.

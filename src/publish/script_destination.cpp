@@ -23,7 +23,7 @@ bool ScriptDestination::Send(const std::vector<Upload>& files, net::UploadObserv
   for (const Upload& file : files) {
     if (file.path == postFailure.path) listed = file.listedPath;
   }
-  *failure = {listed, postFailure.cause, postFailure.reason};
+  *failure = {listed, CauseOf(postFailure.cause), postFailure.reason};
   return false;
 }
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-using Kind = net::FailureCause::Kind;
+using Kind = publish::FailureCause::Kind;
 
 struct Words {
   std::string caption;

@@ -76,12 +76,12 @@ TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
   const std::string silentAt = at(silent.Port()), plainAt = at(php_->port), tlsAt = at(tls_->port);
   const std::string refusedAt = at(refused.Port()), clearAt = at(plain.Port());
   const std::string deadProxy = "http://" + testserver::LocalServer(testserver::FreePort());
-  using Kind = FailureCause::Kind;
+  using Kind = TransportOutcome::Kind;
   const struct {
     PostSettings settings;
     size_t size;
     std::string output, reason;
-    FailureCause cause;
+    TransportOutcome cause;
     long errorLines;
     const char* proxyVariable = nullptr;
   } rows[] = {
@@ -97,11 +97,11 @@ TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
        silentAt + "/upload.php\tfile.txt\n" + silentAt, "no answer 1 s after the request was sent", {Kind::NoAnswer},
        1},
       {Settings("/upload.php", "someuser:pw@" + Plain()), 1, "",
-       "server setting \"***@" + Plain() + "\" is not a host name with an optional port", {Kind::ServerUnreachable}, 0},
+       "server setting \"***@" + Plain() + "\" is not a host name with an optional port", {Kind::Unreachable}, 0},
       {Settings("/fail500.php", Tls(), "https", true), 1, tlsAt + "/fail500.php\tfile.txt\t500\n", "HTTP status 500",
-       {Kind::ServerStatus, 500}, 0},
+       {Kind::Status, 500}, 0},
       {Settings("/upload.php", redirect.HostPort()), 1, at(redirect.Port()) + "/upload.php\tfile.txt\t302\n",
-       "HTTP status 302, a redirect to http://" + redirect.HostPort() + "/moved/", {Kind::ServerStatus, 302}, 0},
+       "HTTP status 302, a redirect to http://" + redirect.HostPort() + "/moved/", {Kind::Status, 302}, 0},
       {Settings("/upload.php", bigHead.HostPort()), 1,
        at(bigHead.Port()) + "/upload.php\tfile.txt\n" + at(bigHead.Port()), "answer head too long",
        {Kind::AnswerTooLarge}, 1},
@@ -112,11 +112,11 @@ TEST_F(PostFilesTest, WhatTheServerDoesDecidesTheFile) {
       {Settings("/upload.php", plain.HostPort(), "HTTPS"), 1, clearAt + "/upload.php\tfile.txt\n" + clearAt,
        "https://" + plain.HostPort() + "/upload.php: ", {Kind::Untrusted}, 1},
       {Settings("/upload.php", refused.HostPort(), "https"), 1, refusedAt + "/upload.php\tfile.txt\n" + refusedAt,
-       "https://" + refused.HostPort() + "/upload.php: ", {Kind::ServerUnreachable}, 1},
+       "https://" + refused.HostPort() + "/upload.php: ", {Kind::Unreachable}, 1},
       {Settings("/upload.php", plain.HostPort(), "https"), 1, clearAt + "/upload.php\tfile.txt\n" + clearAt,
-       "(through the proxy " + deadProxy + ")", {Kind::ServerUnreachable}, 1, "https_proxy"},
+       "(through the proxy " + deadProxy + ")", {Kind::Unreachable}, 1, "https_proxy"},
       {Settings("/upload.php", plain.HostPort()), 1, clearAt + "/upload.php\tfile.txt\n" + clearAt,
-       "(through the proxy " + deadProxy + ")", {Kind::ServerUnreachable}, 1, "http_proxy"},
+       "(through the proxy " + deadProxy + ")", {Kind::Unreachable}, 1, "http_proxy"},
   };
   for (const auto& row : rows) {
     const ScopedEnv noBypass("no_proxy", row.proxyVariable ? std::nullopt : std::optional<std::string>("*"));
@@ -181,7 +181,7 @@ TEST_F(PostFilesTest, OwnCertificateIsPinnedAtTheFirstUpload) {
   const std::string secondKey = keyOf(sandbox::Path("pin2"));
   PostFailure failure;
   EXPECT_FALSE(PostFiles({Local("pinned.txt", "2")}, settings, &failure));
-  EXPECT_EQ(failure.cause.kind, FailureCause::Kind::Untrusted);
+  EXPECT_EQ(failure.cause.kind, TransportOutcome::Kind::Untrusted);
   for (const std::string& text : {firstKey, secondKey, "delete the line of " + hostPort + " from " + PinFilePath()})
     EXPECT_NE(failure.reason.find(text), std::string::npos) << failure.reason;
   EXPECT_EQ(sandbox::ReadFile(Stored("pinned.txt")), "1");

@@ -1,10 +1,12 @@
 // Why a file did not reach the server, as a cause a person can act on: the
-// transport gives these too, the job alone a full disk.
+// checks, the staging and the destinations give these.
 #pragma once
 
 #include <cstdint>
 
-namespace net {
+#include "net/transport_outcome.h"
+
+namespace publish {
 
 struct FailureCause {
   enum class Kind {
@@ -30,4 +32,7 @@ struct FailureCause {
   int64_t number = 0;  // the HTTP status (ServerStatus, also a redirect) or the size limit in bytes (TooLarge)
 };
 
-}  // namespace net
+// The cause a failed transfer stands for.
+FailureCause CauseOf(const net::TransportOutcome& outcome);
+
+}  // namespace publish
