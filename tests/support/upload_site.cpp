@@ -1,4 +1,4 @@
-#include "upload_site.h"
+#include "support/upload_site.h"
 
 #include <filesystem>
 

@@ -45,7 +45,7 @@ TEST(PageInBrowser, SlideShowImagesAndLinksWork) {
   // The Debian wrapper script only adds flags; the binary is started directly.
   const std::string chromium =
       std::filesystem::exists("/usr/lib/chromium/chromium") ? "/usr/lib/chromium/chromium" : "/usr/bin/chromium";
-  EXPECT_EQ(testserver::RunCommand({"node", WXPUB_SOURCE_DIR "/tests/html/browser_check.js",
+  EXPECT_EQ(testserver::RunCommand({"node", WXPUB_SOURCE_DIR "/tests/system/page_in_browser/browser_check.js",
                                     WXPUB_BINARY_DIR "/page-libs/node_modules/playwright-core", chromium, address,
                                     WXPUB_BINARY_DIR "/page-in-browser.png", sandbox::Path("profile")}, log), 0)
       << sandbox::ReadFile(log) << sandbox::ReadFile(runSandbox + "/server.log");

@@ -52,13 +52,5 @@ TEST(HttpGet, OutcomesAndLimits) {
   }
 }
 
-TEST(HttpGet, UnparsableUrlReturnsFalse) {
-  const std::string path = sandbox::Path("unparsable.htm");
-  TraceRecord trace;
-  EXPECT_FALSE(HttpGet("http:", "//a b/", path, trace.Sink()));
-  EXPECT_EQ(trace.error, "Failed AfxParseURL |http://a b/\n");
-  EXPECT_FALSE(platform::FileExists(path));
-}
-
 }  // namespace
 }  // namespace net

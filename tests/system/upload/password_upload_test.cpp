@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <tuple>
 
-#include "program_run.h"
+#include "support/program_run.h"
 #include "publish/upload_settings.h"
 #include "support/sandbox.h"
-#include "upload_site.h"
+#include "support/upload_site.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "program_run.h"
+#include "support/program_run.h"
 
 #include <filesystem>
 

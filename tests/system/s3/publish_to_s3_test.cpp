@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "publish/upload_settings.h"
-#include "publish/program_run.h"
+#include "support/program_run.h"
 #include "s3_gateway.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"

@@ -10,7 +10,7 @@
 
 #include "net/form_data.h"
 #include "support/sandbox.h"
-#include "upload_site.h"
+#include "support/upload_site.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
+// The built program as a script runs it, and the command line in process.
 #include "cli/command_line.h"
-#include "cli/progress_meter.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,16 +8,16 @@
 
 #include "platform/fs/file_io.h"
 #include "platform/system/clock.h"
-#include "program_run.h"
 #include "publish/upload_settings.h"
 #include "suite/folders.h"
 #include "suite/profile_location.h"
 #include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 #include "support/page_fixture.h"
+#include "support/program_run.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
-#include "upload_site.h"
+#include "support/upload_site.h"
 
 namespace fs = std::filesystem;
 
@@ -29,11 +29,6 @@ std::optional<int> RunInProcess(std::vector<std::string> arguments) {
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
   return cli::RunCommandLine(static_cast<int>(arguments.size()), argv.data());
-}
-
-TEST(CommandLine, LeavesPlainFilesAndNoArgumentsToTheDialog) {
-  EXPECT_EQ(RunInProcess({}), std::nullopt);
-  EXPECT_EQ(RunInProcess({"a.txt", "-", "b.png"}), std::nullopt);
 }
 
 // What the program answers without a display: status, standard output (for
@@ -139,13 +134,6 @@ TEST(CommandLine, TwoUploadsInOneSecondUseTwoFoldersAndTheSecondClearsTheFirst) 
   EXPECT_EQ(RunInProcess({"--upload", sandbox::WriteFile(sandbox::Path("second.txt"), "2")}), 0);
   EXPECT_FALSE(fs::exists(first));
   EXPECT_TRUE(fs::exists(first + "_3/second.txt"));
-}
-
-TEST(CommandLine, TheMeterShowsFilesDoneAndTheBytesOfTheCurrentFileInTheUnitOfItsTotal) {
-  EXPECT_EQ(cli::MeterLine(0, 3, 0, 0), "0/3 files");
-  EXPECT_EQ(cli::MeterLine(1, 3, 512, 1000), "1/3 files  512 of 1000 B  51%");
-  EXPECT_EQ(cli::MeterLine(2, 5, 1536, 4096), "2/5 files  1.5 of 4.0 KiB  37%");
-  EXPECT_EQ(cli::MeterLine(2, 5, 1572864, 10485760), "2/5 files  1.5 of 10.0 MiB  15%");
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 #include <set>
 #include <thread>
 
-#include "program_run.h"
+#include "support/program_run.h"
 #include "publish/upload_settings.h"
 #include "suite/folders.h"
 #include "suite/profile.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
-#include "upload_site.h"
+#include "support/upload_site.h"
 
 namespace fs = std::filesystem;
 
