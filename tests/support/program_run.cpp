@@ -5,6 +5,11 @@
 #include "support/sandbox.h"
 #include "support/upload_servers.h"
 
+std::string LastLine(const std::string& text) {
+  const std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
+  return trimmed.substr(trimmed.rfind('\n') + 1);
+}
+
 ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir, const std::string& fileBlocks,
                     const std::string& launcher) {
   static int runs = 0;

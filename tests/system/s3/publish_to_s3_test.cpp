@@ -15,11 +15,6 @@ namespace {
 
 using s3test::TheGateway;
 
-std::string LastLine(const std::string& text) {
-  const std::string trimmed = text.substr(0, text.find_last_not_of('\n') + 1);
-  return trimmed.substr(trimmed.rfind('\n') + 1);
-}
-
 // The published page, its files read back byte for byte; then jobs that
 // must fail leave every object as it was and name the S3 error.
 TEST(PublishToS3, ThePageAndItsFilesAreReadBackAndAFailedJobChangesNoObject) {

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "support/program_run.h"
+#include "platform/text/path_text.h"
 #include "publish/upload_settings.h"
-#include "suite/folders.h"
 #include "suite/profile.h"
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
@@ -63,12 +63,6 @@ std::string Source(const std::string& name, const std::string& content) {
 // The folder of the script's pages, and the page's address in it.
 std::string Pages() { return "http://" + Site().HostAndPort() + "/up/data/"; }
 std::string PageAddress() { return Pages() + UserPageName(); }
-
-// The last line of a text, without its line end.
-std::string LastLine(const std::string& text) {
-  const std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
-  return trimmed.substr(trimmed.rfind('\n') + 1);
-}
 
 // Status code of a GET request, "000" when no answer came.
 std::string HttpStatus(const std::string& url) {

@@ -87,6 +87,8 @@ TEST(UploadScript, StoresPlainNamesAndRefusesWhatAServerWouldRunInAnyPart) {
       {"50%22off.txt", "50%22off.txt"},
       {"say \"hi\".txt", "say %22hi%22.txt"},
       {"a.php.jpg", ""},
+      {".htaccess", ""},
+      {"run.sh.", ""},
       {"PAGE.PHTML", ""},
       {"a.php5", ""},
       {"a.phps", ""},
