@@ -2,15 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/run_in_process.h"
 
-std::optional<int> RunInProcess(std::vector<std::string> arguments) {
-  arguments.insert(arguments.begin(), "wx_pub");
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  return cli::RunCommandLine(static_cast<int>(arguments.size()), argv.data());
-}
+namespace {
 
 TEST(CommandLine, LeavesPlainFilesAndNoArgumentsToTheDialog) {
   EXPECT_EQ(RunInProcess({}), std::nullopt);

@@ -1,6 +1,4 @@
 // The built program as a script runs it, and the command line in process.
-#include "cli/command_line.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -15,6 +13,7 @@
 #include "support/manual_clock.h"
 #include "support/page_fixture.h"
 #include "support/program_run.h"
+#include "support/run_in_process.h"
 #include "support/sandbox.h"
 #include "support/says.h"
 #include "support/scoped_env.h"
@@ -23,14 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::optional<int> RunInProcess(std::vector<std::string> arguments) {
-  arguments.insert(arguments.begin(), "wx_pub");
-  std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  argv.push_back(nullptr);
-  return cli::RunCommandLine(static_cast<int>(arguments.size()), argv.data());
-}
 
 // What the program answers without a display: status, standard output (for
 // "--help" its usage lines and a line per option) and a part of standard error.
