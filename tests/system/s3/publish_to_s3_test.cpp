@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "publish/upload_settings.h"
-#include "support/program_run.h"
 #include "s3_gateway.h"
+#include "support/program_run.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 #include "support/upload_site.h"

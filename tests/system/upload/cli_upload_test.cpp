@@ -9,11 +9,11 @@
 #include <set>
 #include <thread>
 
-#include "support/program_run.h"
 #include "platform/text/path_text.h"
 #include "publish/upload_settings.h"
 #include "suite/profile.h"
 #include "support/local_http_server.h"
+#include "support/program_run.h"
 #include "support/sandbox.h"
 #include "support/says.h"
 #include "support/upload_site.h"
@@ -81,16 +81,14 @@ std::vector<std::string> Leftovers(const std::string& tmp) {
 }
 
 // Every href and src of the page, resolved against the page's address.
-std::set<std::string> LinksOf(const std::string& page, const std::string& pageAddress) {
-  const std::string site = pageAddress.substr(0, pageAddress.find('/', std::string("http://").size()));
-  const std::string folder = pageAddress.substr(0, pageAddress.rfind('/') + 1);
+std::set<std::string> LinksOf(const std::string& page) {
   std::set<std::string> links;
   const std::regex attribute(R"re((?:href|src)\s*=\s*"([^"]*)")re");
   for (std::sregex_iterator it(page.begin(), page.end(), attribute), end; it != end; ++it) {
     const std::string link = (*it)[1];
     if (link.rfind("http:", 0) == 0) links.insert(link);
-    else if (link.rfind('/', 0) == 0) links.insert(site + link);
-    else links.insert(folder + link);
+    else if (link.rfind('/', 0) == 0) links.insert("http://" + Site().HostAndPort() + link);
+    else links.insert(Pages() + link);
   }
   return links;
 }
@@ -152,7 +150,7 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
     if (!c.err.empty() || received["*"] != kPage.second) continue;
     const std::string trace = run.out.substr(0, run.out.rfind("\t200\n"));
     EXPECT_EQ(trace.substr(trace.rfind('\t') + 1), UserPageName()) << "the page goes last: " << run.out;
-    std::set<std::string> links = LinksOf(Site().Received().at(UserPageName()), PageAddress());
+    std::set<std::string> links = LinksOf(Site().Received().at(UserPageName()));
     // The slide show's library comes with a picture; each received file is linked.
     EXPECT_EQ(links.count("http://" + Site().HostAndPort() + kLibrary), received.count("photo.png"));
     EXPECT_EQ(std::ranges::count_if(links, [](const std::string& link) { return link.starts_with(Pages()); }),
