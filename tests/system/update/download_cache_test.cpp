@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 
-#include "net/user_agent.h"
 #include "platform/fs/file_status.h"
 #include "platform/fs/temp_folder.h"
 #include "support/local_http_server.h"
@@ -37,7 +37,9 @@ TEST(FetchToCache, HttpsIsTurnedAwayAndThePlainBodyStored) {
     const auto requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_TRUE(requests[0].starts_with("GET /z_Suite/download/ HTTP/1.1\r\n")) << requests[0];
-    EXPECT_NE(requests[0].find("User-Agent: " + net::DownloadAgent() + "\r\n"), std::string::npos) << requests[0];
+    // The download agent: the program's name and its whole version.
+    EXPECT_TRUE(std::regex_search(requests[0], std::regex("\r\nUser-Agent: " WXPUB_PROGRAM_NAME " Linux [^\r]*\\) Ver\\."
+                                                          WXPUB_VERSION "  [^\r]* GCC [^\r]*\r\n"))) << requests[0];
   }
 }
 
