@@ -1,5 +1,5 @@
 // `wx_pub --upload --to s3://bench/run` of 100 files of 4 KiB to a one-node
-// Ceph gateway (tests/s3/ceph_gateway.sh) over a link with a 50 ms round
+// Ceph gateway (tests/system/s3/ceph_gateway.sh) over a link with a 50 ms round
 // trip (delay_proxy.py), alternately with `rclone copy --transfers 4` of the
 // same files through the same link, in the same run. Prints the median of the
 // per-round ratios; the goal is below 1. An argument names another build of
@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kGatewayScript[] = WXPUB_SOURCE_DIR "/tests/s3/ceph_gateway.sh";
+constexpr char kGatewayScript[] = WXPUB_SOURCE_DIR "/tests/system/s3/ceph_gateway.sh";
 
 // The gateway's cluster while the object lives; its settings from gateway.env.
 class Gateway {

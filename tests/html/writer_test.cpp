@@ -4,7 +4,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <utility>
 
 #include "platform/fs/file_status.h"
 #include "suite/folders.h"

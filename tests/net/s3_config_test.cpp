@@ -76,11 +76,8 @@ TEST(S3Config, EnvironmentFirstThenTheProfileFiles) {
     const bool ok = LoadS3Config(&loaded, &error);
     EXPECT_EQ(ok, row.error.empty()) << error;
     EXPECT_EQ(error, row.error);
-    EXPECT_EQ(loaded.accessKey, row.expected.accessKey);
-    EXPECT_EQ(loaded.secretKey, row.expected.secretKey);
-    EXPECT_EQ(loaded.sessionToken, row.expected.sessionToken);
-    EXPECT_EQ(loaded.region, row.expected.region);
-    EXPECT_EQ(loaded.endpoint, row.expected.endpoint);
+    const auto fields = [](const S3Config& c) { return std::tie(c.accessKey, c.secretKey, c.sessionToken, c.region, c.endpoint); };
+    EXPECT_EQ(fields(loaded), fields(row.expected));
   }
 }
 

@@ -6,7 +6,7 @@
 #include <regex>
 
 #include "platform/system/system_places.h"
-#include "suite/folders.h"
+#include "platform/text/path_text.h"
 
 namespace net {
 namespace {

@@ -9,6 +9,7 @@
 #include "platform/fs/file_operations.h"
 #include "platform/fs/file_status.h"
 #include "platform/fs/folder_walk.h"
+#include "platform/fs/temp_folder.h"
 #include "suite/folders.h"
 #include "suite/profile.h"
 #include "support/page_fixture.h"
@@ -33,7 +34,7 @@ TEST(PageFile, EarlierPageLinkFileSettingsAndProfile) {
   MakeFile(folder + "/index.htm", "earlier page");
   std::filesystem::create_directories(suite::GetSettingsFolder());
   EXPECT_TRUE(InOrder(makePage(), {"<body\t>\r\n\t\t<div\t><div\tstyle=\"text-align : center ;\tfont-size : 300% ;\""}));
-  const std::string rescue = platform::GetRescueFolder(folder + "/index.htm", false);
+  const std::string rescue = platform::GetTempFolder() + "Rescue" + folder;   // the page's folder below Rescue
   EXPECT_EQ(platform::ListFolder(rescue), std::vector<std::string>{rescue + "/index.000.htm"});
   EXPECT_EQ(sandbox::ReadFile(rescue + "/index.000.htm"), "earlier page");
 

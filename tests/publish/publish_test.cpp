@@ -8,6 +8,7 @@
 #include <set>
 
 #include "support/sandbox.h"
+#include "support/upload_site.h"
 
 namespace fs = std::filesystem;
 
@@ -76,7 +77,7 @@ std::string Listed(const std::string& name, const std::string& content) {
 // and what is left on the machine, for a whole job, a refusal, a stop and a
 // list that cannot be whole.
 TEST(PublishJob, SendsEveryFileThenThePageAndTellsTheJobsProgressAsData) {
-  const std::string page = publish::UploadPageName();
+  const std::string page = UserPageName();
   const std::string a = Listed("a.txt", "aaaa"), b = Listed("b b.png", "bb"), big = Listed("big.bin", std::string(1001, 'x'));
   const struct {
     std::vector<std::string> files;

@@ -5,11 +5,9 @@
 #include <filesystem>
 
 #include "platform/fs/file_io.h"
-#include "platform/text/text_decode.h"
 #include "suite/profile_location.h"
 #include "suite/profile_text.h"
 #include "suite/registry.h"
-#include "support/debug_log_reader.h"
 #include "support/manual_clock.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"

@@ -1,11 +1,9 @@
 #include "support/debug_log_reader.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "platform/fs/debug_log.h"
 #include "platform/fs/folder_walk.h"
-#include "platform/text/text_decode.h"
 
 std::string DebugLogText() {
   std::vector<std::string> files = platform::ListFolder(platform::DbgLogBaseFolder() + "/WC/");

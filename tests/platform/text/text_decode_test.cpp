@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/fs/file_io.h"
-#include "platform/text/cp932.h"
 #include "platform/text/text_decode.h"
 #include "platform/text/utf.h"
-#include "support/manual_clock.h"
-#include "support/sandbox.h"
 
 using namespace platform;
 using namespace std::string_literals;
@@ -14,7 +10,6 @@ namespace {
 
 Bytes B(const std::string& text) { return Bytes(text.begin(), text.end()); }
 int Detect(const std::string& text) { size_t markSize = 0; return DetectEncodingOf(B(text), markSize); }
-
 
 }  // namespace
 

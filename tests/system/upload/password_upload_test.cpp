@@ -7,10 +7,11 @@
 #include <filesystem>
 #include <tuple>
 
-#include "program_run.h"
+#include "support/program_run.h"
 #include "publish/upload_settings.h"
 #include "support/sandbox.h"
-#include "upload_site.h"
+#include "support/says.h"
+#include "support/upload_site.h"
 
 namespace {
 
@@ -38,8 +39,8 @@ TEST(PasswordUpload, OnlyTheHostsOwnNetrcEntryOverPlainHttpOpensTheSite) {
     const ProgramRun run = RunWxPub({"--upload", files[0], files[1]});
     EXPECT_EQ(run.status, status) << entries << scheme << run.err;
     EXPECT_EQ((run.out + run.err).find("wr0ng"), std::string::npos);
-    EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
-    for (const std::string& name : {std::string("a.txt"), std::string("b.txt"), publish::UploadPageName()})
+    EXPECT_TRUE(Says(run.err, reason)) << run.err;
+    for (const std::string& name : {std::string("a.txt"), std::string("b.txt"), UserPageName()})
       EXPECT_EQ(std::filesystem::exists(docroot + "/up/data/" + name), status == 0) << name;
   }
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "support/program_run.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 #include "support/upload_servers.h"
@@ -37,15 +38,13 @@ TEST(PageInBrowser, SlideShowImagesAndLinksWork) {
   }
   const std::string uploadLog = sandbox::Path("upload.log");
   ASSERT_EQ(testserver::RunCommand(upload, uploadLog), 0) << sandbox::ReadFile(uploadLog);
-  std::string address = sandbox::ReadFile(uploadLog);  // the last line
-  address.erase(address.find_last_not_of('\n') + 1);
-  address.erase(0, address.rfind('\n') + 1);
+  const std::string address = LastLine(sandbox::ReadFile(uploadLog));
 
   const std::string log = sandbox::Path("browser.log");
   // The Debian wrapper script only adds flags; the binary is started directly.
   const std::string chromium =
       std::filesystem::exists("/usr/lib/chromium/chromium") ? "/usr/lib/chromium/chromium" : "/usr/bin/chromium";
-  EXPECT_EQ(testserver::RunCommand({"node", WXPUB_SOURCE_DIR "/tests/html/browser_check.js",
+  EXPECT_EQ(testserver::RunCommand({"node", WXPUB_SOURCE_DIR "/tests/system/page_in_browser/browser_check.js",
                                     WXPUB_BINARY_DIR "/page-libs/node_modules/playwright-core", chromium, address,
                                     WXPUB_BINARY_DIR "/page-in-browser.png", sandbox::Path("profile")}, log), 0)
       << sandbox::ReadFile(log) << sandbox::ReadFile(runSandbox + "/server.log");

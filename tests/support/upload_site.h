@@ -9,6 +9,9 @@
 
 constexpr const char* kUploadScript = "/up/upload.php";
 
+// The page's name: the user's (7-bit already where the tests run) and ".htm".
+std::string UserPageName();
+
 // Copies the reference script to kUploadScript below docroot; gives docroot.
 std::string WithUploadScript(const std::string& docroot);
 

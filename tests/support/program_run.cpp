@@ -1,9 +1,14 @@
-#include "program_run.h"
+#include "support/program_run.h"
 
 #include <filesystem>
 
 #include "support/sandbox.h"
 #include "support/upload_servers.h"
+
+std::string LastLine(const std::string& text) {
+  const std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
+  return trimmed.substr(trimmed.rfind('\n') + 1);
+}
 
 ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir, const std::string& fileBlocks,
                     const std::string& launcher) {

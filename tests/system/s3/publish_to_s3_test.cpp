@@ -5,19 +5,15 @@
 #include <optional>
 
 #include "publish/upload_settings.h"
-#include "publish/program_run.h"
 #include "s3_gateway.h"
+#include "support/program_run.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
+#include "support/upload_site.h"
 
 namespace {
 
 using s3test::TheGateway;
-
-std::string LastLine(const std::string& text) {
-  const std::string trimmed = text.substr(0, text.find_last_not_of('\n') + 1);
-  return trimmed.substr(trimmed.rfind('\n') + 1);
-}
 
 // The published page, its files read back byte for byte; then jobs that
 // must fail leave every object as it was and name the S3 error.
@@ -35,12 +31,13 @@ TEST(PublishToS3, ThePageAndItsFilesAreReadBackAndAFailedJobChangesNoObject) {
   const ProgramRun run = RunWxPub(arguments);
   ASSERT_EQ(run.status, 0) << run.err;
   const std::string pageAddress = LastLine(run.out);
-  EXPECT_EQ(pageAddress, net::S3ObjectUrl(gateway, location, publish::UploadPageName()));
+  // The gateway's objects are addressed by path.
+  EXPECT_EQ(pageAddress, gateway.endpoint + "/" + location.bucket + "/" + location.prefix + "/" + UserPageName());
   const s3test::Fetched page = s3test::Fetch(pageAddress);
   EXPECT_EQ(page.status, 200);
   EXPECT_EQ(page.contentType, "text/html; charset=utf-8");
   for (const std::string staged : {"photo.png", "a_b.txt", "ec.txt"}) {
-    EXPECT_NE(page.body.find("\"" + net::S3Escape(staged, false) + "\""), std::string::npos) << staged << page.body;
+    EXPECT_NE(page.body.find("\"" + staged + "\""), std::string::npos) << staged << page.body;
   }
   EXPECT_EQ(s3test::Fetch(net::S3ObjectUrl(gateway, location, "photo.png")).body, files[0].second);
   EXPECT_EQ(s3test::Fetch(net::S3ObjectUrl(gateway, location, "a_b.txt")).body, "blank");

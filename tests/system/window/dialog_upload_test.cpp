@@ -16,6 +16,7 @@
 #include "support/local_http_server.h"
 #include "support/sandbox.h"
 #include "support/upload_servers.h"
+#include "support/upload_site.h"
 
 namespace {
 
@@ -46,11 +47,11 @@ TEST(DialogUpload, PublishesThePageShowsAndCopiesItsAddressAndSaysWhatFailed) {
   Upload(*dialog);   // an empty list publishes nothing
   ASSERT_EQ(answerer.messages.size(), 1u);
   EXPECT_EQ(answerer.messages[0], "アップロードに失敗しました。\n理由: 公開するファイルがありません");
-  EXPECT_EQ(sandbox::ReadFile(scriptFolder + "/data/" + publish::UploadPageName()), "");
+  EXPECT_EQ(sandbox::ReadFile(scriptFolder + "/data/" + UserPageName()), "");
   gui::Drop(*dialog, {sandbox::WriteFile(sandbox::Path("drop/notes.txt"), "hello")});
   Upload(*dialog);
   const std::string site = "http://" + testserver::LocalServer(server.port) + "/Test/";
-  EXPECT_EQ(gui::EditText(*dialog), site + "upload/data/" + publish::UploadPageName());
+  EXPECT_EQ(gui::EditText(*dialog), site + "upload/data/" + UserPageName());
   EXPECT_EQ(gui::ClipboardText(), gui::EditText(*dialog));
   EXPECT_EQ(app::ToUtf8(dialog->GetTitle()), "html などのアップロード");
   EXPECT_EQ(sandbox::ReadFile(scriptFolder + "/data/notes.txt"), "hello");
@@ -61,8 +62,8 @@ TEST(DialogUpload, PublishesThePageShowsAndCopiesItsAddressAndSaysWhatFailed) {
   const std::string& text = answerer.messages[1];
   EXPECT_TRUE(text.starts_with("アップロードに失敗しました。\nファイル: ")) << text;
   EXPECT_NE(text.find("/drop/notes.txt\n理由: サーバーが 404 を返しました"), std::string::npos) << text;
-  EXPECT_EQ(gui::EditText(*dialog), site + "missing/data/" + publish::UploadPageName());
-  EXPECT_EQ(gui::ClipboardText(), site + "upload/data/" + publish::UploadPageName());
+  EXPECT_EQ(gui::EditText(*dialog), site + "missing/data/" + UserPageName());
+  EXPECT_EQ(gui::ClipboardText(), site + "upload/data/" + UserPageName());
   gui::CloseDialog(dialog);
 }
 

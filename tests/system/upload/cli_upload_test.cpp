@@ -9,13 +9,14 @@
 #include <set>
 #include <thread>
 
-#include "program_run.h"
+#include "platform/text/path_text.h"
 #include "publish/upload_settings.h"
-#include "suite/folders.h"
 #include "suite/profile.h"
 #include "support/local_http_server.h"
+#include "support/program_run.h"
 #include "support/sandbox.h"
-#include "upload_site.h"
+#include "support/says.h"
+#include "support/upload_site.h"
 
 namespace fs = std::filesystem;
 
@@ -59,13 +60,9 @@ std::string Source(const std::string& name, const std::string& content) {
   return path;
 }
 
-std::string PageAddress() { return publish::UploadPageAddress(publish::ReadUploadSettings()); }
-
-// The last line of a text, without its line end.
-std::string LastLine(const std::string& text) {
-  const std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
-  return trimmed.substr(trimmed.rfind('\n') + 1);
-}
+// The folder of the script's pages, and the page's address in it.
+std::string Pages() { return "http://" + Site().HostAndPort() + "/up/data/"; }
+std::string PageAddress() { return Pages() + UserPageName(); }
 
 // Status code of a GET request, "000" when no answer came.
 std::string HttpStatus(const std::string& url) {
@@ -84,16 +81,14 @@ std::vector<std::string> Leftovers(const std::string& tmp) {
 }
 
 // Every href and src of the page, resolved against the page's address.
-std::set<std::string> LinksOf(const std::string& page, const std::string& pageAddress) {
-  const std::string site = pageAddress.substr(0, pageAddress.find('/', std::string("http://").size()));
-  const std::string folder = pageAddress.substr(0, pageAddress.rfind('/') + 1);
+std::set<std::string> LinksOf(const std::string& page) {
   std::set<std::string> links;
   const std::regex attribute(R"re((?:href|src)\s*=\s*"([^"]*)")re");
   for (std::sregex_iterator it(page.begin(), page.end(), attribute), end; it != end; ++it) {
     const std::string link = (*it)[1];
     if (link.rfind("http:", 0) == 0) links.insert(link);
-    else if (link.rfind('/', 0) == 0) links.insert(site + link);
-    else links.insert(folder + link);
+    else if (link.rfind('/', 0) == 0) links.insert("http://" + Site().HostAndPort() + link);
+    else links.insert(Pages() + link);
   }
   return links;
 }
@@ -144,23 +139,21 @@ TEST(CliUpload, WhatTheServerReceivesAndWhatAFailureSays) {
     const ProgramRun run = RunWxPub(arguments, c.tmpPrefix + sandbox::Path(tmp) + "/");
 
     EXPECT_EQ(run.status, c.err.empty() ? 0 : 1) << tmp << run.err;
-    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    EXPECT_TRUE(Says(run.err, c.err)) << tmp << run.err;   // no meter where standard error is no terminal
     EXPECT_EQ(LastLine(run.out) == PageAddress(), c.err.empty()) << tmp << run.out;
     std::map<std::string, std::string> received;
     for (const auto& [name, content] : Site().Received())
-      received[name == publish::UploadPageName() ? "*" : name] = content.substr(0, content.find("\r\n"));
+      received[name == UserPageName() ? "*" : name] = content.substr(0, content.find("\r\n"));
     EXPECT_EQ(received, c.received) << tmp;
     EXPECT_EQ(!Leftovers(tmp).empty(), c.kept) << tmp;
     for (const std::string& source : std::vector(arguments.begin() + 1, arguments.end())) EXPECT_TRUE(fs::exists(source));
     if (!c.err.empty() || received["*"] != kPage.second) continue;
-    EXPECT_EQ(run.err, "");   // no meter where standard error is no terminal
     const std::string trace = run.out.substr(0, run.out.rfind("\t200\n"));
-    EXPECT_EQ(trace.substr(trace.rfind('\t') + 1), publish::UploadPageName()) << "the page goes last: " << run.out;
-    std::set<std::string> links = LinksOf(Site().Received().at(publish::UploadPageName()), PageAddress());
+    EXPECT_EQ(trace.substr(trace.rfind('\t') + 1), UserPageName()) << "the page goes last: " << run.out;
+    std::set<std::string> links = LinksOf(Site().Received().at(UserPageName()));
     // The slide show's library comes with a picture; each received file is linked.
     EXPECT_EQ(links.count("http://" + Site().HostAndPort() + kLibrary), received.count("photo.png"));
-    const std::string pages = publish::BrowserAddress(publish::ReadUploadSettings());
-    EXPECT_EQ(std::ranges::count_if(links, [&](const std::string& link) { return link.starts_with(pages); }),
+    EXPECT_EQ(std::ranges::count_if(links, [](const std::string& link) { return link.starts_with(Pages()); }),
               received.size() - 1) << tmp;
     links.insert(PageAddress());
     for (const std::string& link : links) EXPECT_EQ(HttpStatus(link), "200") << link;
@@ -216,7 +209,7 @@ TEST(CliUpload, ASignalMidUploadSendsNoPageAndLeavesNoStagedCopy) {
     EXPECT_EQ(run.status, status) << run.err;
     EXPECT_NE(run.err.find("upload stopped:"), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find("small.txt"), std::string::npos) << run.out;
-    EXPECT_EQ(run.out.find(publish::UploadPageName()), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find(UserPageName()), std::string::npos) << run.out;
     EXPECT_EQ(Leftovers("tmp_signal"), std::vector<std::string>{}) << signal;
   }
   EXPECT_NE(RunWxPub(arguments, sandbox::Path("tmp_signal/"), "unlimited", "timeout -s KILL 1").status, 0);
@@ -255,7 +248,7 @@ TEST(CliUpload, NothingHalfWrittenLeaves) {
     EXPECT_EQ(run.status, 1) << blocks;
     EXPECT_NE(run.err.find(arguments[1]), std::string::npos) << run.err;
     for (const auto& [name, content] : Site().Received()) {
-      if (name == publish::UploadPageName()) EXPECT_TRUE(content.ends_with("</html>\r\n")) << blocks;
+      if (name == UserPageName()) EXPECT_TRUE(content.ends_with("</html>\r\n")) << blocks;
       else EXPECT_EQ(content, good.at(name)) << name;
     }
     for (const std::string& file : Leftovers("tmp_full")) EXPECT_NE(platform::GetFileName(file), "big.bin");

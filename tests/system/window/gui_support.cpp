@@ -26,7 +26,7 @@ namespace {
 class WxEnvironment : public ::testing::Environment {
   void SetUp() override {
     wxApp::SetInstance(new wxApp);
-    static char name[] = "test_dialog_gui";
+    static char name[] = "test_system_window";
     static char* argv[] = {name, nullptr};
     int argc = 1;
     ASSERT_TRUE(wxEntryStart(argc, argv)) << "no X display";

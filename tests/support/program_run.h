@@ -14,5 +14,8 @@ struct ProgramRun {
 
 // tmpDir: the run's TMPDIR, made when missing; fileBlocks: the largest file the program may write,
 // in 512-byte blocks; launcher: a command line that runs the program ("timeout -s INT 1", say).
+// The last line of a text, without its line end: where a run prints the page address.
+std::string LastLine(const std::string& text);
+
 ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir = sandbox::Path("tmp/"),
                     const std::string& fileBlocks = "unlimited", const std::string& launcher = "");

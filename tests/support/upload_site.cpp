@@ -1,10 +1,15 @@
-#include "upload_site.h"
+#include "support/upload_site.h"
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "support/sandbox.h"
 
 namespace fs = std::filesystem;
+
+std::string UserPageName() { return std::string(::getpwuid(::geteuid())->pw_name) + ".htm"; }
 
 std::string WithUploadScript(const std::string& docroot) {
   sandbox::WriteFile(docroot + kUploadScript, sandbox::ReadFile(WXPUB_SOURCE_DIR "/server/upload.php"));
