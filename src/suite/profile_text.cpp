@@ -24,7 +24,7 @@ bool IsUtf16(const platform::Bytes& head) {
 // invalid byte): a rewrite must not lose or garble what it cannot read.
 std::optional<std::string> DecodeWithoutLoss(platform::Bytes bytes) {
   size_t markSize = 0;
-  const int code = platform::DetectEncodingOf(bytes, markSize);
+  const platform::Encoding code = platform::DetectEncodingOf(bytes, markSize);
   bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(markSize));
   const std::optional<std::string> text = platform::DecodeAs(code, bytes);
   return text && platform::EncodeAs(code, *text) == bytes ? text : std::nullopt;

@@ -10,7 +10,7 @@ namespace platform {
 
 namespace {
 
-bool IsBigEndian(int code) { return code == kEncodingUtf16Be || code == kEncodingUtf32Be; }
+bool IsBigEndian(Encoding code) { return code == Encoding::Utf16Be || code == Encoding::Utf32Be; }
 
 // The code unit at a byte offset, in the code's size and byte order.
 char32_t UnitAt(const IniFileLines& file, size_t at) {
@@ -39,11 +39,11 @@ IniFileLine LineAt(const IniFileLines& file, size_t begin) {
 }  // namespace
 
 std::optional<IniFileLines> SplitIniFile(Bytes bytes) {
-  IniFileLines file{std::move(bytes), 0, {}};
+  IniFileLines file{std::move(bytes), Encoding::None, {}};
   size_t at = 0;
   file.code = DetectEncodingOf(file.bytes, at);
   const std::string_view raw(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size());
-  if (file.code == kEncoding7Bit && IsAscii(raw)) file.code = kEncodingUtf8;
+  if (file.code == Encoding::SevenBit && IsAscii(raw)) file.code = Encoding::Utf8;
   if ((file.bytes.size() - at) % UnitSize(file.code) != 0) return std::nullopt;
   while (at < file.bytes.size()) {
     IniFileLine line = LineAt(file, at);

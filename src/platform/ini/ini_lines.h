@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/fs/file_io.h"
+#include "platform/text/text_decode.h"
 
 namespace platform {
 
@@ -19,7 +20,7 @@ struct IniFileLine {
 
 struct IniFileLines {
   Bytes bytes;   // the whole file, byte-order mark included
-  int code = 0;  // the encoding of the file and of new lines (a 7-bit file takes UTF-8)
+  Encoding code = Encoding::None;  // the encoding of the file and of new lines (a 7-bit file takes UTF-8)
   std::vector<IniFileLine> lines;
 };
 

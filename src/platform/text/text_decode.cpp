@@ -53,13 +53,13 @@ size_t ContinuationCount(unsigned char c) {
   return 0;
 }
 
-int CountUtf8(const Bytes& bytes) {
+Encoding CountUtf8(const Bytes& bytes) {
   size_t valid = 0;
   for (size_t i = 0; i < bytes.size(); ++i) {
     const unsigned char c = bytes[i];
     if (c < 0x80) continue;
     const size_t extra = ContinuationCount(c);
-    if (extra == 0) return kEncodingNone;
+    if (extra == 0) return Encoding::None;
     bool complete = i + extra < bytes.size();
     for (size_t k = 1; complete && k <= extra; ++k) complete = InRange(bytes[i + k], 0x80, 0xBF);
     if (complete) {
@@ -67,31 +67,31 @@ int CountUtf8(const Bytes& bytes) {
       i += extra;
     }
   }
-  return valid > 0 ? kEncodingUtf8 : kEncodingNone;
+  return valid > 0 ? Encoding::Utf8 : Encoding::None;
 }
 
-int PatternTest(const Bytes& bytes) {
-  if (bytes.size() < 2) return kEncoding7Bit;
+Encoding PatternTest(const Bytes& bytes) {
+  if (bytes.size() < 2) return Encoding::SevenBit;
   switch (ScanShiftJis(bytes)) {
-    case ShiftJisScan::kSevenBit: return kEncoding7Bit;
-    case ShiftJisScan::kShiftJis: return kEncodingShiftJis;
+    case ShiftJisScan::kSevenBit: return Encoding::SevenBit;
+    case ShiftJisScan::kShiftJis: return Encoding::ShiftJis;
     case ShiftJisScan::kUndecided: break;
   }
   return CountUtf8(bytes);
 }
 
 // Recognises a byte-order mark and says how many bytes it takes; 0 when there is none.
-int MarkCode(const Bytes& bytes, size_t& markSize) {
+Encoding MarkCode(const Bytes& bytes, size_t& markSize) {
   const unsigned char b0 = ByteAt(bytes, 0), b1 = ByteAt(bytes, 1), b2 = ByteAt(bytes, 2);
   const unsigned char b3 = ByteAt(bytes, 3);
-  if (b0 == 0xEF && b1 == 0xBB && b2 == 0xBF) return markSize = 3, kEncodingUtf8;
-  if (b0 == 0xFE && b1 == 0xFF) return markSize = 2, kEncodingUtf16Be;
-  if (b0 == 0x00 && b1 == 0x00 && b2 == 0xFE && b3 == 0xFF) return markSize = 4, kEncodingUtf32Be;
+  if (b0 == 0xEF && b1 == 0xBB && b2 == 0xBF) return markSize = 3, Encoding::Utf8;
+  if (b0 == 0xFE && b1 == 0xFF) return markSize = 2, Encoding::Utf16Be;
+  if (b0 == 0x00 && b1 == 0x00 && b2 == 0xFE && b3 == 0xFF) return markSize = 4, Encoding::Utf32Be;
   if (b0 == 0xFF && b1 == 0xFE) {
-    if (b2 == 0x00 && b3 == 0x00) return markSize = 4, kEncodingUtf32Le;
-    return markSize = 2, kEncodingUtf16Le;
+    if (b2 == 0x00 && b3 == 0x00) return markSize = 4, Encoding::Utf32Le;
+    return markSize = 2, Encoding::Utf16Le;
   }
-  return markSize = 0, 0;
+  return markSize = 0, Encoding::None;
 }
 
 void SwapUnits(Bytes& bytes, size_t unit) {
@@ -132,44 +132,44 @@ std::string_view UpToZero(const Bytes& bytes) {
 
 }  // namespace
 
-size_t UnitSize(int code) {
+size_t UnitSize(Encoding code) {
   switch (code) {
-    case kEncodingUtf16Le:
-    case kEncodingUtf16Be: return 2;
-    case kEncodingUtf32Le:
-    case kEncodingUtf32Be: return 4;
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be: return 2;
+    case Encoding::Utf32Le:
+    case Encoding::Utf32Be: return 4;
     default: return 1;
   }
 }
 
-int DetectEncodingOf(const Bytes& bytes, size_t& markSize) {
-  const int code = MarkCode(bytes, markSize);
+Encoding DetectEncodingOf(const Bytes& bytes, size_t& markSize) {
+  const Encoding code = MarkCode(bytes, markSize);
   // A mark completed by the bytes beyond the end ("FE" alone) takes what there is.
   markSize = std::min(markSize, bytes.size());
   return markSize == 0 ? PatternTest(bytes) : code;
 }
 
-int DetectEncoding(Bytes& bytes) {
+Encoding DetectEncoding(Bytes& bytes) {
   size_t markSize = 0;
-  const int code = DetectEncodingOf(bytes, markSize);
+  const Encoding code = DetectEncodingOf(bytes, markSize);
   bytes.erase(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(markSize));
   bytes.insert(bytes.end(), UnitSize(code), 0);
   return code;
 }
 
-std::optional<std::string> DecodeAs(int code, Bytes bytes) {
+std::optional<std::string> DecodeAs(Encoding code, Bytes bytes) {
   switch (code) {
-    case kEncodingUtf16Be: SwapUnits(bytes, 2); return FromUtf16Le(bytes);
-    case kEncodingUtf16Le: return FromUtf16Le(bytes);
-    case kEncodingUtf32Be: SwapUnits(bytes, 4); return FromUtf32Le(bytes);
-    case kEncodingUtf32Le: return FromUtf32Le(bytes);
-    case kEncodingUtf8: return SanitizeUtf8(UpToZero(bytes));
+    case Encoding::Utf16Be: SwapUnits(bytes, 2); return FromUtf16Le(bytes);
+    case Encoding::Utf16Le: return FromUtf16Le(bytes);
+    case Encoding::Utf32Be: SwapUnits(bytes, 4); return FromUtf32Le(bytes);
+    case Encoding::Utf32Le: return FromUtf32Le(bytes);
+    case Encoding::Utf8: return SanitizeUtf8(UpToZero(bytes));
     default: return Cp932ToUtf8(UpToZero(bytes));
   }
 }
 
 std::string DecodeText(Bytes bytes) {
-  const int code = DetectEncoding(bytes);
+  const Encoding code = DetectEncoding(bytes);
   return DecodeAs(code, std::move(bytes)).value_or("");
 }
 

@@ -13,14 +13,14 @@ Bytes AsBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
 }  // namespace
 
-std::optional<Bytes> EncodeAs(int code, std::string_view text) {
+std::optional<Bytes> EncodeAs(Encoding code, std::string_view text) {
   std::string cp932;
   switch (code) {
-    case kEncodingUtf8: return AsBytes(text);
-    case kEncodingUtf16Le: return EncodeUtf16Le(text);
-    case kEncodingShiftJis: return Utf8ToCp932(text, cp932) ? std::optional(AsBytes(cp932)) : std::nullopt;
-    case kEncoding7Bit:
-    case kEncodingNone: return IsAscii(text) ? std::optional(AsBytes(text)) : std::nullopt;
+    case Encoding::Utf8: return AsBytes(text);
+    case Encoding::Utf16Le: return EncodeUtf16Le(text);
+    case Encoding::ShiftJis: return Utf8ToCp932(text, cp932) ? std::optional(AsBytes(cp932)) : std::nullopt;
+    case Encoding::SevenBit:
+    case Encoding::None: return IsAscii(text) ? std::optional(AsBytes(text)) : std::nullopt;
     default: return std::nullopt;
   }
 }

@@ -9,7 +9,8 @@ using namespace std::string_literals;
 namespace {
 
 Bytes B(const std::string& text) { return Bytes(text.begin(), text.end()); }
-int Detect(const std::string& text) { size_t markSize = 0; return DetectEncodingOf(B(text), markSize); }
+// The family's code of the encoding.
+int Detect(const std::string& text) { size_t markSize = 0; return static_cast<int>(DetectEncodingOf(B(text), markSize)); }
 
 }  // namespace
 
@@ -55,8 +56,8 @@ TEST(DecodeText, AMarkOrTheBytePatternGivesTheEncoding) {
     if (text) { EXPECT_EQ(DecodeText(B(bytes)), text) << bytes; }
   }
   // A partial last unit is never read, nor anything past it.
-  EXPECT_EQ(DecodeAs(kEncodingUtf16Le, B("A\0B"s)), "A");
-  EXPECT_EQ(DecodeAs(kEncodingUtf32Le, B("A\0\0\0B\0\0"s)), "A");
+  EXPECT_EQ(DecodeAs(Encoding::Utf16Le, B("A\0B"s)), "A");
+  EXPECT_EQ(DecodeAs(Encoding::Utf32Le, B("A\0\0\0B\0\0"s)), "A");
 }
 
 TEST(Utf, WellFormedSequencesDecodeEveryOtherByteIsAnEscapedUnitAndSortingFollowsUnits) {
