@@ -68,6 +68,16 @@ TEST(UploadSettings, SizeLimitInMiBFromTheLow16BitsOfAnUnsigned32BitNumber) {
   for (const auto& [text, mib] : cases) EXPECT_EQ(SizeLimitFromText(text), mib * 1048576) << '"' << text << '"';
 }
 
+// An object's limit: MiB, or the unit its letter names in any case; no
+// number, another letter or more than 64 bits give the default.
+TEST(UploadSettings, ObjectSizeLimitInTheUnitOfItsLetter) {
+  const std::pair<const char*, uint64_t> cases[] = {
+      {"7", 7 << 20}, {"3k", 3072}, {"512M", 512 << 20}, {"2g", uint64_t{2} << 30}, {"16777215T", ~uint64_t{0} << 40},
+      {"", 9}, {"G", 9}, {"5x", 9}, {"16777216T", 9}, {"99999999999999999999", 9},
+  };
+  for (const auto& [text, bytes] : cases) EXPECT_EQ(ByteSizeFromText(text, 9), bytes) << '"' << text << '"';
+}
+
 // The page folder: the script's folder (split at the last backslash, else the
 // last slash) with the user folder ("User=" in the script name) or "data/".
 TEST(UploadSettings, BrowserAddressOfTheScript) {
