@@ -10,12 +10,6 @@ TEST(CommandLine, TheMeterShowsFilesDoneAndTheJobsBytesInTheUnitOfTheirTotal) {
       {2, 5, 1572864, 10485760, "2/5 files  1.5 of 10.0 MiB  15%"},
       {4, 5, 10485760, 10485760, "4/5 files  10.0 of 10.0 MiB  100%"},
   };
-  for (const auto& [file, files, done, total, line] : rows) {
-    publish::Progress progress;
-    progress.file = file;
-    progress.files = files;
-    progress.bytesDone = done;
-    progress.bytesTotal = total;
-    EXPECT_EQ(cli::MeterLine(progress), line);
-  }
+  for (const auto& [file, files, done, total, line] : rows)
+    EXPECT_EQ(cli::MeterLine({.file = file, .files = files, .bytesDone = done, .bytesTotal = total}), line);
 }

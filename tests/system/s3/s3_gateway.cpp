@@ -46,15 +46,16 @@ size_t KeepHeader(char* data, size_t size, size_t count, void* fetched) {
   return size * count;
 }
 
-struct BodyLimit {
-  Fetched* fetched;
-  size_t max;
-};
-
-size_t KeepBody(char* data, size_t size, size_t count, void* limit) {
-  auto& keep = *static_cast<BodyLimit*>(limit);
-  keep.fetched->body.append(data, std::min(size * count, keep.max - keep.fetched->body.size()));
+size_t KeepBody(char* data, size_t size, size_t count, void* fetched) {
+  auto& keep = *static_cast<Fetched*>(fetched);
+  keep.body.append(data, std::min(size * count, keep.maxBody - keep.body.size()));
   return size * count;
+}
+
+// The values of field in the listing of the location's prefix, with query added.
+std::string Listed(const net::S3Location& location, const std::string& query, const std::string& field) {
+  return net::XmlField(Fetch(TheGateway().config.endpoint + "/" + location.bucket + "?prefix=" +
+                             net::S3Escape(location.prefix, false) + query).body, field);
 }
 
 }  // namespace
@@ -70,29 +71,19 @@ net::S3Location FreshLocation(const std::string& label) {
 }
 
 Fetched Fetch(const std::string& url, size_t maxBody) {
-  Fetched fetched;
-  BodyLimit limit{&fetched, maxBody};
+  Fetched fetched{.maxBody = maxBody};
   CURL* curl = curl_easy_init();
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
   curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, KeepHeader);
   curl_easy_setopt(curl, CURLOPT_HEADERDATA, &fetched);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, KeepBody);
-  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &limit);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &fetched);
   if (curl_easy_perform(curl) == CURLE_OK) curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &fetched.status);
   curl_easy_cleanup(curl);
   return fetched;
 }
 
-std::string ListedKeys(const net::S3Location& location) {
-  const std::string body = Fetch(TheGateway().config.endpoint + "/" + location.bucket +
-                                 "?prefix=" + net::S3Escape(location.prefix, false)).body;
-  return net::XmlField(body, "Key");
-}
-
-std::string OpenUploads(const net::S3Location& location) {
-  const std::string body = Fetch(TheGateway().config.endpoint + "/" + location.bucket +
-                                 "?prefix=" + net::S3Escape(location.prefix, false) + "&uploads=").body;
-  return net::XmlField(body, "UploadId");
-}
+std::string ListedKeys(const net::S3Location& location) { return Listed(location, "", "Key"); }
+std::string OpenUploads(const net::S3Location& location) { return Listed(location, "&uploads=", "UploadId"); }
 
 }  // namespace s3test

@@ -24,6 +24,7 @@ net::S3Location FreshLocation(const std::string& label);
 struct Fetched {
   long status = 0;
   std::string contentType, etag, body;
+  size_t maxBody = 0;  // the body is cut there
 };
 
 // An anonymous GET of url, the body cut at maxBody bytes.

@@ -20,14 +20,16 @@ struct Words {
   std::string failure;
 };
 
+// The failure text names each listed file, then its cause and the detail in brackets.
 const Words kJapanese = {"html などのアップロード",
                          {"終了(&Q)", "リストのクリア(&C)", "アップロード(&U)", "ブラウザで開く(&O)"},
-                         "アップロードに失敗しました。\nファイル: /a.jpg\n理由: サーバーが 500 を返しました (d)\n"
-                         "理由: ファイルが上限の 10 MiB を超えています (d)"};
+                         "アップロードに失敗しました。\nファイル: /写真 2026.jpg\n理由: サーバーが 500 を返しました (d)\n"
+                         "ファイル: /b.bin\n理由: ファイルが上限の 10 MiB を超えています (d)\n理由: ディスクがいっぱいです (d)"};
 const Words kEnglish = {"Upload html and other files",
                         {"&Quit", "&Clear list", "&Upload", "&Open in browser"},
-                        "The upload failed.\nFile: /a.jpg\nReason: the server answered 500 (d)\n"
-                        "Reason: the file is larger than the limit of 10 MiB (d)"};
+                        "The upload failed.\nFile: /写真 2026.jpg\nReason: the server answered 500 (d)\n"
+                        "File: /b.bin\nReason: the file is larger than the limit of 10 MiB (d)\n"
+                        "Reason: the disk is full (d)"};
 
 // Japanese under C and in Japanese, English for every other language, read
 // as gettext reads it: LC_ALL before LC_MESSAGES before LANG, LANGUAGE first
@@ -57,9 +59,9 @@ TEST(DialogLanguage, JapaneseUnderCAndInJapaneseEnglishForEveryOtherLanguage) {
          {app::ControlId::Quit, app::ControlId::ClearList, app::ControlId::Upload, app::ControlId::OpenBrowser})
       labels.push_back(app::ToUtf8(dialog->FindWindow(app::Id(id))->GetLabel()));
     EXPECT_EQ(labels, words.buttons) << row;
-    EXPECT_EQ(app::UploadFailureText({{"/a.jpg", {Kind::ServerStatus, 500}, "d"}, {"", {Kind::TooLarge, 10 << 20}, "d"}}),
-              words.failure)
-        << row;
+    EXPECT_EQ(app::UploadFailureText({{"/写真 2026.jpg", {Kind::ServerStatus, 500}, "d"},
+                                      {"/b.bin", {Kind::TooLarge, 10 << 20}, "d"}, {"", {Kind::DiskFull}, "d"}}),
+              words.failure) << row;
     gui::CloseDialog(dialog);
   }
 }
