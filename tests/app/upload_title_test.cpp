@@ -13,9 +13,10 @@ TEST(UploadTitle, CountsFilesFromOneAndShowsTheJobsShareWhenAsked) {
       {1, 3, 450, 1000, true, "wx_pub  2/3  45%"},
       {2, 3, 1000, 1000, true, "wx_pub  3/3  100%"},
   };
-  for (const auto& [file, files, done, total, withShare, title] : rows)
-    EXPECT_EQ(app::UploadTitle("wx_pub", {.file = file, .files = files, .bytesDone = done, .bytesTotal = total},
-                               withShare), title);
+  for (const auto& [file, files, done, total, withShare, title] : rows) {
+    const publish::Progress progress{.file = file, .files = files, .bytesDone = done, .bytesTotal = total, .name = ""};
+    EXPECT_EQ(app::UploadTitle("wx_pub", progress, withShare), title);
+  }
 }
 
 }  // namespace

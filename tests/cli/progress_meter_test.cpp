@@ -11,5 +11,5 @@ TEST(CommandLine, TheMeterShowsFilesDoneAndTheJobsBytesInTheUnitOfTheirTotal) {
       {4, 5, 10485760, 10485760, "4/5 files  10.0 of 10.0 MiB  100%"},
   };
   for (const auto& [file, files, done, total, line] : rows)
-    EXPECT_EQ(cli::MeterLine({.file = file, .files = files, .bytesDone = done, .bytesTotal = total}), line);
+    EXPECT_EQ(cli::MeterLine({.file = file, .files = files, .bytesDone = done, .bytesTotal = total, .name = ""}), line);
 }

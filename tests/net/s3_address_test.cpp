@@ -13,11 +13,8 @@ TEST(S3Address, ParsesBucketAndPrefix) {
     std::string url;
     std::optional<std::string> bucket, prefix;
   } rows[] = {
-      {"s3://pics", "pics", ""},
-      {"s3://pics/", "pics", ""},
-      {"s3://pics/2024/june/", "pics", "2024/june"},
-      {"s3://pics//x", std::nullopt, std::nullopt},
-      {"s3:///x", std::nullopt, std::nullopt},
+      {"s3://pics", "pics", ""}, {"s3://pics/", "pics", ""}, {"s3://pics/2024/june/", "pics", "2024/june"},
+      {"s3://pics//x", std::nullopt, std::nullopt}, {"s3:///x", std::nullopt, std::nullopt},
       {"https://pics/x", std::nullopt, std::nullopt},
   };
   for (const auto& row : rows) {

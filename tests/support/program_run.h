@@ -1,4 +1,5 @@
-// Runs the built wx_pub program the way a script would, without a display.
+// Runs the built wx_pub program the way a script would, without a display,
+// and other programs; and checks what a run printed.
 #pragma once
 
 #include <string>
@@ -10,6 +11,11 @@ struct ProgramRun {
   int status = -1;   // exit status, -1 when it did not exit normally
   std::string out, err;
 };
+
+// Text holds part; an empty part wants an empty text, so that no row checks nothing.
+inline bool Says(const std::string& text, const std::string& part) {
+  return part.empty() ? text.empty() : text.find(part) != std::string::npos;
+}
 
 // The last line of a text, without its line end: where a run prints the page address.
 inline std::string LastLine(const std::string& text) {

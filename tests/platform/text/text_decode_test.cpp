@@ -34,20 +34,13 @@ TEST(DecodeText, AMarkOrTheBytePatternGivesTheEncoding) {
       {"\xFE", 17, ""},  // a byte beyond the end counts as FF
       {"ends with \xE9", 65, nullptr},
       {"\x81@", 74, "\u3000"},  // both trail ranges start at 0x40
-      {"\xE0@", 74, nullptr},
-      {"\x9F~", 74, nullptr},
-      {"\x81\xFC", 74, nullptr},
-      {"\xE0~", 74, nullptr},
-      {"\xFC\xFC", 74, nullptr},
-      {"\x81\x80", 74, nullptr},
-      {"\xE0\xC0", 74, nullptr},
+      {"\xE0@", 74, nullptr},    {"\x9F~", 74, nullptr},    {"\x81\xFC", 74, nullptr}, {"\xE0~", 74, nullptr},
+      {"\xFC\xFC", 74, nullptr}, {"\x81\x80", 74, nullptr}, {"\xE0\xC0", 74, nullptr},
       {"\x80\x80\x7F\x81@", 74, nullptr},  // a run of high bytes ends before 0x7F
       {"\x80@ \x81? \x81\x7F \xA0@ \xDF@ \xE0? \xE0\x7F \xE0\xBF  \xFD@ \x81\xFD  \xE0\xFD", 0, nullptr},  // no pair
       {"\xC0\x80\xDF\x80\xE0\x80\x80\xEF\x80\x80\xF0\x80\x80\x80\xF7\x80\x80\x80", 8, nullptr},  // every lead range
       {"\xF8\x80\x80\x80\x80\xFB\x80\x80\x80\x80\xFC\x80\x80\x80\x80\x80\xFD\x80\x80\x80\x80\x80", 8, nullptr},
-      {"a\xC3\x7F", 0, nullptr},
-      {"a\xC3\xC0", 0, nullptr},
-      {"\xBF\x80", 0, nullptr},
+      {"a\xC3\x7F", 0, nullptr}, {"a\xC3\xC0", 0, nullptr}, {"\xBF\x80", 0, nullptr},
       {"caf\xE9 \x82", 0, "caf\uFFFD \uFFFD"},
   };
   for (const auto& [bytes, code, text] : rows) {

@@ -71,7 +71,8 @@ net::S3Location FreshLocation(const std::string& label) {
 }
 
 Fetched Fetch(const std::string& url, size_t maxBody) {
-  Fetched fetched{.maxBody = maxBody};
+  Fetched fetched;
+  fetched.maxBody = maxBody;
   CURL* curl = curl_easy_init();
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
   curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, KeepHeader);
