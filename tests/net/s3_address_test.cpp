@@ -6,7 +6,6 @@
 #include "net/content_type.h"
 
 namespace net {
-namespace {
 
 TEST(S3Address, ParsesBucketAndPrefix) {
   const struct {
@@ -52,5 +51,4 @@ TEST(S3Address, ContentTypeFromExtension) {
   for (const auto& [name, type] : rows) EXPECT_EQ(ContentTypeFor(name), type) << name;
 }
 
-}  // namespace
 }  // namespace net

@@ -25,7 +25,9 @@ inline std::string WithUploadScript(const std::string& docroot) {
 
 class UploadSite {
  public:
-  explicit UploadSite(const std::string& docroot) : docroot_(WithUploadScript(docroot)), server_(docroot_) {}
+  // phpSettings go to the PhpServer.
+  explicit UploadSite(const std::string& docroot, const std::vector<std::string>& phpSettings = {})
+      : docroot_(WithUploadScript(docroot)), server_(docroot_, phpSettings) {}
   std::string HostAndPort() const { return testserver::LocalServer(server_.port); }
   void ClearData() const {
     std::filesystem::remove_all(docroot_ + "/up/data");

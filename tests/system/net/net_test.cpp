@@ -65,6 +65,11 @@ TEST(HttpGet, OutcomesAndLimits) {
     EXPECT_EQ(trace.error.substr(0, line.size()), c.reason.empty() ? "" : line) << trace.error;
     EXPECT_EQ(std::count(trace.error.begin(), trace.error.end(), '\n'), c.reason.empty() ? 0 : 1) << trace.error;
   }
+  // An address that cannot be parsed reaches no server.
+  TraceRecord unparsable;
+  EXPECT_FALSE(HttpGet("http:", "//a b/", sandbox::Path("unparsable.htm"), unparsable.Sink()));
+  EXPECT_EQ(unparsable.error, "Failed AfxParseURL |http://a b/\n");
+  EXPECT_FALSE(platform::FileExists(sandbox::Path("unparsable.htm")));
 }
 
 constexpr size_t kMiB = 1048576;
@@ -217,8 +222,9 @@ TEST_F(PostFilesTest, OwnCertificateIsPinnedAtTheFirstUpload) {
   const std::string hostPort = testserver::LocalServer(port);
   const PostSettings settings = Settings("/upload.php", hostPort, "https", true);
   const auto keyOf = [](const std::string& folder) {
-    return "sha256//" + CommandOutput({"sh", "-c", "openssl x509 -in " + folder + "/cert.pem -pubkey -noout | openssl "
-                                       "pkey -pubin -outform der | openssl dgst -sha256 -binary | base64"}).substr(0, 44);
+    return "sha256//" + CommandOutput({"sh", "-c", "openssl x509 -in " + folder + "/cert.pem -pubkey -noout | "
+                                       "openssl pkey -pubin -outform der | openssl dgst -sha256 -binary | base64"})
+                            .substr(0, 44);
   };
   std::string firstKey;
   {

@@ -67,8 +67,7 @@ TEST(UpdateCheck, StartAfterStart) {
        std::vector<std::tuple<const char*, bool, int, bool, std::string, bool>>{
            {"<a href=\"https://h/\">1.0</a>\r\n", false, -1, false, "new\n", false},
            {"\r\n<a href=\"http://h/\">1.0</a>\r\n\r\n", false, -1, false, "no update\n", false},
-           {"<p>1.1</p>", true, 4, false, "", false},
-           {"<p>1.2</p>", true, 5, false, "", false},
+           {"<p>1.1</p>", true, 4, false, "", false}, {"<p>1.2</p>", true, 5, false, "", false},
            {"<p>1.3</p>", true, 0, true, "", false},
            {nullptr, true, 1, false, hungUp + note, false},
            {nullptr, false, 1, false, hungUp + note + "new\n", false},

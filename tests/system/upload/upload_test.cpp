@@ -8,12 +8,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
 #include <tuple>
 
 #include "net/form_data.h"
+#include "cli/command_line.h"
 #include "platform/fs/file_io.h"
 #include "platform/system/clock.h"
 #include "platform/text/path_text.h"
@@ -25,7 +27,6 @@
 #include "support/manual_clock.h"
 #include "support/page_fixture.h"
 #include "support/program_run.h"
-#include "support/run_in_process.h"
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 #include "support/upload_site.h"
@@ -33,6 +34,15 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// The command line run inside the test process, as main() runs it.
+std::optional<int> RunInProcess(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "wx_pub");
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  return cli::RunCommandLine(static_cast<int>(arguments.size()), argv.data());
+}
 
 // The upload script's site, with a script that answers 500 to a name with
 // "refused" and stores the rest.
@@ -276,8 +286,9 @@ TEST(CliUpload, CopyPutsTheAddressOnTheClipboard) {
 }
 
 // What the program answers without a display: status, standard output (for
-// "--help" its usage lines and a line per option) and a part of standard error.
-TEST(CommandLine, AnswersWithoutADisplay) {
+// "--help" its usage lines and a line per option) and a part of standard error;
+// plain files and no arguments it leaves to the dialog.
+TEST(CommandLine, AnswersWithoutADisplayAndLeavesPlainFilesToTheDialog) {
   // Outside a web root a thumbnail sits in "images" beside its file.
   const std::string folder = sandbox::Path("preview");
   page_test::MakeFile(folder + "/a b.png", "png", 1000000000);
@@ -286,12 +297,9 @@ TEST(CommandLine, AnswersWithoutADisplay) {
                             "       wx_pub --page FOLDER [PAGE]\n       wx_pub --settings | --help | --version\n\n";
   const std::tuple<std::vector<std::string>, int, std::string, std::string> cases[] = {
       {{"--uplaod", "a.txt"}, 2, "", "'--uplaod'\nTry 'wx_pub --help'"},
-      {{"a.txt", "-x"}, 2, "", "wx_pub --help"},
-      {{"--upload", "--verbose", "a.txt"}, 2, "", "wx_pub --help"},
-      {{"--page"}, 2, "", "wx_pub --help"},
-      {{"--page", ".", "sub/page.htm"}, 2, "", "wx_pub --help"},
-      {{"--version"}, 0, std::string("wx_pub ") + WXPUB_VERSION + "\n", ""},
-      {{"--help"}, 0, usage, ""},
+      {{"a.txt", "-x"}, 2, "", "wx_pub --help"}, {{"--upload", "--verbose", "a.txt"}, 2, "", "wx_pub --help"},
+      {{"--page"}, 2, "", "wx_pub --help"}, {{"--page", ".", "sub/page.htm"}, 2, "", "wx_pub --help"},
+      {{"--version"}, 0, std::string("wx_pub ") + WXPUB_VERSION + "\n", ""}, {{"--help"}, 0, usage, ""},
       {{"--page", folder}, 0, folder + "/index.htm\n", ""},
       {{"--page", folder, "preview.html"}, 0, folder + "/preview.html\n", ""},
       {{"--page", sandbox::Path("no_such_folder")}, 1, "", "no such folder: "},
@@ -310,6 +318,9 @@ TEST(CommandLine, AnswersWithoutADisplay) {
     EXPECT_TRUE(Says(run.err, err)) << arguments[0] << run.err;
   }
   EXPECT_NE(sandbox::ReadFile(folder + "/preview.html").find("/preview/images/a_b.png.jpg\""), std::string::npos);
+  // Plain files and no arguments are the dialog's.
+  EXPECT_EQ(RunInProcess({}), std::nullopt);
+  EXPECT_EQ(RunInProcess({"a.txt", "-", "b.png"}), std::nullopt);
 }
 
 // Files the program reads for itself that are no regular file or too large
@@ -325,8 +336,7 @@ TEST(CommandLine, ItsOwnFilesAreReadOnlyWhenRegularAndSmall) {
   const struct {
     std::string fifoAt, linkFile, message;
   } cases[] = {
-      {settings, "", "Not a regular file  " + settings},
-      {profile, "", "Not a regular file  " + profile},
+      {settings, "", "Not a regular file  " + settings}, {profile, "", "Not a regular file  " + profile},
       {"", "/dev/zero", "link markup file /dev/zero is not a regular file"},
       {"", large, "link markup file " + large + " is larger than 1 MiB"},
       {"", limit, ""},
@@ -370,9 +380,7 @@ TEST(CommandLine, SettingsNameTheirFilesAndOriginsAndMaskSecrets) {
 // Two jobs of one process in one second: the second takes a fresh folder and
 // clears the first one's copies.
 TEST(CommandLine, TwoUploadsInOneSecondUseTwoFoldersAndTheSecondClearsTheFirst) {
-  const UploadSite site(sandbox::Path("www"));
-  sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + site.HostAndPort() +
-                                                      "\nphp_fn=" + kUploadScript + "\nopen_http=http\n");
+  UseSite();
   ManualClock clock;
   clock.now = 1781000000;
   const std::string first = suite::GetDatedTempFolder() + platform::FormatLocalTime("%H%M%S");
@@ -404,8 +412,7 @@ TEST(PasswordUpload, OnlyTheHostsOwnNetrcEntryOverPlainHttpOpensTheSite) {
   for (const auto& [entries, scheme, status, reason] : cases) {
     sandbox::WriteFile(netrc, entries);
     ::chmod(netrc.c_str(), 0600);
-    sandbox::WriteFile(publish::SettingsFilePath(), "[Preference_202206]\nserver=" + testserver::LocalServer(site.port) +
-                                                        "\nphp_fn=" + kUploadScript + "\nopen_http=" + scheme + "\n");
+    UseSite("server=" + testserver::LocalServer(site.port) + "\nopen_http=" + scheme + "\n");
     std::filesystem::remove_all(docroot + "/up/data");
     const ProgramRun run = RunWxPub({"--upload", files[0], files[1]});
     EXPECT_EQ(run.status, status) << entries << scheme << run.err;
@@ -426,33 +433,22 @@ struct OtherFileSystemFolder {
   ~OtherFileSystemFolder() { fs::remove_all(path); }
 };
 
-const std::string& Docroot() {
-  static const std::string docroot = WithUploadScript(sandbox::Path("script_www"));
-  return docroot;
-}
-
-std::string DataPath(const std::string& name = "") { return Docroot() + "/up/data/" + name; }
-
-uint16_t ScriptPort() {
+const UploadSite& ScriptSite() {
   static const OtherFileSystemFolder temporary;
-  static const testserver::PhpServer server(Docroot(), {"post_max_size=1M", "upload_tmp_dir=" + temporary.path});
-  return server.port;
+  static const UploadSite site(sandbox::Path("script_www"), {"post_max_size=1M", "upload_tmp_dir=" + temporary.path});
+  return site;
 }
+
+std::string DataPath(const std::string& name) { return sandbox::Path("script_www/up/data/" + name); }
 
 // A form part; one without a file name is a plain field.
 struct Part {
-  std::string field;
-  std::string fileName;
-  std::string content;
+  std::string field, fileName, content;
 };
 
-struct Answer {
-  std::string status;
-  std::string text;
-};
-
-// One POST of the parts, their file names written as the tool writes them.
-Answer Post(const std::vector<Part>& parts) {
+// One POST of the parts, their file names written as the tool writes them: the
+// status and the answer.
+std::string Post(const std::vector<Part>& parts) {
   static int calls = 0;
   const std::string base = sandbox::Path("script_post" + std::to_string(++calls));
   std::string body;
@@ -462,19 +458,17 @@ Answer Post(const std::vector<Part>& parts) {
     body += "\r\n\r\n" + part.content + "\r\n";
   }
   sandbox::WriteFile(base + ".body", body + "--XX--\r\n");
-  testserver::RunCommand({"curl", "-s", "--noproxy", "*", "-o", base + ".answer", "-w", "%{http_code}", "--data-binary",
-                          "@" + base + ".body", "-H", "Content-Type: multipart/form-data; boundary=XX",
-                          "http://" + testserver::LocalServer(ScriptPort()) + kUploadScript},
-                         base + ".status");
-  return {sandbox::ReadFile(base + ".status"), sandbox::ReadFile(base + ".answer")};
+  return CommandOutput({"curl", "-s", "--noproxy", "*", "-o", base + ".answer", "-w", "%{http_code} ", "--data-binary",
+                        "@" + base + ".body", "-H", "Content-Type: multipart/form-data; boundary=XX",
+                        "http://" + ScriptSite().HostAndPort() + kUploadScript}) +
+         sandbox::ReadFile(base + ".answer");
 }
 
-Answer PostFile(const std::string& name, const std::string& content) { return Post({{"file_img", name, content}}); }
+std::string PostFile(const std::string& name, const std::string& text) { return Post({{"file_img", name, text}}); }
 
 std::set<std::string> Stored() {
   std::set<std::string> names;
-  if (!fs::exists(DataPath())) return names;
-  for (const auto& entry : fs::directory_iterator(DataPath())) names.insert(entry.path().filename().string());
+  for (const auto& [name, content] : ScriptSite().Received()) names.insert(name);
   return names;
 }
 
@@ -484,7 +478,7 @@ TEST(UploadScript, StoresPlainNamesAndRefusesWhatAServerWouldRunInAnyPart) {
   const std::pair<std::string, std::string> stored[] = {{"photo.png", "photo.png"}, {"写真 一覧.jpg", "写真 一覧.jpg"},
       {"a&b'c d.tar.gz", "a&b'c d.tar.gz"}, {"50%22off.txt", "50%22off.txt"}, {"say \"hi\".txt", "say %22hi%22.txt"}};
   for (const auto& [sent, name] : stored) {
-    EXPECT_EQ(PostFile(sent, "bytes of " + sent).status, "200") << sent;
+    EXPECT_EQ(PostFile(sent, "bytes of " + sent), "200 OK\n") << sent;
     EXPECT_EQ(sandbox::ReadFile(DataPath(name)), "bytes of " + sent) << sent;
   }
   for (const std::string refused : {"a.php.jpg", ".htaccess", "PAGE.PHTML", "a.php5", "a.phps", "a.shtml", "a.inc.txt",
@@ -492,8 +486,7 @@ TEST(UploadScript, StoresPlainNamesAndRefusesWhatAServerWouldRunInAnyPart) {
                                     // look-alike dots: full-width full stop, one dot leader, small full stop, in front
                                     "x\xEF\xBC\x8Ephp", "x\xE2\x80\xA4pl", "x\xEF\xB9\x92sh", "\xEF\xBC\x8Ehtaccess",
                                     "x.\xEF\xBD\x90\xEF\xBD\x99"}) {   // full-width "py"
-    const Answer answer = PostFile(refused, "bytes");
-    EXPECT_EQ(answer.status + " " + answer.text, "403 name refused\n") << refused;
+    EXPECT_EQ(PostFile(refused, "bytes"), "403 name refused\n") << refused;
   }
 }
 
@@ -504,18 +497,14 @@ TEST(UploadScript, TakesExactlyOneFilePartAndSaysWhyNot) {
     std::vector<Part> parts;
     std::string answer;
   } cases[] = {
-      {{file}, "200 OK\n"},
-      {{file, {"file_img", "two.txt", "two"}}, many},
-      {{file, {"other", "two.txt", "two"}}, many},
-      {{{"file_img[]", "one.txt", "one"}}, many},
-      {{{"file_img", "", "not a file"}}, "400 no file_img part\n"},
+      {{file}, "200 OK\n"}, {{file, {"file_img", "two.txt", "two"}}, many}, {{file, {"other", "two.txt", "two"}}, many},
+      {{{"file_img[]", "one.txt", "one"}}, many}, {{{"file_img", "", "not a file"}}, "400 no file_img part\n"},
       {{}, "400 no file_img part\n"},
       {{{"file_img", "big.bin", std::string(1048577, 'b')}}, "413 request too large\n"},
   };
   for (const auto& c : cases) {
-    fs::remove_all(DataPath());
-    const Answer answer = Post(c.parts);
-    EXPECT_EQ(answer.status + " " + answer.text, c.answer) << c.parts.size();
+    ScriptSite().ClearData();
+    EXPECT_EQ(Post(c.parts), c.answer) << c.parts.size();
     EXPECT_EQ(Stored(), c.answer.starts_with("200") ? std::set<std::string>{"one.txt"} : std::set<std::string>{})
         << c.answer;
   }
@@ -524,19 +513,18 @@ TEST(UploadScript, TakesExactlyOneFilePartAndSaysWhyNot) {
 // A file is replaced in one step: whoever has the old one open reads it
 // whole, and a replacement that cannot be stored leaves no trace.
 TEST(UploadScript, ReplacesAStoredFileInOneStep) {
-  fs::remove_all(DataPath());
+  ScriptSite().ClearData();
   const std::string old(300000, 'o');
-  ASSERT_EQ(PostFile("kept.bin", old).status, "200");
+  ASSERT_EQ(PostFile("kept.bin", old), "200 OK\n");
   std::ifstream reader(DataPath("kept.bin"), std::ios::binary);
-  ASSERT_EQ(PostFile("kept.bin", std::string(300000, 'n')).status, "200");
+  ASSERT_EQ(PostFile("kept.bin", std::string(300000, 'n')), "200 OK\n");
   std::ostringstream held;
   held << reader.rdbuf();
   EXPECT_TRUE(held.str() == old) << held.str().substr(0, 1) << "... " << held.str().size() << " bytes";
   EXPECT_TRUE(sandbox::ReadFile(DataPath("kept.bin")) == std::string(300000, 'n'));
 
   fs::create_directories(DataPath("taken.txt/inside"));   // a folder cannot be replaced by a file
-  const Answer answer = PostFile("taken.txt", "new");
-  EXPECT_EQ(answer.status + " " + answer.text, "500 cannot store file\n");
+  EXPECT_EQ(PostFile("taken.txt", "new"), "500 cannot store file\n");
   EXPECT_TRUE(fs::exists(DataPath("taken.txt/inside")));
   EXPECT_EQ(Stored(), (std::set<std::string>{"kept.bin", "taken.txt"}));
 }
