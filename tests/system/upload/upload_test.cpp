@@ -458,17 +458,18 @@ std::string Post(const std::vector<Part>& parts) {
     body += "\r\n\r\n" + part.content + "\r\n";
   }
   sandbox::WriteFile(base + ".body", body + "--XX--\r\n");
-  return CommandOutput({"curl", "-s", "--noproxy", "*", "-o", base + ".answer", "-w", "%{http_code} ", "--data-binary",
-                        "@" + base + ".body", "-H", "Content-Type: multipart/form-data; boundary=XX",
-                        "http://" + ScriptSite().HostAndPort() + kUploadScript}) +
-         sandbox::ReadFile(base + ".answer");
+  const std::string status =
+      CommandOutput({"curl", "-s", "--noproxy", "*", "-o", base + ".answer", "-w", "%{http_code} ", "--data-binary",
+                     "@" + base + ".body", "-H", "Content-Type: multipart/form-data; boundary=XX",
+                     "http://" + ScriptSite().HostAndPort() + kUploadScript});
+  return status + sandbox::ReadFile(base + ".answer");
 }
 
 std::string PostFile(const std::string& name, const std::string& text) { return Post({{"file_img", name, text}}); }
 
 std::set<std::string> Stored() {
   std::set<std::string> names;
-  for (const auto& [name, content] : ScriptSite().Received()) names.insert(name);
+  for (const auto& entry : fs::directory_iterator(DataPath(""))) names.insert(entry.path().filename().string());
   return names;
 }
 
