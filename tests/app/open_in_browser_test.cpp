@@ -10,8 +10,6 @@
 #include "support/sandbox.h"
 #include "support/scoped_env.h"
 
-namespace {
-
 // The address reaches the desktop opener as one argument, whatever it holds;
 // an opener's failure, or none on the path, is shown as the shell words it.
 TEST(OpenInBrowser, HandsOverTheAddressAndShowsEachFailure) {
@@ -23,10 +21,7 @@ TEST(OpenInBrowser, HandsOverTheAddressAndShowsEachFailure) {
   const std::string noHandler = "There is no application associated with the given file name extension." + tail;
   // opener's exit status (none: no opener), message
   for (const auto& [status, message] : std::vector<std::pair<int, std::string>>{
-           {0, ""},
-           {3, noHandler},
-           {2, "The specified file was not found." + tail},
-           {4, "Error\n\n" + address + tail},
+           {0, ""}, {3, noHandler}, {2, "The specified file was not found." + tail}, {4, "Error\n\n" + address + tail},
            {-1, noHandler}}) {
     std::filesystem::remove(record);
     std::filesystem::remove(bin + "/xdg-open");
@@ -46,5 +41,3 @@ TEST(OpenInBrowser, HandsOverTheAddressAndShowsEachFailure) {
     EXPECT_EQ(logged.ends_with(line), status != 0) << logged;
   }
 }
-
-}  // namespace

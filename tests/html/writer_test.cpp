@@ -13,7 +13,6 @@
 #include "support/sandbox.h"
 
 namespace html {
-namespace {
 
 // A value with a double quote gets apostrophes, text ends at a NUL, indentation
 // is of none to thirteen tabs, a comment's body never holds two hyphens.
@@ -80,5 +79,4 @@ TEST(ToSafeFileName, MapsEveryUnsafeCharacter) {
   EXPECT_EQ(ToSafeFileName("\t\n\r\",;| /:?\\#%*<>/tmp/ä-x.htm"), "......._____--x()_tmp_ä-x.htm");
 }
 
-}  // namespace
 }  // namespace html

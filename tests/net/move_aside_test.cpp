@@ -11,7 +11,6 @@
 #include "support/sandbox.h"
 
 namespace net {
-namespace {
 
 TEST(MoveAside, NamesWithoutOrWithSeveralExtensions) {
   EXPECT_EQ(NumberedName("/d/data", 7), "/d/data.007");
@@ -46,5 +45,4 @@ TEST(MoveAside, AllNamesTakenReplacesTheOldestCopy) {
   EXPECT_EQ(platform::ListFolder(folder).size(), 1000u);
 }
 
-}  // namespace
 }  // namespace net

@@ -6,18 +6,14 @@
 #include "net/content_type.h"
 
 namespace net {
-namespace {
 
 TEST(S3Address, ParsesBucketAndPrefix) {
   const struct {
     std::string url;
     std::optional<std::string> bucket, prefix;
   } rows[] = {
-      {"s3://pics", "pics", ""},
-      {"s3://pics/", "pics", ""},
-      {"s3://pics/2024/june/", "pics", "2024/june"},
-      {"s3://pics//x", std::nullopt, std::nullopt},
-      {"s3:///x", std::nullopt, std::nullopt},
+      {"s3://pics", "pics", ""}, {"s3://pics/", "pics", ""}, {"s3://pics/2024/june/", "pics", "2024/june"},
+      {"s3://pics//x", std::nullopt, std::nullopt}, {"s3:///x", std::nullopt, std::nullopt},
       {"https://pics/x", std::nullopt, std::nullopt},
   };
   for (const auto& row : rows) {
@@ -55,5 +51,4 @@ TEST(S3Address, ContentTypeFromExtension) {
   for (const auto& [name, type] : rows) EXPECT_EQ(ContentTypeFor(name), type) << name;
 }
 
-}  // namespace
 }  // namespace net

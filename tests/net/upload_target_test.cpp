@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 namespace net {
-namespace {
 
 TEST(PostFilesTarget, SchemeAndServerDecideHostPortAndTls) {
   const struct {
@@ -51,5 +50,4 @@ TEST(PostFilesTarget, LaterAttemptsArePlainAndTheThirdDropsThePort) {
   }
 }
 
-}  // namespace
 }  // namespace net

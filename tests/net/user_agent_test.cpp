@@ -9,7 +9,6 @@
 #include "platform/text/path_text.h"
 
 namespace net {
-namespace {
 
 TEST(UserAgent, Layouts) {
   const std::string linux = " Linux 6.1 (6.1.0-18-amd64)";
@@ -49,5 +48,4 @@ TEST(UserAgent, RunningProgramNamesItselfAndItsUser) {
   EXPECT_NE(download.find("(" + fileName + ") Ver." WXPUB_VERSION " "), std::string::npos) << download;
 }
 
-}  // namespace
 }  // namespace net

@@ -19,9 +19,7 @@ TEST(WebRoot, FolderWordsStagingFoldersAndTheFirstComponent) {
       {"www/a/photo.jpg", true, "www"},
       {"/data/x\\WWWROOT/photo.jpg", true, ""},   // '\' is part of the folder name
       // Only a regular file loses its name.
-      {"D:/x/www", true, "D:"},
-      {"D:/x/www", false, "D:/x/www"},
-      {"D:/x/www/", false, "D:/x/www"},
+      {"D:/x/www", true, "D:"}, {"D:/x/www", false, "D:/x/www"}, {"D:/x/www/", false, "D:/x/www"},
   };
   for (const auto& [path, isFile, root] : cases) EXPECT_EQ(WebRootOfText(path, isFile), root) << path;
 }

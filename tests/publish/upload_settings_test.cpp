@@ -89,8 +89,7 @@ TEST(UploadSettings, BrowserAddressOfTheScript) {
       {"http", "//host/a\\b/up.php", "http://host/a/data/"},
       {"http", "\\\\srv\\share\\up.php", "http:\\\\srv\\share/data/"},
       {"http", "//host//up.php", "http://host/data/"},
-      {"http", "up.php?User=u", "http:u/"},
-      {"http", "/up.php", "http:data/"},
+      {"http", "up.php?User=u", "http:u/"}, {"http", "/up.php", "http:data/"},
   };
   for (const auto& [scheme, script, address] : cases) EXPECT_EQ(BrowserAddressOf(scheme, PageFolderOf(script)), address);
 }

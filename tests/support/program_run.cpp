@@ -2,13 +2,7 @@
 
 #include <filesystem>
 
-#include "support/sandbox.h"
 #include "support/upload_servers.h"
-
-std::string LastLine(const std::string& text) {
-  const std::string trimmed = text.substr(0, text.find_last_not_of("\r\n") + 1);
-  return trimmed.substr(trimmed.rfind('\n') + 1);
-}
 
 ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string& tmpDir, const std::string& fileBlocks,
                     const std::string& launcher) {
@@ -23,4 +17,11 @@ ProgramRun RunWxPub(const std::vector<std::string>& arguments, const std::string
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   // Braces read left to right: the run comes before its output is read.
   return {testserver::RunCommand(argv, base + ".log"), sandbox::ReadFile(base + ".out"), sandbox::ReadFile(base + ".err")};
+}
+
+std::string CommandOutput(const std::vector<std::string>& argv) {
+  static int runs = 0;
+  const std::string log = sandbox::Path("command" + std::to_string(++runs) + ".out");
+  testserver::RunCommand(argv, log);
+  return sandbox::ReadFile(log);
 }

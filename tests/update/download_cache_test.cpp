@@ -24,19 +24,14 @@ TEST(CachePath, RelativePaths) {
            {"https://example.com/cgi/run.php", "_//example_com/cgi/run_php/_.html"},
            // "?", "&", ":", "+" and "%" split folders, "=" becomes "." (and in folder names "_").
            {"http://example.com:8080/list.php?a=1&b=x:y", "_//example_com/8080/list_php/a_1/b_x/y/_.htm"},
-           {"//h/p+q/a=b.css", "_//h/p/q/a.b.css"},
-           {"//h/%7Euser/", "_//h/7Euser/_.htm"},
-           {"//h/d/F.PNG", "_//h/d/F.PNG"},
-           {"//h/d/f.msi", "_//h/d/f.msi"},
-           {"//h/d/ ", "_//h/d/ /_.htm"},
+           {"//h/p+q/a=b.css", "_//h/p/q/a.b.css"}, {"//h/%7Euser/", "_//h/7Euser/_.htm"},
+           {"//h/d/F.PNG", "_//h/d/F.PNG"}, {"//h/d/f.msi", "_//h/d/f.msi"}, {"//h/d/ ", "_//h/d/ /_.htm"},
            // No folder can lead out of the cache.
            {"//h/../../../etc/passwd.txt", "_//h/_/_/_/etc/passwd.txt"},
-           {"//h/.../x/", "_//h/__/x/_.htm"},
-           {"//../../x.htm", "_//_/_/x.htm"},
+           {"//h/.../x/", "_//h/__/x/_.htm"}, {"//../../x.htm", "_//_/_/x.htm"},
            // Past 100 UTF-16 units the name stays, with as much of the front as
            // fits and a hash of the whole path, never cutting a character.
-           {"//h/" + n(92), "_//h/" + n(92)},
-           {"//h/" + n(93), "_/~5b241e7d/" + n(93)},
+           {"//h/" + n(92), "_//h/" + n(92)}, {"//h/" + n(93), "_/~5b241e7d/" + n(93)},
            {front + "/one/n.htm", "_//long_example_com/" + a + "/bbbbb~c3476ed3/n.htm"},
            {front + "/two/n.htm", "_//long_example_com/" + a + "/bbbbb~3a2d8d71/n.htm"},
            {front + "/one/" + n(76), "_//long_exa~e595c14d/" + n(76)},

@@ -32,13 +32,11 @@ TEST(IniFileRead, FilesAsPeopleAndWindowsWriteThem) {
   const std::tuple<const char*, const char*, const char*, int> lines[] = {
       {"[Preference]\r\n  Key One  =  value with spaces  \r", "KEY ONE", "value with spaces", 0},
       {"quoted = \"  padded \"\n", "quoted", "  padded ", 0},
-      {";commented=1\n", "commented", "-", 5},
-      {"name=日本語\n", "name", "日本語", 0},
+      {";commented=1\n", "commented", "-", 5}, {"name=日本語\n", "name", "日本語", 0},
       {"number = \" \t+12\"\n", "number", " \t+12", 12},
       {"negative=-7abc\n", "negative", "-7abc", -7},
       {"huge=99999999999999999999\n", "huge", "99999999999999999999", -1},  // the low 32 bits of the largest number
-      {"\vtabbed\t=\tx\f\n", "tabbed", "x", 0},
-      {"empty=\n", "empty", "", 5},
+      {"\vtabbed\t=\tx\f\n", "tabbed", "x", 0}, {"empty=\n", "empty", "", 5},
       {"\n[ preference ]\nlater=ignored\n", "later", "-", 5},
       {"[Other]\nΩmega=1", "Ωmega", "-", 5},
   };
@@ -84,8 +82,7 @@ TEST(IniFileWrite, ChangesOneLineKeepingTheOthersByteForByteOrRefuses) {
       {Utf16("[P]\r\nname=日本語\r\n"), "P", "more", "テキスト", Utf16("[P]\r\nname=日本語\r\nmore=テキスト\r\n")},
       {sjis, "P", "k", "Ω", sjis + "k=\x83\xB6\r\n"},
       {Utf16("[P]\r\nk=1\r\n") + "x", "P", "k", "2", ""},  // half a unit: no decoding
-      {"[P]\r\nk=1\r\n", "P", "k", "two\r\nlines", ""},
-      {"[P]\r\nk=1\r\n", "P", ";k", "v", ""},
+      {"[P]\r\nk=1\r\n", "P", "k", "two\r\nlines", ""}, {"[P]\r\nk=1\r\n", "P", ";k", "v", ""},
       {"[P]\r\nk=1\r\n", "s]x", "k", "v", ""},
   };
   int count = 0;

@@ -17,38 +17,26 @@ int Detect(const std::string& text) { size_t markSize = 0; return static_cast<in
 // The bytes, the code the marks or byte patterns give, and the text up to the first zero character (nullptr: not checked).
 TEST(DecodeText, AMarkOrTheBytePatternGivesTheEncoding) {
   const std::tuple<std::string, int, const char*> rows[] = {
-      {"A\x93\xFA\x96\x7B", 74, "A日本"},
-      {"A\xE6\x97\xA5\xE6\x9C\xAC", 8, "A日本"},
+      {"A\x93\xFA\x96\x7B", 74, "A日本"}, {"A\xE6\x97\xA5\xE6\x9C\xAC", 8, "A日本"},
       {"\xEF\xBB\xBF" "A\xE6\x97\xA5\xE6\x9C\xAC", 8, "A日本"},
-      {"\xFF\xFE" "A\0\xE5\x65\x2C\x67"s, 16, "A日本"},
-      {"\xFE\xFF\0A\x65\xE5\x67\x2C"s, 17, "A日本"},
+      {"\xFF\xFE" "A\0\xE5\x65\x2C\x67"s, 16, "A日本"}, {"\xFE\xFF\0A\x65\xE5\x67\x2C"s, 17, "A日本"},
       {"\xFF\xFE\0\0" "A\0\0\0\xE5\x65\0\0\x2C\x67\0\0"s, 32, "A日本"},
       {"\0\0\xFE\xFF\0\0\0A\0\0\x65\xE5\0\0\x67\x2C\0\x01\xF6\x00"s, 33, "A日本\U0001F600"},
       {"\xFF\xFE\0\0\xFF\xFF\0\0\0\0\x01\0\xFF\xD7\0\0\0\xD8\0\0\xFF\xDF\0\0\0\xE0\0\0\xFF\xFF\x10\0\0\0\x11\0"s, 32,
        "\uFFFF\U00010000\uD7FF\uFFFD\uFFFD\uE000\U0010FFFF\uFFFD"},
       {"\xFF\xFE" "A\0B"s, 16, "AB"},  // the appended zero completes a last half unit
-      {"ab\0cd"s, 65, "ab"},
-      {"\xFF\xFE" "a\0\0\0b\0"s, 16, "a"},
-      {"\xFF\xFE\0\0" "a\0\0\0\0\0\0\0b\0\0\0"s, 32, "a"},
-      {"\xEF\xBB\xBF" "a\xFF" "b", 8, "a\uFFFD" "b"},
-      {"\xFF\xFE\x00\xD8" "a\0"s, 16, "\uFFFD" "a"},
+      {"ab\0cd"s, 65, "ab"}, {"\xFF\xFE" "a\0\0\0b\0"s, 16, "a"}, {"\xFF\xFE\0\0" "a\0\0\0\0\0\0\0b\0\0\0"s, 32, "a"},
+      {"\xEF\xBB\xBF" "a\xFF" "b", 8, "a\uFFFD" "b"}, {"\xFF\xFE\x00\xD8" "a\0"s, 16, "\uFFFD" "a"},
       {"\xFE", 17, ""},  // a byte beyond the end counts as FF
       {"ends with \xE9", 65, nullptr},
       {"\x81@", 74, "\u3000"},  // both trail ranges start at 0x40
-      {"\xE0@", 74, nullptr},
-      {"\x9F~", 74, nullptr},
-      {"\x81\xFC", 74, nullptr},
-      {"\xE0~", 74, nullptr},
-      {"\xFC\xFC", 74, nullptr},
-      {"\x81\x80", 74, nullptr},
-      {"\xE0\xC0", 74, nullptr},
+      {"\xE0@", 74, nullptr},    {"\x9F~", 74, nullptr},    {"\x81\xFC", 74, nullptr}, {"\xE0~", 74, nullptr},
+      {"\xFC\xFC", 74, nullptr}, {"\x81\x80", 74, nullptr}, {"\xE0\xC0", 74, nullptr},
       {"\x80\x80\x7F\x81@", 74, nullptr},  // a run of high bytes ends before 0x7F
       {"\x80@ \x81? \x81\x7F \xA0@ \xDF@ \xE0? \xE0\x7F \xE0\xBF  \xFD@ \x81\xFD  \xE0\xFD", 0, nullptr},  // no pair
       {"\xC0\x80\xDF\x80\xE0\x80\x80\xEF\x80\x80\xF0\x80\x80\x80\xF7\x80\x80\x80", 8, nullptr},  // every lead range
       {"\xF8\x80\x80\x80\x80\xFB\x80\x80\x80\x80\xFC\x80\x80\x80\x80\x80\xFD\x80\x80\x80\x80\x80", 8, nullptr},
-      {"a\xC3\x7F", 0, nullptr},
-      {"a\xC3\xC0", 0, nullptr},
-      {"\xBF\x80", 0, nullptr},
+      {"a\xC3\x7F", 0, nullptr}, {"a\xC3\xC0", 0, nullptr}, {"\xBF\x80", 0, nullptr},
       {"caf\xE9 \x82", 0, "caf\uFFFD \uFFFD"},
   };
   for (const auto& [bytes, code, text] : rows) {

@@ -12,8 +12,6 @@
 #include "support/scoped_env.h"
 #include "support/upload_servers.h"
 
-namespace {
-
 // Three pictures (the site icon's bytes), two pages and a text file: three
 // slides and the icon; two links per file (the name, and the image link that
 // stays empty without a thumbnail), every one answered.
@@ -51,5 +49,3 @@ TEST(PageInBrowser, SlideShowImagesAndLinksWork) {
   for (const char* count : {"\"images\":4", "\"links\":12", "\"slides\":3"})
     EXPECT_NE(sandbox::ReadFile(log).find(count), std::string::npos) << count;
 }
-
-}  // namespace
