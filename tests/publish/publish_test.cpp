@@ -15,15 +15,20 @@ namespace {
 
 using publish::Progress;
 
-// Keeps every file it is sent, in order.
+// Keeps every file it is sent, in order, up to the one named refused.
 struct KeptDestination : publish::Destination {
+  std::string refused;
   uint64_t SizeLimit() const override { return 1000; }
   std::optional<publish::FileFailure> Unusable() const override { return std::nullopt; }
   bool Send(const std::vector<publish::Upload>& files, net::UploadObserver& observer, const std::atomic<bool>&,
-            publish::FileFailure*) override {
+            publish::FileFailure* failure) override {
     uint64_t sent = 0, all = 0;
     for (const publish::Upload& file : files) all += fs::file_size(file.path);
     for (size_t i = 0; i < files.size(); ++i) {
+      if (fs::path(files[i].path).filename() == refused) {
+        *failure = {files[i].listedPath, {publish::FailureCause::Kind::ServerStatus, 500}, "refused"};
+        return false;
+      }
       observer.OnFileStarted(i, files.size(), files[i].path);
       observer.OnBytesSent(sent += fs::file_size(files[i].path), all);
       kept.emplace_back(fs::path(files[i].path).filename(), sandbox::ReadFile(files[i].path));
@@ -41,8 +46,8 @@ struct HeardProgress : publish::PublishObserver {
 };
 
 // What reaches the destination and in which order, and what the person hears,
-// for a whole job; refusals, stops and lists that cannot be whole are the
-// front ends' tests, against real servers.
+// for a whole job and one the destination refuses; stops and lists that
+// cannot be whole are the front ends' tests, against real servers.
 TEST(PublishJob, SendsEveryFileThenThePageAndTellsTheJobsProgressAsData) {
   const std::string a = sandbox::WriteFile(sandbox::Path("listed/a.txt"), "aaaa");
   const std::string b = sandbox::WriteFile(sandbox::Path("listed/b b.png"), "bb");
@@ -74,6 +79,14 @@ TEST(PublishJob, SendsEveryFileThenThePageAndTellsTheJobsProgressAsData) {
     if (names.empty() || names.back() != observer.heard[i].name) names.push_back(observer.heard[i].name);
   }
   EXPECT_EQ(std::vector(names.begin(), names.end() - 1), (std::vector<std::string>{a, b}));
+  // A refused file keeps the page back and is named as the person listed it.
+  KeptDestination refusing;
+  refusing.refused = "b_b.png";
+  const publish::PublishResult refused = publish::Publish({{a, b}, {}, ""}, refusing, observer, stop);
+  EXPECT_FALSE(refused.ok);
+  EXPECT_EQ(refusing.kept.size(), 1U);
+  ASSERT_EQ(refused.failures.size(), 1U);
+  EXPECT_EQ(refused.failures[0].listedPath, b);
   // No settings or profile file was needed, and none was written.
   for (const auto& entry : fs::recursive_directory_iterator(sandbox::Root()))
     EXPECT_NE(entry.path().extension(), ".ini") << entry.path();
