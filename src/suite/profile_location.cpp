@@ -47,12 +47,14 @@ std::string GetProfileFolder() {
   return configured.empty() ? DefaultProfileFolder() : platform::RemoveSeparator(platform::NormalizePath(configured));
 }
 
+// A folder a person configured is theirs to make; only the default one is made here.
 void PrepareProfileFolder() {
   RegAccess suite(kSuiteKey);
   WriteHint(suite, "RegKey_Base は", FamilyBase());
-  const std::string folder = GetProfileFolder();
-  if (!platform::FolderExists(folder)) platform::CreateFolder(folder);
   RegAccess family(GetFamilyKey());
+  const bool configured = !family.GetStr("IniFullBase", "").empty();
+  const std::string folder = GetProfileFolder();
+  if (!configured && !platform::FolderExists(folder)) platform::CreateFolder(folder);
   WriteHint(family, "IniFullBase は", folder);
 }
 

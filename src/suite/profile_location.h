@@ -18,7 +18,7 @@ std::string GetFamilyKey();
 // <common documents>/Temp/z_Suite_Setting.
 std::string GetProfileFolder();
 
-// Start-up: makes the profile folder when it is missing and leaves the base
+// Start-up: makes the default profile folder when it is missing and leaves the base
 // and the folder as hints for a person who looks into the registry
 // ("RegKey_Base は", "IniFullBase は"), each written only when it changed.
 void PrepareProfileFolder();
