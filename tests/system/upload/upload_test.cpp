@@ -421,6 +421,14 @@ TEST(PasswordUpload, OnlyTheHostsOwnNetrcEntryOverPlainHttpOpensTheSite) {
     for (const std::string& name : {std::string("a.txt"), std::string("b.txt"), UserPageName()})
       EXPECT_EQ(std::filesystem::exists(docroot + "/up/data/" + name), status == 0) << name;
   }
+  // A proxy reads a plain request whole: the password stays at home.
+  LocalHttpServer proxy;
+  const ScopedEnv all("no_proxy", std::nullopt), plain("http_proxy", "http://" + proxy.HostPort());
+  sandbox::WriteFile(netrc, "machine 127.0.0.1 login uploader password s3cret\n");
+  UseSite("server=" + testserver::LocalServer(site.port) + "\nopen_http=http\n");
+  RunWxPub({"--upload", files[0]});
+  ASSERT_FALSE(proxy.Requests().empty());
+  for (const std::string& head : proxy.Requests()) EXPECT_EQ(head.find("Authorization"), std::string::npos) << head;
 }
 
 // The reference upload script on its own, under php -S: which names it
