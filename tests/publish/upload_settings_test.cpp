@@ -64,6 +64,7 @@ TEST(UploadSettings, SizeLimitInMiBFromTheLow16BitsOfAnUnsigned32BitNumber) {
       {"32", 32}, {"33", 32}, {"100", 32}, {"65536", 1}, {"65539", 3}, {"+5", 5},
       {"-5", 32},                         // wraps to 0xFFFFFFFB
       {"4294967301", 32}, {"-4294967301", 32},   // saturates at 0xFFFFFFFF, whatever the sign
+      {"-4294967295", 1},                         // the largest number still negates
   };
   for (const auto& [text, mib] : cases) EXPECT_EQ(SizeLimitFromText(text), mib * 1048576) << '"' << text << '"';
 }
