@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 #include <mutex>
+#include <numeric>
 #include <optional>
 #include <thread>
 
@@ -293,8 +294,10 @@ bool PostFiles(const std::vector<std::string>& files, const PostSettings& settin
   platform::TitleProgress progress("post_files ...", static_cast<unsigned>(files.size()));
   std::vector<std::string> toSend;
   std::copy_if(files.begin(), files.end(), std::back_inserter(toSend), IsFileToSend);
-  uint64_t allBytes = 0, sentBytes = 0;
-  for (const std::string& path : toSend) allBytes += SizeOf(path);
+  std::vector<uint64_t> sizes;
+  for (const std::string& path : toSend) sizes.push_back(SizeOf(path));
+  const uint64_t allBytes = std::accumulate(sizes.begin(), sizes.end(), uint64_t{0});
+  uint64_t sentBytes = 0;
   size_t index = 0;
   for (size_t entry = 0; entry < files.size(); ++entry) {
     const std::string& path = files[entry];
@@ -308,11 +311,10 @@ bool PostFiles(const std::vector<std::string>& files, const PostSettings& settin
     if (IsFileToSend(path)) {
       AttemptOutcome outcome{false, false, "stopped before it was sent", {TransportOutcome::Kind::Stopped}};
       if (!job.Stopped()) {
-        job.observer.OnFileStarted(index++, toSend.size(), path);
-        const uint64_t size = SizeOf(path);
-        CountedFile counted(job.observer, sentBytes, size, allBytes);
+        job.observer.OnFileStarted(index, toSend.size(), path);
+        CountedFile counted(job.observer, sentBytes, sizes[index], allBytes);
         outcome = SendWithRetries(path, {job.client, job.settings, counted, job.stop});
-        sentBytes += size;
+        sentBytes += sizes[index++];
       }
       if (!outcome.sent) {
         if (failure) *failure = {path, outcome.reason, outcome.cause};
