@@ -79,9 +79,7 @@ Answer AnswerOf(int wxAnswer, const ButtonSet& set) {
   }
 }
 
-
 // Values outside an enum (a cast number) get the fallback fields after each switch.
-
 std::string IconField(Icon icon) {
   switch (icon) {
     case Icon::Stop: return "Stop ";
@@ -127,8 +125,7 @@ std::string AnswerField(Answer answer) {
   return "Bug...  \t";
 }
 
-}  // namespace
-
+// The answer the box gives by itself: its default button.
 Answer DefaultAnswer(BoxStyle style) {
   // Answers by button set, for default buttons 1, 2 and 3.
   static constexpr Answer kAnswers[6][3] = {
@@ -143,10 +140,13 @@ Answer DefaultAnswer(BoxStyle style) {
   return kAnswers[set][button < 3 ? button : 0];
 }
 
+// The fixed-width debug-log line for a box and its answer.
 std::string MessageBoxLogLine(const std::string& text, BoxStyle style, Answer answer) {
   return IconField(style.icon) + ButtonsField(style.buttons) + DefaultButtonField(style.defaultButton) +
          AnswerField(answer) + text;
 }
+
+}  // namespace
 
 Answer MessageBoxLog(wxWindow* parent, const std::string& text, BoxStyle style) {
   Answer answer = DefaultAnswer(style);

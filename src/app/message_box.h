@@ -19,13 +19,8 @@ struct BoxStyle {
   DefaultButton defaultButton = DefaultButton::First;
 };
 
-// The answer the box gives by itself: its default button.
-Answer DefaultAnswer(BoxStyle style);
-
-// The fixed-width debug-log line for a box and its answer.
-std::string MessageBoxLogLine(const std::string& text, BoxStyle style, Answer answer);
-
-// Shows the box over parent (none: the default answer stands) and logs question and answer.
+// Shows the box over parent (none: its default button answers) and logs
+// question and answer in a fixed-width line.
 Answer MessageBoxLog(wxWindow* parent, const std::string& text, BoxStyle style);
 
 }  // namespace app
